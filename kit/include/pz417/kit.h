@@ -1,0 +1,48 @@
+#pragma once
+// The PZ417 graphics kit: two windows, a 601 x 540 canvas, an event loop that hands out one
+// event per call, a Run menu with Ctrl shortcuts, a text console, a script recorder and player,
+// a 24-colour table and immediate-mode drawing primitives.
+//
+// Kit coordinates: origin at the centre of the graphics window's client area, x to the right,
+// y upwards. Colours are indices 0..23 into the colour table.
+
+#include <cstdint>
+
+// What the program's entry receives and hands to KitOpen unchanged.
+using KitInstance = const void*;
+
+enum EventKind { Mouse = 1, Key = 2, Periodic = 3, Quit = 4 };
+
+// The argument of KitSetRunMode; scoped, since its Quit would clash with EventKind's.
+enum class RunMode { Halt = 0, OneFrame = 1, Animate = 2, Quit = 5 };
+
+// ---- windows and the event loop ---------------------------------------------------------
+int KitOpen(KitInstance instance, KitInstance previousInstance, const char* commandLine,
+            int showState);
+int KitClose();
+// Waits for exactly one event; x, y and key are set to 0 first and carry only its values.
+int KitWaitEvent(int* x, int* y, char* key);
+
+// ---- run control -----------------------------------------------------------------------
+// Both return 0 before KitOpen, else 1. Any int is accepted as a mode (as the value of RunMode).
+int KitSetRunMode(int mode);
+int KitSetRunMode(RunMode mode);
+int KitSetLogging(int on);
+
+// ---- the console -----------------------------------------------------------------------
+// printf-style; one console line per call. Text past 1023 characters is cut.
+int KitPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Returns non-zero if the console was visible before the call.
+int KitShowConsole(int show);
+
+// ---- drawing ---------------------------------------------------------------------------
+// Width 0 is a filled figure, a positive width an outline of that many pixels.
+int KitCircle(int color, int x, int y, int radius);
+int KitTriangle(int color, int x1, int y1, int x2, int y2, int x3, int y3, int width);
+int KitRectangle(int color, int x1, int y1, int x2, int y2, int width);
+int KitOval(int color, int x1, int y1, int x2, int y2, int width);
+int KitLine(int color, int x1, int y1, int x2, int y2, int width);
+int KitText(int color, int x, int y, int ptsize, const char* text);
+int KitTextf(int color, int x, int y, int ptsize, const char* format, ...)
+    __attribute__((format(printf, 5, 6)));
+int KitClear();

@@ -1,0 +1,45 @@
+#pragma once
+// Text through FreeType, drawn crisp (no anti-aliasing) as the classic desktop does.
+// Faces are found with fontconfig; glyphs are cached per face and size.
+// Strings are 8-bit text in the Windows-1252 ("ANSI") character set.
+
+#include <string_view>
+
+#include "raster/bitmap.h"
+
+namespace raster {
+
+enum class Face {
+  Sans,  // proportional: drawn text and the menus
+  Mono,  // fixed pitch: the console
+};
+
+// Size 0 asks for the face's default size.
+constexpr int DefaultTextSize = 16;
+
+struct FontMetrics {
+  int height = 0;            // ascent + descent: the height of a character cell
+  int ascent = 0;            // baseline below the cell's top
+  int externalLeading = 0;   // extra space the font suggests between lines
+  int averageCharWidth = 0;
+};
+
+struct TextExtent {
+  int width = 0;
+  int height = 0;  // always the font's cell height, also for an empty string
+};
+
+// `size` is the character (em) height in pixels.
+FontMetrics GetFontMetrics(Face face, int size);
+TextExtent MeasureText(Face face, int size, std::string_view text);
+
+// Draws one line with the top-left of its first character cell at (x, y); only glyph pixels
+// are painted. Returns the advance width.
+int DrawText(Bitmap& target, Face face, int size, std::int64_t x, std::int64_t y,
+             std::string_view text, Color color);
+
+// As DrawText, but first fills the text's extent with `background`.
+int DrawTextOpaque(Bitmap& target, Face face, int size, std::int64_t x, std::int64_t y,
+                   std::string_view text, Color color, Color background);
+
+}  // namespace raster

@@ -1,0 +1,60 @@
+#pragma once
+// The seam between the window system and what really shows windows and takes input.
+// A host turns native input into the Input* calls below and puts composed pixels on screen;
+// everything else (queue order, timers, menus, painting, pixels) is decided by the window system.
+
+#include <cstdint>
+#include <optional>
+
+#include "raster/bitmap.h"
+#include "win/window.h"
+
+namespace win {
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  virtual Size ScreenSize() = 0;
+  // A monotonic clock in milliseconds.
+  virtual std::int64_t NowMs() = 0;
+  // Feeds whatever native input is ready through the Input* calls; never blocks.
+  virtual void PumpInput() = 0;
+  // Blocks until native input is ready or the clock reaches deadlineMs (none: no deadline).
+  virtual void WaitForInput(std::optional<std::int64_t> deadlineMs) = 0;
+
+  // Window life and looks, for hosts that show real windows.
+  virtual void WindowCreated(WindowId /*window*/) {}
+  virtual void WindowShown(WindowId /*window*/, bool /*visible*/) {}
+  virtual void WindowDestroyed(WindowId /*window*/) {}
+  // The window's content (menu bar, client area, dropdown) changed; `pixels` is what to show.
+  virtual void Present(WindowId /*window*/, const raster::Bitmap& /*pixels*/) {}
+};
+
+// The host in use; the window system does not own it. Without one, a built-in host with a
+// 1024 x 768 screen, a clock that stands still and no input is used.
+void SetHost(Host* host);
+Host& CurrentHost();
+
+// ---- input, as hosts report it ----------------------------------------------------------
+// A left press at a pixel of the window's content (menu bar rows first, then the client area).
+void InputPress(WindowId window, int contentX, int contentY);
+// A key went down or up in the window with the keyboard focus. `character` is the character the
+// key yields on the classic desktop (13 for Enter, 1..26 for Ctrl+letter), or -1 for none.
+void InputKeyDown(int virtualKey, int character);
+void InputKeyUp(int virtualKey);
+// A character typed with no key of its own (a character not on the keyboard layout).
+void InputChar(int character);
+void InputClose(WindowId window);
+// The window got the keyboard focus; ctrlHeld says whether Ctrl is down at that moment.
+void InputFocus(WindowId window, bool ctrlHeld);
+void InputResize(WindowId window, int clientWidth, int clientHeight);
+// Part of the window must be drawn again (the screen lost it).
+void InputExpose(WindowId window);
+
+WindowId FocusedWindow();
+
+// Forgets every class, window, menu, timer and message; for tests that run programs in turn.
+void ResetWindowSystem();
+
+}  // namespace win

@@ -1,0 +1,21 @@
+#pragma once
+// For tools and tests that watch a program run on the kit (frosty-replay, end-to-end tests).
+// Programs use kit.h alone.
+
+#include <functional>
+#include <string_view>
+
+#include "raster/bitmap.h"
+#include "win/window.h"
+
+// Called with every console message, exactly as printed, in order.
+void KitSetPrintHook(std::function<void(std::string_view message)> hook);
+// Called with every event KitWaitEvent returns, as it returns it.
+void KitSetEventHook(std::function<void(int kind, int x, int y, signed char key)> hook);
+
+win::WindowId KitGraphicsWindow();
+win::WindowId KitConsoleWindow();
+const raster::Bitmap& KitCanvas();
+// Where kit (0, 0) lies in the graphics window's client area.
+int KitOriginX();
+int KitOriginY();

@@ -1,0 +1,182 @@
+// Script recording and playback: the writer, the player step and the three script commands.
+//
+// Recording and playback never share the open file: starting one ends the other first, so a
+// stream is only ever written by the recorder or read by the player, and a played Periodic event
+// is never counted into a recording.
+
+#include <cstdio>
+
+#include "kit_state.h"
+#include "pz417/kit.h"
+#include "pz417/script_format.h"
+
+namespace kit {
+namespace {
+
+// The Run menu items whose check marks mirror the recording and playback flags.
+constexpr int RecordScriptItem = 5;
+constexpr int PlaybackScriptItem = 6;
+
+using pz417::ScriptFileName;
+
+// Opened on first use, in the direction of whichever of recorder and player needs it.
+std::FILE* scriptFile = nullptr;
+
+bool OpenForWriting() {
+  if (scriptFile != nullptr) return true;
+  scriptFile = std::fopen(ScriptFileName, "w");
+  if (scriptFile == nullptr) KitPrint("Cannot open script file %s for writing\n", ScriptFileName);
+  return scriptFile != nullptr;
+}
+
+// Playback always starts at the top of the file, with no periodic run owed.
+bool OpenForReading() {
+  if (scriptFile != nullptr) return true;
+  scriptFile = std::fopen(ScriptFileName, "r");
+  if (scriptFile == nullptr) {
+    KitPrint("Cannot open script file %s for reading\n", ScriptFileName);
+    return false;
+  }
+  State().periodicCount = 0;
+  return true;
+}
+
+void ReportWriteFailure() { KitPrint("Cannot write to script file %s\n", ScriptFileName); }
+
+bool WriteLineOfKind(int kind, int x, int y, signed char key) {
+  switch (kind) {
+    case Mouse: return pz417::WriteMouseLine(scriptFile, x, y);
+    case Key: return pz417::WriteKeyLine(scriptFile, key);
+    case Periodic: return pz417::WritePeriodicLine(scriptFile, State().periodicCount);
+    default: return true;  // a Quit is never written, though it has opened the file
+  }
+}
+
+// Hands out what a line carries; a line of another kind, or a failed read, yields nothing.
+int PlayLine(const pz417::ScriptLine& line) {
+  KitState& s = State();
+  switch (line.kind) {
+    case pz417::ScriptLineKind::Key:
+      s.pendingKind = Key;
+      s.eventKey = line.key;
+      return 1;
+    case pz417::ScriptLineKind::Mouse:
+      s.pendingKind = Mouse;
+      s.eventX = line.x;
+      s.eventY = line.y;
+      return 1;
+    case pz417::ScriptLineKind::Periodic:
+      s.pendingKind = Periodic;
+      s.periodicCount = line.count - 1;  // count is never negative, so this cannot overflow
+      return 1;
+    case pz417::ScriptLineKind::EndOfFile:
+      KitPrint("EOF encountered in script file %s\n", ScriptFileName);
+      ScriptStopPlayback();
+      return 0;
+    case pz417::ScriptLineKind::Other:
+      break;
+  }
+  // Left open after a line of another kind, so playback can go on with the next line; a file
+  // that cannot be read at all would only pause again and again.
+  if (std::ferror(scriptFile) != 0) {
+    KitPrint("Cannot read script file %s\n", ScriptFileName);
+    ScriptStopPlayback();
+  }
+  return 0;
+}
+
+void StartRecording() {
+  ScriptStopPlayback();  // ends a playback, paused or not, and drops the rest of its run
+  State().recording = 1;
+  SetMenuCheck(RecordScriptItem, true);
+}
+
+void StopRecording() {
+  KitState& s = State();
+  s.recording = 0;
+  SetMenuCheck(RecordScriptItem, false);
+  if (s.periodicCount > 0) {
+    ScriptWrite(Periodic, 0, 0, 0);
+    s.periodicCount = 0;
+  }
+  ScriptClose();
+}
+
+// Playback reads from the file's start, so a recording in progress is finished first.
+void PrepareToPlay() {
+  KitState& s = State();
+  if (s.recording) StopRecording();
+  s.animate = 0;
+  s.oneFrame = 0;
+}
+
+}  // namespace
+
+void ScriptWrite(int kind, int x, int y, signed char key) {
+  if (!OpenForWriting()) return;
+  // Flushed line by line, so a recording survives the program being killed.
+  if (!WriteLineOfKind(kind, x, y, key) || std::fflush(scriptFile) != 0) {
+    ReportWriteFailure();
+    std::clearerr(scriptFile);
+  }
+}
+
+int ScriptPlayStep() {
+  if (!OpenForReading()) {
+    ScriptStopPlayback();
+    return 0;
+  }
+  KitState& s = State();
+  if (s.periodicCount > 0) {
+    --s.periodicCount;
+    s.pendingKind = Periodic;
+    return 1;
+  }
+  return PlayLine(pz417::ReadScriptLine(scriptFile));
+}
+
+void ScriptStopPlayback() {
+  KitState& s = State();
+  s.playback = 0;
+  s.playOne = 0;
+  s.periodicCount = 0;
+  SetMenuCheck(PlaybackScriptItem, false);
+  ScriptClose();
+}
+
+void ScriptClose() {
+  if (scriptFile == nullptr) return;
+  if (std::fclose(scriptFile) != 0) ReportWriteFailure();
+  scriptFile = nullptr;
+}
+
+void RecordScriptCommand() {
+  if (State().recording) {
+    StopRecording();
+  } else {
+    StartRecording();
+  }
+}
+
+void PlaybackScriptCommand() {
+  KitState& s = State();
+  if (s.playback) {
+    ScriptStopPlayback();
+    return;
+  }
+  PrepareToPlay();
+  s.playback = 1;
+  SetMenuCheck(PlaybackScriptItem, true);
+}
+
+void PlayOneScriptCommand() {
+  PrepareToPlay();
+  State().playOne = 1;
+}
+
+void ResetScriptForTests() {
+  if (scriptFile != nullptr) std::fclose(scriptFile);
+  scriptFile = nullptr;
+}
+
+}  // namespace kit

@@ -44,6 +44,7 @@ void BuildRunMenu(win::WindowId window);
 void RunMenuCommand(int commandId);
 void RunMenuKey(win::Msg msg, int virtualKey);
 void SetMenuCheck(int commandId, bool checked);
+bool CtrlFlagSet();
 bool LoggingOn();
 
 // The console.
@@ -59,10 +60,12 @@ void RecordScriptCommand();
 void PlaybackScriptCommand();
 void PlayOneScriptCommand();
 
-// Rendering onto the canvas.
-void FillCanvas();
 
-// Back to the state at program start, for tests that open the kit more than once.
+// Back to the state at program start, for tests that run the kit more than once in a process.
+// Each module resets its own state; ResetKitForTests calls them all.
 void ResetKitForTests();
+void ResetRunMenuForTests();
+void ResetConsoleForTests();
+void ResetScriptForTests();
 
 }  // namespace kit

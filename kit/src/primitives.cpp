@@ -1,0 +1,201 @@
+// The drawing primitives: argument checks with their notices, the drawing log, and the shapes
+// handed to the renderer.
+
+#include <climits>
+#include <cstdarg>
+#include <utility>
+
+#include "colors.h"
+#include "kit_state.h"
+#include "pz417/kit.h"
+#include "render.h"
+#include "text_format.h"
+
+namespace kit {
+
+const NamedColor ColorTable[ColorCount] = {
+    {"black", raster::Rgb(0, 0, 0)},          {"white", raster::Rgb(255, 255, 255)},
+    {"red", raster::Rgb(255, 0, 0)},          {"green", raster::Rgb(0, 255, 0)},
+    {"blue", raster::Rgb(0, 0, 255)},         {"yellow", raster::Rgb(255, 255, 0)},
+    {"magenta", raster::Rgb(255, 0, 255)},    {"cyan", raster::Rgb(0, 255, 255)},
+    {"purple", raster::Rgb(153, 0, 204)},     {"navy blue", raster::Rgb(0, 51, 153)},
+    {"dusty plum", raster::Rgb(153, 102, 153)}, {"ice blue", raster::Rgb(153, 255, 255)},
+    {"turquoise", raster::Rgb(153, 255, 204)}, {"orange", raster::Rgb(255, 102, 0)},
+    {"brown", raster::Rgb(153, 102, 51)},     {"pink", raster::Rgb(255, 153, 204)},
+    {"chalk", raster::Rgb(255, 255, 153)},    {"gold", raster::Rgb(204, 153, 51)},
+    {"peach", raster::Rgb(255, 153, 102)},    {"forest green", raster::Rgb(0, 102, 51)},
+    {"sea green", raster::Rgb(51, 204, 153)}, {"olive", raster::Rgb(153, 153, 51)},
+    {"50% gray", raster::Rgb(128, 128, 128)}, {"20% gray", raster::Rgb(204, 204, 204)},
+};
+
+int CheckColor(int color) {
+  if (color >= 0 && color < ColorCount) return color;
+  KitPrint("Illegal color %d; using RED.\n", color);
+  return 2;
+}
+
+namespace {
+
+constexpr int LargestTextSize = 127;
+
+// The most negative int has no positive twin; the largest int stands in for it.
+int Negated(int value) { return value == INT_MIN ? INT_MAX : -value; }
+
+int FixedWidth(int width) {
+  if (width >= 0) return width;
+  KitPrint("Width of %d not possible, using width %d\n", width, Negated(width));
+  return Negated(width);
+}
+
+int FixedRadius(int radius) {
+  if (radius >= 0) return radius;
+  KitPrint("Radius of %d not possible, using radius %d\n", radius, Negated(radius));
+  return Negated(radius);
+}
+
+int FixedTextSize(int ptsize) {
+  if (ptsize < 0) {
+    KitPrint("ptsize of %d not possible, using ptsize %d\n", ptsize, Negated(ptsize));
+    ptsize = Negated(ptsize);
+  }
+  if (ptsize > LargestTextSize) {
+    KitPrint("ptsize of %d not possible, using ptsize %d\n", ptsize, LargestTextSize);
+    ptsize = LargestTextSize;
+  }
+  return ptsize;
+}
+
+// Upper-left corner first (smaller x, larger y), lower-right second.
+void NormaliseCorners(int& x1, int& y1, int& x2, int& y2) {
+  if (x1 > x2) std::swap(x1, x2);
+  if (y1 < y2) std::swap(y1, y2);
+}
+
+const char* NameOf(int color) { return ColorTable[color].name; }
+
+void RenderBox(int kind, int color, int x1, int y1, int x2, int y2, int width) {
+  Shape shape;
+  shape.kind = kind;
+  shape.color = color;
+  shape.width = width;
+  shape.x1 = x1;
+  shape.y1 = y1;
+  shape.x2 = x2;
+  shape.y2 = y2;
+  RenderShape(shape);
+}
+
+}  // namespace
+}  // namespace kit
+
+using kit::CheckColor;
+using kit::LoggingOn;
+
+int KitCircle(int color, int x, int y, int radius) {
+  color = CheckColor(color);
+  radius = kit::FixedRadius(radius);
+  if (LoggingOn()) KitPrint("%s circle at (%d,%d), radius %d\n", kit::NameOf(color), x, y, radius);
+  kit::Shape shape;
+  shape.kind = kit::Oval;
+  shape.color = color;
+  shape.x1 = std::int64_t{x} - radius;
+  shape.y1 = std::int64_t{y} + radius;
+  shape.x2 = std::int64_t{x} + radius;
+  shape.y2 = std::int64_t{y} - radius;
+  kit::RenderShape(shape);
+  return 1;
+}
+
+int KitTriangle(int color, int x1, int y1, int x2, int y2, int x3, int y3, int width) {
+  color = CheckColor(color);
+  width = kit::FixedWidth(width);
+  if (LoggingOn()) {
+    KitPrint("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", kit::NameOf(color), x1, y1, x2, y2, x3,
+             y3);
+  }
+  kit::Shape shape;
+  shape.kind = kit::Triangle;
+  shape.color = color;
+  shape.width = width;
+  shape.x1 = x1;
+  shape.y1 = y1;
+  shape.x2 = x2;
+  shape.y2 = y2;
+  shape.x3 = x3;
+  shape.y3 = y3;
+  kit::RenderShape(shape);
+  return 1;
+}
+
+int KitRectangle(int color, int x1, int y1, int x2, int y2, int width) {
+  kit::NormaliseCorners(x1, y1, x2, y2);
+  color = CheckColor(color);
+  width = kit::FixedWidth(width);
+  if (LoggingOn() && width == 0) {
+    KitPrint("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n", kit::NameOf(color), x1,
+             y1, x2, y2);
+  } else if (LoggingOn()) {
+    KitPrint("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
+             kit::NameOf(color), x1, y1, x2, y2, width);
+  }
+  kit::RenderBox(kit::Rectangle, color, x1, y1, x2, y2, width);
+  return 1;
+}
+
+int KitOval(int color, int x1, int y1, int x2, int y2, int width) {
+  kit::NormaliseCorners(x1, y1, x2, y2);
+  width = kit::FixedWidth(width);
+  color = CheckColor(color);
+  if (LoggingOn() && width == 0) {
+    KitPrint("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", kit::NameOf(color), x1, y1,
+             x2, y2);
+  } else if (LoggingOn()) {
+    KitPrint("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", kit::NameOf(color),
+             x1, y1, x2, y2, width);
+  }
+  kit::RenderBox(kit::Oval, color, x1, y1, x2, y2, width);
+  return 1;
+}
+
+int KitLine(int color, int x1, int y1, int x2, int y2, int width) {
+  width = kit::FixedWidth(width);
+  color = CheckColor(color);
+  if (LoggingOn()) {
+    KitPrint("%s line from (%d,%d) to (%d,%d), width %d\n", kit::NameOf(color), x1, y1, x2, y2,
+             width);
+  }
+  kit::RenderBox(kit::Line, color, x1, y1, x2, y2, width > 0 ? width : 1);
+  return 1;
+}
+
+int KitText(int color, int x, int y, int ptsize, const char* text) {
+  if (text == nullptr) text = "";
+  ptsize = kit::FixedTextSize(ptsize);
+  color = CheckColor(color);
+  if (LoggingOn()) KitPrint("%s text at (%d,%d), \"%s\"\n", kit::NameOf(color), x, y, text);
+  kit::Shape shape;
+  shape.kind = kit::Text;
+  shape.color = color;
+  shape.x1 = x;
+  shape.y1 = y;
+  shape.x2 = ptsize;
+  shape.text = text;
+  kit::RenderShape(shape);
+  return 1;
+}
+
+int KitTextf(int color, int x, int y, int ptsize, const char* format, ...) {
+  char buffer[kit::FormatBufferSize];
+  va_list args;
+  va_start(args, format);
+  const int count = kit::FormatCut(buffer, format, args);
+  va_end(args);
+  KitText(color, x, y, ptsize, buffer);
+  return count;
+}
+
+int KitClear() {
+  if (LoggingOn()) KitPrint("Clearing the graphics window\n");
+  kit::FillCanvas();
+  return 1;
+}

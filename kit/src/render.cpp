@@ -1,0 +1,94 @@
+// The canvas renderer: shapes onto the 601 x 540 canvas with the classic pixel rules.
+
+#include "render.h"
+
+#include <string_view>
+
+#include "colors.h"
+#include "kit_state.h"
+#include "raster/gdi.h"
+#include "raster/text.h"
+
+namespace kit {
+namespace {
+
+constexpr raster::Face TextFace = raster::Face::Sans;
+
+raster::Point ToCanvas(std::int64_t x, std::int64_t y) {
+  const KitState& s = State();
+  return {s.originX + x, s.originY - y};
+}
+
+// The box from the upper-left corner to the lower-right one, both included.
+raster::Rect CanvasBox(const Shape& shape) {
+  const raster::Point upperLeft = ToCanvas(shape.x1, shape.y1);
+  const raster::Point lowerRight = ToCanvas(shape.x2, shape.y2);
+  return {upperLeft.x, upperLeft.y, lowerRight.x + 1, lowerRight.y + 1};
+}
+
+// A filled figure is outlined with a one-pixel pen of its own colour; an outlined one is not
+// filled.
+void DrawFigure(const Shape& shape, raster::Color rgb) {
+  const raster::Pen pen{shape.width, rgb};
+  const raster::OptionalBrush brush =
+      shape.width == 0 ? raster::OptionalBrush{rgb} : raster::OptionalBrush{};
+  raster::Bitmap& canvas = State().canvas;
+  switch (shape.kind) {
+    case Triangle: {
+      const raster::Point corners[] = {ToCanvas(shape.x1, shape.y1), ToCanvas(shape.x2, shape.y2),
+                                       ToCanvas(shape.x3, shape.y3)};
+      raster::DrawPolygon(canvas, corners, pen, brush);
+      break;
+    }
+    case Rectangle: raster::DrawRectangle(canvas, CanvasBox(shape), pen, brush); break;
+    default: raster::DrawEllipse(canvas, CanvasBox(shape), pen, brush); break;
+  }
+}
+
+// Each line of the text is one cell height lower; the first sits directly above the anchor.
+void DrawTextLines(const Shape& shape, raster::Color rgb) {
+  const std::string_view text = shape.text != nullptr ? shape.text : "";
+  const int size = static_cast<int>(shape.x2);
+  const int h = raster::MeasureText(TextFace, size, text).height;
+  const raster::Point anchor = ToCanvas(shape.x1, shape.y1);
+  std::int64_t top = anchor.y - h;
+  for (std::size_t start = 0;; top += h) {
+    const std::size_t end = text.find('\n', start);
+    raster::DrawText(State().canvas, TextFace, size, anchor.x, top,
+                     text.substr(start, end == std::string_view::npos ? end : end - start), rgb);
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+void RenderShape(const Shape& shape) {
+  const bool validColor = shape.color >= 0 && shape.color < ColorCount;
+  const raster::Color rgb = validColor ? ColorTable[shape.color].rgb : ColorTable[2].rgb;
+  switch (shape.kind) {
+    case Triangle:
+    case Rectangle:
+    case Oval: DrawFigure(shape, rgb); break;
+    case Line:
+      raster::DrawLine(State().canvas, ToCanvas(shape.x1, shape.y1),
+                       ToCanvas(shape.x2, shape.y2), raster::Pen{shape.width, rgb});
+      break;
+    case Pixel: {
+      const raster::Point at = ToCanvas(shape.x1, shape.y1);
+      State().canvas.setPixel(at.x, at.y, rgb);
+      break;
+    }
+    case Text: DrawTextLines(shape, rgb); break;
+    default: break;
+  }
+  State().dirty = 1;
+}
+
+void FillCanvas() {
+  raster::DrawRectangle(State().canvas, {0, 0, CanvasWidth, CanvasHeight},
+                        raster::Pen{1, ColorTable[0].rgb}, ColorTable[1].rgb);
+  State().dirty = 1;
+}
+
+}  // namespace kit

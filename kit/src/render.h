@@ -1,0 +1,30 @@
+#pragma once
+// Turning drawing requests into canvas pixels.
+
+#include <cstdint>
+
+namespace kit {
+
+enum ShapeKind { Triangle = 0, Rectangle = 1, Oval = 2, Line = 3, Pixel = 4, Text = 5 };
+
+// What a primitive hands to the renderer. Coordinates are kit coordinates, held 64 bits wide so
+// that corners such as x + radius never overflow. For Text, x2 is the character height and
+// `text` the string, which the caller owns for the duration of the call.
+struct Shape {
+  int kind = Triangle;
+  int color = 0;
+  int width = 0;
+  std::int64_t x1 = 0;
+  std::int64_t y1 = 0;
+  std::int64_t x2 = 0;
+  std::int64_t y2 = 0;
+  std::int64_t x3 = 0;
+  std::int64_t y3 = 0;
+  const char* text = nullptr;
+};
+
+void RenderShape(const Shape& shape);
+// White canvas inside a one-pixel black frame.
+void FillCanvas();
+
+}  // namespace kit

@@ -1,0 +1,128 @@
+// The console: what KitPrint returns, the ring of 25 messages and the repaint from it.
+
+#include <string>
+
+#include "kit_session.h"
+
+namespace {
+
+std::string Message(int n) { return "message number " + std::to_string(n) + "\n"; }
+
+class TextConsole : public KitSession {
+ protected:
+  // A console tall enough for all 25 stored lines; the resize erases it and repaints the ring.
+  void Enlarge() {
+    host.Resize(Console(), 700, 600);
+    Click(0, 0);
+    Wait();
+  }
+  raster::Bitmap RepaintedAfterPrinting(int first, int last) {
+    for (int n = first; n <= last; ++n) KitPrint("%s", Message(n).c_str());
+    Enlarge();
+    return win::ClientPixels(Console());
+  }
+  void Restart() {
+    TearDown();
+    printed.clear();
+    SetUp();
+  }
+};
+
+TEST_F(TextConsole, PrintReturnsTheFormattedCount) {
+  EXPECT_EQ(KitPrint("%s", ""), 0);
+  EXPECT_EQ(KitPrint("Clearing the graphics window\n"), 29);
+  EXPECT_EQ(KitPrint("%d-%s", 42, "x"), 4);
+}
+
+TEST_F(TextConsole, OverlongMessageIsCutAt1023Characters) {
+  const std::string longText(5000, 'x');
+  EXPECT_EQ(KitPrint("%s", longText.c_str()), 1023);
+  ASSERT_FALSE(printed.empty());
+  EXPECT_EQ(printed.back(), std::string(1023, 'x'));
+}
+
+TEST_F(TextConsole, RepaintBeforeAnyMessageLeavesItBlank) {
+  Enlarge();
+  const raster::Bitmap& pixels = win::ClientPixels(Console());
+  for (raster::Color c : pixels.pixels()) ASSERT_EQ(c, raster::Rgb(255, 255, 255));
+}
+
+// The 26th message pushes the first out: a repaint shows messages 2 to 26, exactly as if only
+// those had been printed.
+TEST_F(TextConsole, RepaintShowsTheLast25MessagesOldestFirst) {
+  const raster::Bitmap all = RepaintedAfterPrinting(1, 26);
+  Restart();
+  const raster::Bitmap last25 = RepaintedAfterPrinting(2, 26);
+  EXPECT_TRUE(all == last25);
+  Restart();
+  const raster::Bitmap first25 = RepaintedAfterPrinting(1, 25);
+  EXPECT_FALSE(all == first25);
+}
+
+TEST_F(TextConsole, RepaintOfAFewMessagesEqualsPrintingThem) {
+  const raster::Bitmap repainted = RepaintedAfterPrinting(1, 3);
+  Restart();
+  Enlarge();
+  for (int n = 1; n <= 3; ++n) KitPrint("%s", Message(n).c_str());
+  EXPECT_TRUE(win::ClientPixels(Console()) == repainted);
+}
+
+struct NewlineCase {
+  const char* a;
+  const char* b;
+  bool same;
+};
+
+class ConsoleLines : public TextConsole, public ::testing::WithParamInterface<NewlineCase> {};
+
+// Only a trailing newline is dropped; every message is exactly one line.
+TEST_P(ConsoleLines, LookSameOrDifferent) {
+  const NewlineCase c = GetParam();
+  KitPrint("first\n");
+  KitPrint("%s", c.a);
+  const raster::Bitmap a = win::ClientPixels(Console());
+  Restart();
+  KitPrint("first\n");
+  KitPrint("%s", c.b);
+  EXPECT_EQ(win::ClientPixels(Console()) == a, c.same);
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, ConsoleLines,
+                         ::testing::Values(NewlineCase{"text\n", "text", true},
+                                           NewlineCase{"\n", "", true},
+                                           NewlineCase{"one\ntwo\n", "onetwo", false},
+                                           NewlineCase{"x\n\n", "x\n", false},
+                                           NewlineCase{"", "nothing", false}));
+
+TEST_F(TextConsole, EveryMessageScrollsByOneLine) {
+  KitPrint("top\n");
+  const raster::Bitmap before = win::ClientPixels(Console());
+  KitPrint("%s", "");
+  const raster::Bitmap& after = win::ClientPixels(Console());
+  const raster::FontMetrics m = raster::GetFontMetrics(raster::Face::Mono, 12);
+  const int h = m.height + m.externalLeading;
+  for (int y = 0; y + h < before.height(); ++y) {
+    for (int x = 0; x < before.width(); ++x) {
+      ASSERT_EQ(after.pixel(x, y), before.pixel(x, y + h)) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(TextConsole, ShowConsoleReportsEarlierVisibility) {
+  EXPECT_NE(KitShowConsole(0), 0);
+  EXPECT_EQ(KitShowConsole(0), 0);
+  EXPECT_EQ(KitShowConsole(1), 0);
+  EXPECT_NE(KitShowConsole(1), 0);
+}
+
+TEST_F(TextConsole, ClosingTheConsoleOnlyHidesIt) {
+  host.Close(Console());
+  Click(0, 0);
+  EXPECT_EQ(Wait().kind, Mouse);
+  EXPECT_TRUE(win::IsWindow(Console()));
+  EXPECT_FALSE(win::IsWindowVisible(Console()));
+  EXPECT_EQ(KitSetLogging(1), 1);
+  EXPECT_TRUE(win::IsWindowVisible(Console()));
+}
+
+}  // namespace

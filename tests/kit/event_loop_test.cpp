@@ -1,0 +1,198 @@
+// The event loop on the headless host: arming and ticks, presses, keys, quitting, coordinates.
+
+#include "kit_session.h"
+
+namespace {
+
+const Event PeriodicEvent{Periodic, 0, 0, 0};
+
+using EventLoop = KitSession;
+
+TEST_F(EventLoop, AnimationDeliversOnePeriodicPerTick) {
+  KitSetRunMode(RunMode::Animate);
+  host.Tick(3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Wait(), PeriodicEvent) << "tick " << i;
+  EXPECT_EQ(host.PendingSteps(), 0u);
+}
+
+TEST_F(EventLoop, TickBeforeTheWaitDoesNotCount) {
+  host.Tick();      // arrives while halted: sets the tick flag only
+  Click(1, 2);      // ends the first wait
+  EXPECT_EQ(Wait(), (Event{Mouse, 1, 2, 0}));
+  KitSetRunMode(RunMode::Animate);
+  host.Tick();
+  EXPECT_EQ(Wait(), PeriodicEvent);
+  EXPECT_EQ(host.PendingSteps(), 0u) << "the Periodic event came from the earlier tick";
+}
+
+TEST_F(EventLoop, HaltingKeepsTheArmedPeriodic) {
+  KitSetRunMode(RunMode::Animate);
+  CtrlLetter('H');  // during the wait, with a Periodic already armed
+  host.Tick();
+  EXPECT_EQ(Wait(), PeriodicEvent);
+  host.Tick(2);
+  Click(0, 0);
+  EXPECT_EQ(Wait(), (Event{Mouse, 0, 0, 0}));
+}
+
+TEST_F(EventLoop, OneFrameWhileHaltedGivesExactlyOnePeriodic) {
+  CtrlLetter('F');
+  host.Tick();
+  EXPECT_EQ(Wait(), PeriodicEvent);
+  host.Tick(2);
+  Click(5, 5);
+  EXPECT_EQ(Wait(), (Event{Mouse, 5, 5, 0}));
+}
+
+TEST_F(EventLoop, OneFrameWhileAnimatingGivesTheArmedOneAndOneMore) {
+  KitSetRunMode(RunMode::Animate);
+  CtrlLetter('F');
+  host.Tick();
+  EXPECT_EQ(Wait(), PeriodicEvent);
+  host.Tick();
+  EXPECT_EQ(Wait(), PeriodicEvent);
+  host.Tick(2);
+  Click(0, 0);
+  EXPECT_EQ(Wait().kind, Mouse);
+}
+
+TEST_F(EventLoop, PressReplacesTheArmedPeriodicAndNothingIsLeftOver) {
+  KitSetRunMode(RunMode::Animate);
+  Click(-3, 4);
+  EXPECT_EQ(Wait(), (Event{Mouse, -3, 4, 0}));
+  host.Tick();
+  EXPECT_EQ(Wait(), PeriodicEvent);
+  EXPECT_EQ(host.PendingSteps(), 0u);
+}
+
+TEST_F(EventLoop, QuitRequestReturnsQuitWithTheEventsValues) {
+  KitSetRunMode(RunMode::Quit);
+  Click(10, 20);
+  EXPECT_EQ(Wait(), (Event{Quit, 10, 20, 0}));
+  host.Type("a");
+  EXPECT_EQ(Wait(), (Event{Quit, 0, 0, 'a'}));
+}
+
+TEST_F(EventLoop, ClosingTheGraphicsWindowQuits) {
+  host.Close(Graphics());
+  EXPECT_EQ(Wait(), (Event{Quit, 0, 0, 0}));
+}
+
+TEST_F(EventLoop, RunMenuQuitQuitsAndKeepsTheWindow) {
+  host.ChooseMenuItem(Graphics(), 8);
+  EXPECT_EQ(Wait(), (Event{Quit, 0, 0, 0}));
+  EXPECT_TRUE(win::IsWindow(Graphics()));
+}
+
+TEST_F(EventLoop, CtrlQQuitsFromEitherWindow) {
+  for (const bool fromConsole : {false, true}) {
+    SCOPED_TRACE(fromConsole ? "console" : "graphics window");
+    host.Focus(fromConsole ? Console() : Graphics());
+    CtrlLetter('Q');
+    EXPECT_EQ(Wait().kind, Quit);
+  }
+}
+
+struct PixelCase {
+  int clientX, clientY;
+  int kitX, kitY;
+};
+
+class KitCoordinates : public KitSession, public ::testing::WithParamInterface<PixelCase> {};
+
+TEST_P(KitCoordinates, PressAtClientPixel) {
+  const PixelCase c = GetParam();
+  host.Press(Graphics(), c.clientX, c.clientY);
+  EXPECT_EQ(Wait(), (Event{Mouse, c.kitX, c.kitY, 0}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Presses, KitCoordinates,
+                         ::testing::Values(PixelCase{297, 248, 0, 0}, PixelCase{307, 228, 10, 20},
+                                           PixelCase{0, 0, -297, 248},
+                                           PixelCase{594, 495, 297, -247}));
+
+TEST_F(EventLoop, OriginIsTheCentreOfThe595By496ClientArea) {
+  EXPECT_EQ(win::GetClientRect(Graphics()), (raster::Rect{0, 0, 595, 496}));
+  EXPECT_EQ(KitOriginX(), 297);
+  EXPECT_EQ(KitOriginY(), 248);
+}
+
+struct KeyCase {
+  const char* name;
+  int virtualKey;
+  int character;  // -1: the key yields none
+  int expectedKey;  // 0: no Key event
+};
+
+class KeyMapping : public KitSession, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(KeyMapping, KeyDownGivesKeyEventOnlyForCharacters) {
+  const KeyCase c = GetParam();
+  host.KeyDown(c.virtualKey, c.character);
+  host.KeyUp(c.virtualKey);
+  Click(7, 7);  // ends the wait when the key gave nothing
+  const Event expected = c.expectedKey != 0 ? Event{Key, 0, 0, c.expectedKey} : Event{Mouse, 7, 7, 0};
+  EXPECT_EQ(Wait(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyMapping,
+    ::testing::Values(KeyCase{"letter", 'A', 'a', 97}, KeyCase{"shifted", 'A', 'A', 65},
+                      KeyCase{"enter", win::vk::Return, 13, 13},
+                      KeyCase{"tab", win::vk::Tab, 9, 9}, KeyCase{"backspace", win::vk::Back, 8, 8},
+                      KeyCase{"escape", win::vk::Escape, 27, 27},
+                      KeyCase{"high", 0xC8, 200, -56}, KeyCase{"arrow", win::vk::Left, -1, 0},
+                      KeyCase{"function", win::vk::F1, -1, 0},
+                      KeyCase{"shift", win::vk::Shift, -1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EventLoop, CtrlLetterGivesNoKeyEvent) {
+  CtrlLetter('B');
+  Click(1, 1);
+  EXPECT_EQ(Wait().kind, Mouse);
+}
+
+TEST_F(EventLoop, AltLetterGoesToTheMenuNotToAKeyEvent) {
+  host.KeyDown(win::vk::Menu);
+  host.KeyDown('X', 'x');
+  host.KeyUp('X');
+  host.KeyUp(win::vk::Menu);
+  Click(1, 1);
+  EXPECT_EQ(Wait().kind, Mouse);
+}
+
+TEST_F(EventLoop, CharacterTypedInTheConsoleReachesTheGraphicsWindow) {
+  host.Focus(Console());
+  host.Type("z");
+  EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'z'}));
+}
+
+TEST_F(EventLoop, MissedCtrlReleaseIsDeliveredWhenFocusReturns) {
+  host.KeyDown(win::vk::Control);
+  host.Focus(Console(), /*ctrlHeld=*/false);  // Ctrl released while elsewhere
+  host.Focus(Graphics(), /*ctrlHeld=*/false);
+  host.KeyDown('Q', 'q');  // a plain Q must not quit
+  host.KeyUp('Q');
+  EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'q'}));
+}
+
+TEST_F(EventLoop, DrawingBetweenWaitsCostsOneCanvasCopy) {
+  KitClear();
+  KitCircle(2, 0, 0, 50);
+  Click(0, 0);
+  Wait();
+  const raster::Bitmap& client = win::ClientPixels(Graphics());
+  EXPECT_EQ(client.pixel(KitOriginX(), KitOriginY()), raster::Rgb(255, 0, 0));
+  EXPECT_EQ(client.pixel(1, 1), raster::Rgb(255, 255, 255));
+}
+
+TEST_F(EventLoop, WaitBeforeOpenReturnsQuitInsteadOfHanging) {
+  KitClose();
+  win::ResetWindowSystem();
+  kit::ResetKitForTests();
+  EXPECT_EQ(Wait().kind, Quit);
+  EXPECT_EQ(KitSetRunMode(RunMode::Animate), 0);
+  EXPECT_EQ(KitSetLogging(1), 0);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#pragma once
+// A kit opened on the headless host, fresh for every test.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "headless/headless_host.h"
+#include "kit_state.h"
+#include "pz417/kit.h"
+#include "pz417/kit_tools.h"
+#include "win/host.h"
+
+struct Event {
+  int kind = 0;
+  int x = 0;
+  int y = 0;
+  int key = 0;
+  friend bool operator==(const Event&, const Event&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const Event& e) {
+    return out << "{kind " << e.kind << ", " << e.x << ", " << e.y << ", key " << e.key << "}";
+  }
+};
+
+class KitSession : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    win::ResetWindowSystem();
+    kit::ResetKitForTests();
+    win::SetHost(&host);
+    host.SetWhenDry(headless::HeadlessHost::WhenDry::Fail,
+                    [] { ADD_FAILURE() << "the kit waited for input that the test did not give"; });
+    KitSetPrintHook([this](std::string_view message) { printed.emplace_back(message); });
+    KitOpen(nullptr, nullptr, "", 1);
+  }
+  void TearDown() override {
+    KitClose();
+    win::SetHost(nullptr);
+  }
+
+  Event Wait() {
+    int x = -1, y = -1;
+    char key = -1;
+    const int kind = KitWaitEvent(&x, &y, &key);
+    return {kind, x, y, static_cast<signed char>(key)};
+  }
+
+  win::WindowId Graphics() const { return KitGraphicsWindow(); }
+  win::WindowId Console() const { return KitConsoleWindow(); }
+  // A press at kit coordinates.
+  void Click(int x, int y) { host.Press(Graphics(), KitOriginX() + x, KitOriginY() - y); }
+  void CtrlLetter(char letter) {
+    host.KeyDown(win::vk::Control);
+    host.KeyDown(letter, letter - 'A' + 1);
+    host.KeyUp(letter);
+    host.KeyUp(win::vk::Control);
+  }
+
+  headless::HeadlessHost host;
+  std::vector<std::string> printed;
+};

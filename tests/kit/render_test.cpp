@@ -1,0 +1,132 @@
+// Canvas rendering through the kit's calls: where figures land, their edges, text placement.
+
+#include "colors.h"
+#include "kit_session.h"
+#include "raster/text.h"
+#include "render.h"
+
+namespace {
+
+constexpr raster::Color White = 0xFFFFFF, Black = 0x000000, Red = 0xFF0000, Blue = 0x0000FF;
+
+class Render : public KitSession {
+ protected:
+  void SetUp() override {
+    KitSession::SetUp();
+    KitSetLogging(0);
+    KitClear();
+  }
+  raster::Color At(int kitX, int kitY) const {
+    return KitCanvas().pixel(KitOriginX() + kitX, KitOriginY() - kitY);
+  }
+  // Canvas pixels of `color` inside the given canvas box, counted.
+  int Count(raster::Color color, int left, int top, int right, int bottom) const {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) n += KitCanvas().pixel(x, y) == color;
+    return n;
+  }
+  int CountAll(raster::Color color) const { return Count(color, 0, 0, 601, 540); }
+};
+
+TEST_F(Render, FillCanvasIsWhiteInsideABlackFrame) {
+  const raster::Bitmap& c = KitCanvas();
+  EXPECT_EQ(c.pixel(0, 0), Black);
+  EXPECT_EQ(c.pixel(1, 1), White);
+  EXPECT_EQ(c.pixel(600, 539), Black);
+  EXPECT_EQ(c.pixel(600, 1), Black);
+  EXPECT_EQ(c.pixel(599, 538), White);
+  EXPECT_EQ(CountAll(Black), 2 * 601 + 2 * 538);
+}
+
+TEST_F(Render, FilledRectangleCoversBothCorners) {
+  KitRectangle(2, -10, 10, 10, -10, 0);
+  const int ox = KitOriginX(), oy = KitOriginY();
+  EXPECT_EQ(Count(Red, ox - 10, oy - 10, ox + 11, oy + 11), 21 * 21);
+  EXPECT_EQ(CountAll(Red), 21 * 21);
+}
+
+TEST_F(Render, OneWideRectangleIsAFrameOfFiveByFive) {
+  KitRectangle(4, 0, 0, 4, -4, 1);
+  EXPECT_EQ(CountAll(Blue), 16);
+  EXPECT_EQ(At(0, 0), Blue);
+  EXPECT_EQ(At(4, -4), Blue);
+  EXPECT_EQ(At(2, -2), White);
+}
+
+TEST_F(Render, LineLeavesOutItsEndPixel) {
+  KitLine(2, 0, 0, 10, 0, 1);
+  EXPECT_EQ(CountAll(Red), 10);
+  EXPECT_EQ(At(0, 0), Red);
+  EXPECT_EQ(At(9, 0), Red);
+  EXPECT_EQ(At(10, 0), White);
+}
+
+TEST_F(Render, CircleOfRadiusZeroIsTheOnePixelBoxAndDrawsNothing) {
+  KitCircle(2, 0, 0, 0);
+  EXPECT_EQ(CountAll(Red), 0);
+}
+
+TEST_F(Render, CircleIsSymmetricAndSpansItsBox) {
+  KitCircle(2, 20, -30, 15);
+  EXPECT_EQ(At(20, -30), Red);
+  for (int d : {-15, 15}) {
+    EXPECT_EQ(At(20 + d, -30), Red) << d;
+    EXPECT_EQ(At(20, -30 + d), Red) << d;
+    EXPECT_EQ(At(20 + d + (d > 0 ? 1 : -1), -30), White) << d;
+  }
+  const raster::Bitmap& c = KitCanvas();
+  const int cx = KitOriginX() + 20, cy = KitOriginY() + 30;
+  for (int dy = -16; dy <= 16; ++dy)
+    for (int dx = -16; dx <= 16; ++dx)
+      ASSERT_EQ(c.pixel(cx + dx, cy + dy), c.pixel(cx - dx, cy - dy)) << dx << "," << dy;
+}
+
+TEST_F(Render, TextSitsDirectlyAboveItsAnchor) {
+  KitText(0, -50, 0, 20, "Hg");
+  const int h = raster::MeasureText(raster::Face::Sans, 20, "Hg").height;
+  const int top = KitOriginY() - h, left = KitOriginX() - 50;
+  const int inside = Count(Black, left, top, left + 40, KitOriginY());
+  EXPECT_GT(inside, 20);
+  EXPECT_EQ(CountAll(Black) - 2 * 601 - 2 * 538, inside);
+}
+
+TEST_F(Render, SecondLineStartsAtTheAnchorRow) {
+  KitText(0, 0, 0, 16, "\nX");
+  const int h = raster::MeasureText(raster::Face::Sans, 16, "\nX").height;
+  const int ox = KitOriginX(), oy = KitOriginY();
+  EXPECT_EQ(Count(Black, ox, oy - h, ox + 30, oy), 0);
+  EXPECT_GT(Count(Black, ox, oy, ox + 30, oy + h), 10);
+}
+
+TEST_F(Render, TrailingLineFeedAddsNothing) {
+  KitText(2, 0, 0, 16, "Line");
+  const raster::Bitmap without = KitCanvas();
+  KitClear();
+  KitText(2, 0, 0, 16, "Line\n");
+  EXPECT_TRUE(KitCanvas() == without);
+}
+
+TEST_F(Render, UnknownShapeKindOnlyMarksTheCanvasDirty) {
+  const raster::Bitmap before = KitCanvas();
+  kit::State().dirty = 0;
+  kit::Shape shape;
+  shape.kind = 9;
+  shape.color = 2;
+  kit::RenderShape(shape);
+  EXPECT_TRUE(KitCanvas() == before);
+  EXPECT_EQ(kit::State().dirty, 1);
+}
+
+TEST_F(Render, PixelShapeSetsOnePixel) {
+  kit::Shape shape;
+  shape.kind = kit::Pixel;
+  shape.color = 4;
+  shape.x1 = -3;
+  shape.y1 = 7;
+  kit::RenderShape(shape);
+  EXPECT_EQ(At(-3, 7), Blue);
+  EXPECT_EQ(CountAll(Blue), 1);
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// The Run menu's entries and check marks, the Ctrl shortcuts, KitSetRunMode and KitSetLogging.
+
+#include "kit_session.h"
+
+namespace {
+
+using RunMenu = KitSession;
+
+struct Entry {
+  const char* text;
+  int id;
+  bool separator, grayed, checked;
+};
+
+TEST_F(RunMenu, HasTheSixteenEntriesInOrder) {
+  const Entry expected[] = {
+      {"&Animate\tCtrl+A", 1, false, false, false},
+      {"&Halt animation\tCtrl+H", 2, false, false, false},
+      {"Advance one &frame\tCtrl+F", 3, false, false, false},
+      {"", 0, true, false, false},
+      {"&Logging\tCtrl+L", 4, false, false, true},
+      {"", 0, true, false, false},
+      {"&Record Script\tCtrl+R", 5, false, false, false},
+      {"&Playback Script\tCtrl+P", 6, false, false, false},
+      {"Play &One Script\tCtrl+O", 7, false, false, false},
+      {"", 0, true, false, false},
+      {"&Quit\tCtrl+Q", 8, false, false, false},
+      {"", 0, true, false, false},
+      {"PZ417 v2.2 July 1997", 9, false, true, false},
+      {"MAC: mac-support@example.com", 9, false, true, false},
+      {"WINDOWS: windows-support@example.com", 9, false, true, false},
+      {"UPDATES: updates@example.com", 9, false, true, false},
+  };
+  const win::MenuId bar = win::GetMenu(Graphics());
+  ASSERT_EQ(win::GetMenuItemCount(bar), 1);
+  const win::MenuItemInfo run = win::GetMenuItem(bar, 0);
+  EXPECT_EQ(run.text, "&Run");
+  ASSERT_EQ(win::GetMenuItemCount(run.popup), 16);
+  for (int i = 0; i < 16; ++i) {
+    SCOPED_TRACE(i);
+    const win::MenuItemInfo item = win::GetMenuItem(run.popup, i);
+    EXPECT_EQ(item.separator, expected[i].separator);
+    if (item.separator) continue;
+    EXPECT_EQ(item.text, expected[i].text);
+    EXPECT_EQ(item.id, expected[i].id);
+    EXPECT_EQ(item.grayed, expected[i].grayed);
+    EXPECT_EQ(item.checked, expected[i].checked);
+  }
+}
+
+bool LoggingChecked(win::WindowId graphics) {
+  const win::MenuId run = win::GetMenuItem(win::GetMenu(graphics), 0).popup;
+  return win::GetMenuItem(run, 4).checked;
+}
+
+TEST_F(RunMenu, CtrlLTogglesLoggingAndItsCheckMarkWithoutShowingTheConsole) {
+  KitShowConsole(0);
+  CtrlLetter('L');
+  Click(0, 0);
+  Wait();
+  EXPECT_FALSE(kit::LoggingOn());
+  EXPECT_FALSE(LoggingChecked(Graphics()));
+  CtrlLetter('L');
+  Click(0, 0);
+  Wait();
+  EXPECT_TRUE(kit::LoggingOn());
+  EXPECT_TRUE(LoggingChecked(Graphics()));
+  EXPECT_FALSE(win::IsWindowVisible(Console()));
+}
+
+TEST_F(RunMenu, SetLoggingShowsTheConsoleOnlyWhenSwitchingOn) {
+  KitShowConsole(0);
+  EXPECT_EQ(KitSetLogging(0), 1);
+  EXPECT_FALSE(win::IsWindowVisible(Console()));
+  EXPECT_FALSE(LoggingChecked(Graphics()));
+  EXPECT_EQ(KitSetLogging(7), 1);
+  EXPECT_TRUE(win::IsWindowVisible(Console()));
+  EXPECT_TRUE(LoggingChecked(Graphics()));
+}
+
+struct Flags {
+  int animate, oneFrame, quit;
+  friend bool operator==(const Flags&, const Flags&) = default;
+  friend std::ostream& operator<<(std::ostream& o, const Flags& f) {
+    return o << "{animate " << f.animate << ", one-frame " << f.oneFrame << ", quit " << f.quit
+             << "}";
+  }
+};
+
+Flags CurrentFlags() {
+  const kit::KitState& s = kit::State();
+  return {s.animate, s.oneFrame, s.quitRequest};
+}
+
+void SetFlags(const Flags& f) {
+  kit::State().animate = static_cast<std::uint8_t>(f.animate);
+  kit::State().oneFrame = static_cast<std::uint8_t>(f.oneFrame);
+}
+
+struct RunModeCase {
+  int mode;
+  Flags before, after;
+};
+
+class SetRunMode : public KitSession, public ::testing::WithParamInterface<RunModeCase> {};
+
+TEST_P(SetRunMode, ChangesExactlyItsFlags) {
+  const RunModeCase c = GetParam();
+  SetFlags(c.before);
+  EXPECT_EQ(KitSetRunMode(c.mode), 1);
+  EXPECT_EQ(CurrentFlags(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, SetRunMode,
+    ::testing::Values(RunModeCase{0, {1, 1, 0}, {0, 0, 0}}, RunModeCase{1, {1, 0, 0}, {1, 1, 0}},
+                      RunModeCase{2, {0, 1, 0}, {1, 1, 0}}, RunModeCase{5, {1, 1, 0}, {1, 1, 1}},
+                      RunModeCase{3, {1, 0, 0}, {1, 0, 0}}, RunModeCase{4, {0, 1, 0}, {0, 1, 0}},
+                      RunModeCase{-1, {1, 1, 0}, {1, 1, 0}},
+                      RunModeCase{-2147483647 - 1, {0, 0, 0}, {0, 0, 0}}));
+
+struct ShortcutCase {
+  char letter;
+  Flags before, after;
+};
+
+class Shortcut : public KitSession,
+                 public ::testing::WithParamInterface<std::tuple<ShortcutCase, bool>> {};
+
+TEST_P(Shortcut, ActsFromEitherWindow) {
+  const auto [c, fromConsole] = GetParam();
+  SetFlags(c.before);
+  if (fromConsole) host.Focus(Console());
+  CtrlLetter(c.letter);
+  Click(0, 0);
+  Wait();
+  EXPECT_EQ(CurrentFlags(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Letters, Shortcut,
+    ::testing::Combine(::testing::Values(ShortcutCase{'A', {0, 0, 0}, {1, 0, 0}},
+                                         ShortcutCase{'H', {1, 1, 0}, {0, 1, 0}},
+                                         ShortcutCase{'F', {1, 0, 0}, {0, 1, 0}}),
+                       ::testing::Bool()));
+
+struct CommandCase {
+  int id;
+  Flags before, after;
+};
+
+class MenuCommand : public KitSession, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(MenuCommand, ChosenWithTheMouse) {
+  const CommandCase c = GetParam();
+  SetFlags(c.before);
+  host.ChooseMenuItem(Graphics(), c.id);
+  Click(0, 0);
+  Wait();
+  EXPECT_EQ(CurrentFlags(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, MenuCommand,
+                         ::testing::Values(CommandCase{1, {0, 0, 0}, {1, 0, 0}},
+                                           CommandCase{2, {1, 1, 0}, {0, 1, 0}},
+                                           CommandCase{3, {1, 0, 0}, {0, 1, 0}}));
+
+TEST_F(RunMenu, LetterWithoutCtrlChangesNoFlag) {
+  host.KeyDown('A', 'a');
+  host.KeyUp('A');
+  EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'a'}));
+  EXPECT_EQ(CurrentFlags(), (Flags{0, 0, 0}));
+}
+
+TEST_F(RunMenu, AutoRepeatedCtrlLTogglesAgain) {
+  host.KeyDown(win::vk::Control);
+  host.KeyDown('L', 12);
+  host.KeyDown('L', 12);
+  host.KeyDown('L', 12);
+  host.KeyUp('L');
+  host.KeyUp(win::vk::Control);
+  Click(0, 0);
+  Wait();
+  EXPECT_FALSE(kit::LoggingOn());
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#include "raster/bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace raster {
+namespace {
+
+int NonNegative(int v) { return v < 0 ? 0 : v; }
+
+}  // namespace
+
+Bitmap::Bitmap(int width, int height, Color fill)
+    : width_(NonNegative(width)),
+      height_(NonNegative(height)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
+
+void Bitmap::setPixel(std::int64_t x, std::int64_t y, Color c) {
+  if (contains(x, y)) pixels_[Index(static_cast<int>(x), static_cast<int>(y))] = c;
+}
+
+void Bitmap::fillRect(const Rect& box, Color c) {
+  const Rect clip = ClipToBitmap(box, width_, height_);
+  if (clip.empty()) return;
+  const auto left = static_cast<int>(clip.left);
+  const auto right = static_cast<int>(clip.right);
+  for (auto y = static_cast<int>(clip.top); y < clip.bottom; ++y) {
+    Color* r = row(y);
+    std::fill(r + left, r + right, c);
+  }
+}
+
+void Bitmap::copyFrom(const Bitmap& src, std::int64_t sx, std::int64_t sy, std::int64_t w,
+                      std::int64_t h, std::int64_t dx, std::int64_t dy) {
+  if (w <= 0 || h <= 0) return;
+  // Work in 128 bits: a source and destination offset can each be near the 64-bit limits.
+  __int128 x0 = sx, y0 = sy, x1 = __int128{sx} + w, y1 = __int128{sy} + h;
+  const __int128 shiftX = __int128{dx} - sx, shiftY = __int128{dy} - sy;
+  // Clip the source block to the source and, shifted, to this bitmap.
+  x0 = std::max<__int128>({x0, 0, -shiftX});
+  y0 = std::max<__int128>({y0, 0, -shiftY});
+  x1 = std::min<__int128>({x1, src.width_, width_ - shiftX});
+  y1 = std::min<__int128>({y1, src.height_, height_ - shiftY});
+  if (x0 >= x1 || y0 >= y1) return;
+  const auto cols = static_cast<std::size_t>(x1 - x0);
+  const auto firstSrc = static_cast<int>(y0);
+  const auto lastSrc = static_cast<int>(y1) - 1;
+  const auto srcX = static_cast<int>(x0);
+  const auto dstX = static_cast<int>(x0 + shiftX);
+  const auto rowShift = static_cast<int>(shiftY);
+  // Same bitmap moved down: copy bottom-up so rows are read before they are overwritten.
+  const bool bottomUp = &src == this && rowShift > 0;
+  for (int i = 0; i <= lastSrc - firstSrc; ++i) {
+    const int y = bottomUp ? lastSrc - i : firstSrc + i;
+    std::memmove(row(y + rowShift) + dstX, src.row(y) + srcX, cols * sizeof(Color));
+  }
+}
+
+void Bitmap::scrollRows(int dy) {
+  const std::int64_t shift = dy;
+  if (shift == 0 || shift >= height_ || -shift >= height_) return;
+  const auto w = static_cast<std::size_t>(width_);
+  const auto moved = static_cast<std::size_t>(height_ - (shift > 0 ? shift : -shift)) * w;
+  const auto offset = static_cast<std::size_t>(shift > 0 ? shift : -shift) * w;
+  if (shift > 0) {
+    std::memmove(pixels_.data() + offset, pixels_.data(), moved * sizeof(Color));
+  } else {
+    std::memmove(pixels_.data(), pixels_.data() + offset, moved * sizeof(Color));
+  }
+}
+
+void Bitmap::resize(int width, int height, Color fill) {
+  Bitmap next(width, height, fill);
+  next.copyFrom(*this, 0, 0, width_, height_, 0, 0);
+  *this = std::move(next);
+}
+
+Rect ClipToBitmap(const Rect& box, int width, int height) {
+  Rect clip{std::max<std::int64_t>(box.left, 0), std::max<std::int64_t>(box.top, 0),
+            std::min<std::int64_t>(box.right, width), std::min<std::int64_t>(box.bottom, height)};
+  if (clip.empty()) return Rect{};
+  return clip;
+}
+
+}  // namespace raster

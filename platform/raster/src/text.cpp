@@ -1,0 +1,307 @@
+#include "raster/text.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <limits>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace raster {
+namespace {
+
+constexpr int kMinSize = 1;
+constexpr int kMaxSize = 1000;
+
+// Windows-1252 code points for bytes 0x80..0x9F; the five unassigned bytes stay controls.
+constexpr std::array<char32_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t CodePointOf(unsigned char byte) {
+  if (byte >= 0x80 && byte <= 0x9F) return kCp1252High[byte - 0x80];
+  return byte;
+}
+
+bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+// One rendered glyph; its 1-bit rows live in the owning SizedFont's `bits`.
+struct Glyph {
+  bool ready = false;
+  int advance = 0;
+  int left = 0;  // from the pen position to the bitmap's first column
+  int top = 0;   // from the baseline up to the bitmap's first row
+  int width = 0;
+  int rows = 0;
+  int pitch = 0;
+  std::size_t offset = 0;
+};
+
+struct SizedFont {
+  FontMetrics metrics;
+  std::array<Glyph, 256> glyphs;
+  std::vector<unsigned char> bits;
+};
+
+struct FaceSlot {
+  bool tried = false;
+  FT_Face face = nullptr;
+  std::array<std::unique_ptr<SizedFont>, kMaxSize + 1> sizes;
+};
+
+struct TextState {
+  bool libraryTried = false;
+  FT_Library library = nullptr;
+  bool warned = false;
+  std::array<FaceSlot, 2> faces;
+};
+
+TextState& State() {
+  static TextState state;
+  return state;
+}
+
+int ClampSize(int size) {
+  if (size == 0) return DefaultTextSize;
+  return std::clamp(size, kMinSize, kMaxSize);
+}
+
+// The file fontconfig picks for `family`; with `exact`, only a face of that very family.
+bool FindFontFile(const char* family, bool exact, std::string* file, int* index) {
+  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
+  if (pattern == nullptr) return false;
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (match == nullptr) return false;
+  FcChar8* path = nullptr;
+  FcChar8* matchedFamily = nullptr;
+  bool found = FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch;
+  if (found && exact) {
+    found = FcPatternGetString(match, FC_FAMILY, 0, &matchedFamily) == FcResultMatch &&
+            FcStrCmpIgnoreCase(matchedFamily, reinterpret_cast<const FcChar8*>(family)) == 0;
+  }
+  if (found) {
+    *file = reinterpret_cast<const char*>(path);
+    if (FcPatternGetInteger(match, FC_INDEX, 0, index) != FcResultMatch) *index = 0;
+  }
+  FcPatternDestroy(match);
+  return found;
+}
+
+// Both faces' files are looked up in one fontconfig session, which is then closed: fontconfig
+// holds on to memory until it is shut down.
+struct FontFile {
+  std::string path;
+  int index = 0;
+};
+
+std::array<FontFile, 2> FindFontFiles() {
+  std::array<FontFile, 2> files;
+  const char* preferred[] = {"Liberation Sans", "Liberation Mono"};
+  const char* generic[] = {"sans-serif", "monospace"};
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!FindFontFile(preferred[i], true, &files[i].path, &files[i].index)) {
+      FindFontFile(generic[i], false, &files[i].path, &files[i].index);
+    }
+  }
+  FcFini();
+  return files;
+}
+
+FT_Face OpenFace(FT_Library library, Face face) {
+  static const std::array<FontFile, 2> files = FindFontFiles();
+  const FontFile& file = files[face == Face::Sans ? 0 : 1];
+  FT_Face result = nullptr;
+  if (file.path.empty() || FT_New_Face(library, file.path.c_str(), file.index, &result) != 0) {
+    return nullptr;
+  }
+  return result;
+}
+
+FaceSlot& SlotOf(Face face) { return State().faces[face == Face::Sans ? 0 : 1]; }
+
+// The face, loaded on first use; nullptr (after one warning) when none can be had.
+FT_Face LoadedFace(Face face) {
+  TextState& state = State();
+  FaceSlot& slot = SlotOf(face);
+  if (!slot.tried) {
+    slot.tried = true;
+    if (!state.libraryTried) {
+      state.libraryTried = true;
+      if (FT_Init_FreeType(&state.library) != 0) state.library = nullptr;
+    }
+    if (state.library != nullptr) slot.face = OpenFace(state.library, face);
+  }
+  if (slot.face == nullptr && !state.warned) {
+    state.warned = true;
+    std::fprintf(stderr, "raster: no usable font found through fontconfig; text is not drawn\n");
+  }
+  return slot.face;
+}
+
+int RoundedPixels(FT_Pos v) { return static_cast<int>((v + 32) >> 6); }
+
+FontMetrics MetricsOf(FT_Face face, int size) {
+  const FT_Size_Metrics& m = face->size->metrics;
+  FontMetrics metrics;
+  metrics.ascent = RoundedPixels(m.ascender);
+  metrics.height = metrics.ascent + RoundedPixels(-m.descender);
+  metrics.externalLeading = std::max(0, RoundedPixels(m.height) - metrics.height);
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  if (os2 != nullptr && face->units_per_EM != 0) {
+    metrics.averageCharWidth =
+        (os2->xAvgCharWidth * size + face->units_per_EM / 2) / face->units_per_EM;
+  } else {
+    metrics.averageCharWidth = RoundedPixels(m.max_advance) / 2;
+  }
+  return metrics;
+}
+
+// Metrics of a plausible cell, for when no face is available.
+FontMetrics FallbackMetrics(int size) {
+  FontMetrics metrics;
+  metrics.height = (size * 115 + 50) / 100;
+  metrics.ascent = (size * 90 + 50) / 100;
+  metrics.averageCharWidth = (size * 6 + 5) / 10;
+  return metrics;
+}
+
+SizedFont* FontFor(Face face, int size) {
+  FT_Face ft = LoadedFace(face);
+  if (ft == nullptr) return nullptr;
+  std::unique_ptr<SizedFont>& font = SlotOf(face).sizes[static_cast<std::size_t>(size)];
+  if (!font) {
+    if (FT_Set_Pixel_Sizes(ft, 0, static_cast<FT_UInt>(size)) != 0) return nullptr;
+    font = std::make_unique<SizedFont>();
+    font->metrics = MetricsOf(ft, size);
+  }
+  return font.get();
+}
+
+bool BitAt(const FT_Bitmap& bitmap, unsigned row, unsigned col) {
+  const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+  if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) return (line[col >> 3] & (0x80u >> (col & 7))) != 0;
+  return line[col] >= 128;
+}
+
+// Copies FreeType's rendered bitmap into the font's 1-bit store.
+void StoreBitmap(const FT_GlyphSlot slot, SizedFont& font, Glyph& glyph) {
+  const FT_Bitmap& bitmap = slot->bitmap;
+  glyph.left = slot->bitmap_left;
+  glyph.top = slot->bitmap_top;
+  glyph.width = static_cast<int>(bitmap.width);
+  glyph.rows = static_cast<int>(bitmap.rows);
+  glyph.pitch = (glyph.width + 7) / 8;
+  glyph.offset = font.bits.size();
+  font.bits.resize(font.bits.size() + static_cast<std::size_t>(glyph.pitch) * bitmap.rows);
+  unsigned char* out = font.bits.data() + glyph.offset;
+  for (unsigned r = 0; r < bitmap.rows; ++r, out += glyph.pitch) {
+    for (unsigned c = 0; c < bitmap.width; ++c) {
+      if (BitAt(bitmap, r, c)) out[c >> 3] = static_cast<unsigned char>(out[c >> 3] | (0x80u >> (c & 7)));
+    }
+  }
+}
+
+bool RenderGlyph(FT_Face ft, FT_UInt index) {
+  return FT_Load_Glyph(ft, index, FT_LOAD_TARGET_MONO) == 0 &&
+         FT_Render_Glyph(ft->glyph, FT_RENDER_MODE_MONO) == 0;
+}
+
+const Glyph& GlyphFor(Face face, int size, SizedFont& font, unsigned char byte) {
+  Glyph& glyph = font.glyphs[byte];
+  if (glyph.ready) return glyph;
+  glyph.ready = true;
+  FT_Face ft = SlotOf(face).face;
+  if (FT_Set_Pixel_Sizes(ft, 0, static_cast<FT_UInt>(size)) != 0) return glyph;
+  const char32_t code = CodePointOf(byte);
+  const FT_UInt index = IsControl(code) ? 0 : FT_Get_Char_Index(ft, code);
+  if (!RenderGlyph(ft, index) && !RenderGlyph(ft, 0)) return glyph;
+  glyph.advance = RoundedPixels(ft->glyph->advance.x);
+  StoreBitmap(ft->glyph, font, glyph);
+  return glyph;
+}
+
+// Paints the set bits of a glyph whose bitmap's top-left lands at (gx, gy).
+void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, __int128 gx,
+          __int128 gy, Color color) {
+  const __int128 r0 = std::max<__int128>(0, -gy);
+  const __int128 r1 = std::min<__int128>(glyph.rows, target.height() - gy);
+  const __int128 c0 = std::max<__int128>(0, -gx);
+  const __int128 c1 = std::min<__int128>(glyph.width, target.width() - gx);
+  if (r0 >= r1 || c0 >= c1) return;
+  for (auto r = static_cast<int>(r0); r < r1; ++r) {
+    const unsigned char* src = bits + static_cast<std::ptrdiff_t>(r) * glyph.pitch;
+    Color* out = target.row(static_cast<int>(gy + r)) + static_cast<std::ptrdiff_t>(gx);
+    for (auto c = static_cast<int>(c0); c < c1; ++c) {
+      if ((src[c >> 3] & (0x80u >> (c & 7))) != 0) out[c] = color;
+    }
+  }
+}
+
+int ClampToInt(std::int64_t v) { return static_cast<int>(std::min<std::int64_t>(v, INT_MAX)); }
+
+std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
+  const __int128 sum = __int128{a} + b;
+  return static_cast<std::int64_t>(
+      std::clamp<__int128>(sum, std::numeric_limits<std::int64_t>::min(),
+                           std::numeric_limits<std::int64_t>::max()));
+}
+
+}  // namespace
+
+FontMetrics GetFontMetrics(Face face, int size) {
+  size = ClampSize(size);
+  const SizedFont* font = FontFor(face, size);
+  return font != nullptr ? font->metrics : FallbackMetrics(size);
+}
+
+TextExtent MeasureText(Face face, int size, std::string_view text) {
+  size = ClampSize(size);
+  SizedFont* font = FontFor(face, size);
+  if (font == nullptr) {
+    const FontMetrics metrics = FallbackMetrics(size);
+    const auto width = static_cast<std::int64_t>(text.size()) * metrics.averageCharWidth;
+    return TextExtent{ClampToInt(width), metrics.height};
+  }
+  std::int64_t width = 0;
+  for (char c : text) width += GlyphFor(face, size, *font, static_cast<unsigned char>(c)).advance;
+  return TextExtent{ClampToInt(width), font->metrics.height};
+}
+
+int DrawText(Bitmap& target, Face face, int size, std::int64_t x, std::int64_t y,
+             std::string_view text, Color color) {
+  size = ClampSize(size);
+  SizedFont* font = FontFor(face, size);
+  if (font == nullptr) return MeasureText(face, size, text).width;
+  const __int128 baseline = __int128{y} + font->metrics.ascent;
+  std::int64_t advance = 0;
+  for (char c : text) {
+    const Glyph& glyph = GlyphFor(face, size, *font, static_cast<unsigned char>(c));
+    Blit(target, glyph, font->bits.data() + glyph.offset, __int128{x} + advance + glyph.left,
+         baseline - glyph.top, color);
+    advance += glyph.advance;
+  }
+  return ClampToInt(advance);
+}
+
+int DrawTextOpaque(Bitmap& target, Face face, int size, std::int64_t x, std::int64_t y,
+                   std::string_view text, Color color, Color background) {
+  const TextExtent extent = MeasureText(face, size, text);
+  target.fillRect(Rect{x, y, SaturatingAdd(x, extent.width), SaturatingAdd(y, extent.height)},
+                  background);
+  return DrawText(target, face, size, x, y, text, color);
+}
+
+}  // namespace raster

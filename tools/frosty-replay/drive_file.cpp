@@ -1,0 +1,288 @@
+#include "drive_file.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+
+#include "win/window.h"
+
+namespace replay {
+namespace {
+
+constexpr int LastMenuCommand = 9;
+
+using Error = std::optional<std::string>;
+
+struct NamedKey {
+  std::string_view name;
+  int virtualKey;
+  int character;  // what the key yields when typed, -1 for none
+};
+
+constexpr NamedKey PressableKeys[] = {
+    {"Return", win::vk::Return, 13}, {"Tab", win::vk::Tab, 9},
+    {"BackSpace", win::vk::Back, 8},  {"Escape", win::vk::Escape, 27},
+    {"Left", win::vk::Left, -1},      {"Right", win::vk::Right, -1},
+    {"Up", win::vk::Up, -1},          {"Down", win::vk::Down, -1},
+    {"F1", win::vk::F1, -1},          {"Shift", win::vk::Shift, -1},
+};
+
+constexpr NamedKey HoldableKeys[] = {
+    {"Ctrl", win::vk::Control, -1},
+    {"Alt", win::vk::Menu, -1},
+    {"Shift", win::vk::Shift, -1},
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Splits off the first blank-separated word; `s` keeps the rest, its leading blanks dropped.
+std::string_view TakeWord(std::string_view& s) {
+  std::size_t end = 0;
+  while (end < s.size() && !IsBlank(s[end])) ++end;
+  const std::string_view word = s.substr(0, end);
+  s = Trim(s.substr(end));
+  return word;
+}
+
+std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+std::string JoinNames(const auto& keys) {
+  std::string names;
+  for (const NamedKey& key : keys) names += (names.empty() ? "" : ", ") + std::string(key.name);
+  return names;
+}
+
+// Exactly `count` words, or an error naming what was wrong.
+Error TakeWords(std::string_view rest, std::size_t count, std::array<std::string_view, 2>& words) {
+  std::size_t found = 0;
+  while (!rest.empty()) {
+    const std::string_view word = TakeWord(rest);
+    if (found == count) return "too many arguments";
+    words[found++] = word;
+  }
+  if (found < count) return "missing argument";
+  return std::nullopt;
+}
+
+Error ParseNumber(std::string_view word, int& value) {
+  const char* end = word.data() + word.size();
+  const auto [stop, failure] = std::from_chars(word.data(), end, value);
+  if (failure == std::errc::result_out_of_range) return Quoted(word) + " is out of range";
+  if (failure != std::errc() || stop != end) return Quoted(word) + " is not a whole number";
+  return std::nullopt;
+}
+
+Error ParseTwoNumbers(std::string_view rest, int& first, int& second) {
+  std::array<std::string_view, 2> words;
+  if (Error e = TakeWords(rest, 2, words)) return e;
+  if (Error e = ParseNumber(words[0], first)) return e;
+  return ParseNumber(words[1], second);
+}
+
+Error ParseOneWord(std::string_view rest, std::string_view& word) {
+  std::array<std::string_view, 2> words;
+  if (Error e = TakeWords(rest, 1, words)) return e;
+  word = words[0];
+  return std::nullopt;
+}
+
+Error PressAt(long long pixelX, long long pixelY, const ClientArea& area, Command& command) {
+  if (!area.Contains(pixelX, pixelY)) {
+    return "client pixel (" + std::to_string(pixelX) + ", " + std::to_string(pixelY) +
+           ") is outside the " + std::to_string(area.width) + " x " +
+           std::to_string(area.height) + " client area";
+  }
+  command.op = Op::Press;
+  command.x = static_cast<int>(pixelX);
+  command.y = static_cast<int>(pixelY);
+  return std::nullopt;
+}
+
+Error ParseClick(std::string_view rest, const ClientArea& area, Command& command) {
+  int x = 0, y = 0;
+  if (Error e = ParseTwoNumbers(rest, x, y)) return e;
+  return PressAt(area.PixelX(x), area.PixelY(y), area, command);
+}
+
+Error ParsePixel(std::string_view rest, const ClientArea& area, Command& command) {
+  int x = 0, y = 0;
+  if (Error e = ParseTwoNumbers(rest, x, y)) return e;
+  return PressAt(x, y, area, command);
+}
+
+Error ParseText(std::string_view rest, Op op, Command& command) {
+  if (rest.empty()) return "missing argument";
+  command.op = op;
+  command.text = rest;
+  return std::nullopt;
+}
+
+Error ParseType(std::string_view rest, const ClientArea&, Command& command) {
+  return ParseText(rest, Op::Type, command);
+}
+
+Error ParseSnapshot(std::string_view rest, const ClientArea&, Command& command) {
+  return ParseText(rest, Op::Snapshot, command);
+}
+
+const NamedKey* FindKey(std::string_view name, const auto& keys) {
+  for (const NamedKey& key : keys) {
+    if (key.name == name) return &key;
+  }
+  return nullptr;
+}
+
+bool IsLetter(std::string_view word) {
+  return word.size() == 1 && ((word[0] >= 'a' && word[0] <= 'z') || (word[0] >= 'A' && word[0] <= 'Z'));
+}
+
+int LetterKey(std::string_view word) { return word[0] & ~0x20; }
+
+Error ParseKey(std::string_view rest, const ClientArea&, Command& command) {
+  std::string_view name;
+  if (Error e = ParseOneWord(rest, name)) return e;
+  const NamedKey* key = FindKey(name, PressableKeys);
+  if (key == nullptr) return "unknown key " + Quoted(name) + "; keys: " + JoinNames(PressableKeys);
+  command.op = Op::Key;
+  command.key = key->virtualKey;
+  command.character = key->character;
+  return std::nullopt;
+}
+
+Error ParseCtrl(std::string_view rest, const ClientArea&, Command& command) {
+  std::string_view letter;
+  if (Error e = ParseOneWord(rest, letter)) return e;
+  if (!IsLetter(letter)) return Quoted(letter) + " is not a letter";
+  command.op = Op::Ctrl;
+  command.key = LetterKey(letter);
+  return std::nullopt;
+}
+
+Error ParseHeld(std::string_view rest, Op op, Command& command) {
+  std::string_view name;
+  if (Error e = ParseOneWord(rest, name)) return e;
+  command.op = op;
+  if (IsLetter(name)) {
+    command.key = LetterKey(name);
+    return std::nullopt;
+  }
+  const NamedKey* key = FindKey(name, HoldableKeys);
+  if (key == nullptr) {
+    return "unknown key " + Quoted(name) + "; keys: " + JoinNames(HoldableKeys) + " or a letter";
+  }
+  command.key = key->virtualKey;
+  return std::nullopt;
+}
+
+Error ParseDown(std::string_view rest, const ClientArea&, Command& command) {
+  return ParseHeld(rest, Op::Down, command);
+}
+
+Error ParseUp(std::string_view rest, const ClientArea&, Command& command) {
+  return ParseHeld(rest, Op::Up, command);
+}
+
+Error ParseCount(std::string_view rest, int low, int high, Command& command) {
+  std::string_view word;
+  if (Error e = ParseOneWord(rest, word)) return e;
+  if (Error e = ParseNumber(word, command.count)) return e;
+  if (command.count < low || command.count > high) {
+    return std::to_string(command.count) + " is not in " + std::to_string(low) + ".." +
+           std::to_string(high);
+  }
+  return std::nullopt;
+}
+
+Error ParseMenu(std::string_view rest, const ClientArea&, Command& command) {
+  command.op = Op::Menu;
+  return ParseCount(rest, 1, LastMenuCommand, command);
+}
+
+Error ParseTick(std::string_view rest, const ClientArea&, Command& command) {
+  command.op = Op::Tick;
+  command.count = 1;
+  return rest.empty() ? std::nullopt : ParseCount(rest, 1, MaxTicks, command);
+}
+
+Error ParseClose(std::string_view rest, const ClientArea&, Command& command) {
+  command.op = Op::Close;
+  return rest.empty() ? std::nullopt : Error("too many arguments");
+}
+
+struct CommandSyntax {
+  std::string_view name;
+  std::string_view usage;
+  Error (*parse)(std::string_view rest, const ClientArea& area, Command& command);
+};
+
+constexpr CommandSyntax Commands[] = {
+    {"click", "click X Y", ParseClick},
+    {"pixel", "pixel PX PY", ParsePixel},
+    {"type", "type TEXT", ParseType},
+    {"key", "key NAME", ParseKey},
+    {"ctrl", "ctrl LETTER", ParseCtrl},
+    {"down", "down NAME", ParseDown},
+    {"up", "up NAME", ParseUp},
+    {"menu", "menu N", ParseMenu},
+    {"tick", "tick [N]", ParseTick},
+    {"close", "close", ParseClose},
+    {"snapshot", "snapshot FILE.png", ParseSnapshot},
+};
+
+Error ParseLine(std::string_view line, const ClientArea& area, Command& command) {
+  const std::string_view name = TakeWord(line);
+  for (const CommandSyntax& syntax : Commands) {
+    if (syntax.name != name) continue;
+    if (Error e = syntax.parse(line, area, command)) {
+      return *e + " (" + std::string(syntax.usage) + ")";
+    }
+    return std::nullopt;
+  }
+  return "unknown command " + Quoted(name);
+}
+
+}  // namespace
+
+const char* const DriveSyntaxHelp =
+    "  click X Y          left press at kit coordinates (origin at the client area's centre, y up)\n"
+    "  pixel PX PY        left press at a client pixel (0 0 is the top-left corner)\n"
+    "  type TEXT          each character typed: key down, character, key up\n"
+    "  key NAME           Return, Tab, BackSpace, Escape, Left, Right, Up, Down, F1 or Shift\n"
+    "                     pressed and released\n"
+    "  ctrl L             Ctrl held while the letter L is pressed (Ctrl+L switches the log)\n"
+    "  down NAME, up NAME Ctrl, Alt, Shift or a letter pressed and held, or released\n"
+    "  menu N             the Run menu item with command id N (1 to 9) chosen with the mouse\n"
+    "  tick [N]           N timer periods pass (default 1)\n"
+    "  close              the graphics window's close button\n"
+    "  snapshot FILE.png  the canvas as it is now\n"
+    "  A '#' starts a comment that runs to the end of the line, also after `type`;\n"
+    "  blank lines are skipped.\n";
+
+DriveParse ParseDrive(std::string_view text, const ClientArea& area) {
+  DriveParse result;
+  int lineNumber = 0;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    ++lineNumber;
+    line = Trim(line.substr(0, line.find('#')));
+    if (line.empty()) continue;
+    Command command;
+    command.line = lineNumber;
+    if (Error e = ParseLine(line, area, command)) {
+      result.error = DriveError{lineNumber, *e};
+      return result;
+    }
+    result.commands.push_back(std::move(command));
+  }
+  return result;
+}
+
+}  // namespace replay

@@ -1,0 +1,72 @@
+#pragma once
+// Drive files: what a person does to the program, one command a line, for frosty-replay.
+// Parsing is a pure function from text to commands, so that every refusal names its line.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace replay {
+
+// The graphics window's client area and where kit (0, 0) lies in it: a 601 x 540 window
+// with its caption, frame and menu bar leaves 595 x 496 pixels.
+struct ClientArea {
+  int width = 595;
+  int height = 496;
+  int originX = 297;
+  int originY = 248;
+
+  bool Contains(long long pixelX, long long pixelY) const {
+    return pixelX >= 0 && pixelY >= 0 && pixelX < width && pixelY < height;
+  }
+  // The client pixel a kit point is drawn at, and that a press there gives back.
+  long long PixelX(int kitX) const { return static_cast<long long>(originX) + kitX; }
+  long long PixelY(int kitY) const { return static_cast<long long>(originY) - kitY; }
+};
+
+// The most timer periods one command may let pass.
+constexpr int MaxTicks = 1000000;
+
+enum class Op {
+  Press,     // a left press at a client pixel
+  Type,      // each character of `text` typed
+  Key,       // a named key pressed and released
+  Ctrl,      // Ctrl held while the letter `key` is pressed
+  Down,      // `key` pressed and held
+  Up,        // `key` released
+  Menu,      // the Run menu item `count` chosen with the mouse
+  Tick,      // `count` timer periods pass
+  Close,     // the graphics window's close button
+  Snapshot,  // the canvas written to `text`
+};
+
+struct Command {
+  Op op = Op::Close;
+  int x = 0;           // Press: client pixel
+  int y = 0;
+  int key = 0;         // Key, Ctrl, Down, Up: virtual-key code (letters by their upper case)
+  int character = -1;  // Key: the character the key yields, -1 for none
+  int count = 0;       // Tick: periods; Menu: command id
+  std::string text;    // Type: the characters; Snapshot: the file
+  int line = 0;        // where it came from, for messages
+
+  friend bool operator==(const Command&, const Command&) = default;
+};
+
+struct DriveError {
+  int line = 0;
+  std::string message;
+};
+
+struct DriveParse {
+  std::vector<Command> commands;
+  std::optional<DriveError> error;  // the first bad line; `commands` is then incomplete
+};
+
+DriveParse ParseDrive(std::string_view text, const ClientArea& area = {});
+
+// One line per command, for --help.
+extern const char* const DriveSyntaxHelp;
+
+}  // namespace replay

@@ -1,0 +1,86 @@
+#include "options.h"
+
+#include <string_view>
+
+#include "drive_file.h"
+
+namespace replay {
+namespace {
+
+struct OutputOption {
+  std::string_view name;
+  std::string Options::*target;
+};
+
+constexpr OutputOption Outputs[] = {
+    {"--canvas", &Options::canvasPng},   {"--window", &Options::windowPng},
+    {"--console", &Options::consolePng}, {"--log", &Options::logText},
+    {"--events", &Options::eventsText},
+};
+
+const OutputOption* FindOutput(std::string_view name) {
+  for (const OutputOption& option : Outputs) {
+    if (option.name == name) return &option;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+OptionsParse ParseOptions(const std::vector<std::string>& arguments) {
+  OptionsParse result;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--help" || argument == "-h") {
+      result.options.help = true;
+    } else if (const OutputOption* output = FindOutput(argument)) {
+      if (i + 1 == arguments.size()) {
+        result.error = argument + " needs a file name";
+        return result;
+      }
+      result.options.*(output->target) = arguments[++i];
+    } else if (argument.starts_with("-") && argument != "-") {
+      result.error = "unknown option " + argument;
+      return result;
+    } else {
+      result.options.inputs.push_back(argument);
+    }
+  }
+  return result;
+}
+
+std::string HelpText() {
+  return std::string(
+             "Usage: frosty-replay [OPTIONS] [FILE...]\n"
+             "\n"
+             "Runs GLoBBo O' FRoSTy on the headless host and plays the FILEs, in order, as what\n"
+             "a person does. Each step is taken only when the program waits for input. When the\n"
+             "input runs out and the program still runs, the graphics window is closed, as a\n"
+             "user would. Exit status: 0 when the program ended normally, 1 when an output could\n"
+             "not be written, 2 for a bad command line or a bad input file (nothing is run then).\n"
+             "\n"
+             "Options:\n"
+             "  --canvas FILE.png   the kit's 601 x 540 canvas at the end\n"
+             "  --window FILE.png   the graphics window at the end: menu bar and client area\n"
+             "  --console FILE.png  the console window at the end\n"
+             "  --log FILE.txt      every console message, in order, exactly as printed\n"
+             "                      (the drawing log appears once Ctrl+L switches logging on)\n"
+             "  --events FILE.txt   every event the program was given, one a line:\n"
+             "                      Mouse X Y, Key K, Periodic or Quit\n"
+             "  --help              this text\n"
+             "\n"
+             "A FILE whose first non-empty line starts with \"PZ417_\" is a script file of the\n"
+             "kit's own (as Record Script writes it) and is read as the kit's player reads it: a\n"
+             "mouse line is a press at those kit coordinates, a key line that character typed, a\n"
+             "periodic line with n that many timer periods (0 counts as 1); a last line without\n"
+             "a line end is not played. Any other FILE is a drive file, one command a line:\n"
+             "\n") +
+         DriveSyntaxHelp +
+         "\n"
+         "Kit coordinates have their origin at the centre of the 595 x 496 client area, client\n"
+         "pixel (297, 248), with y growing upwards. Example: a session with the drawing log on:\n"
+         "  printf 'click 0 0\\nctrl L\\nclick -250 232\\n' > s.drive\n"
+         "  frosty-replay s.drive --log log.txt --canvas canvas.png\n";
+}
+
+}  // namespace replay

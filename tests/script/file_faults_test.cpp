@@ -1,0 +1,75 @@
+// A script file that cannot be opened, read or written: one message each time, and the program
+// goes on. Tests run as root, so faults come from what the file is, not from permissions.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "script_session.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string CannotRead = "Cannot read script file PZ417.SCR\n";
+const std::string CannotOpenToRead = "Cannot open script file PZ417.SCR for reading\n";
+const std::string CannotOpenToWrite = "Cannot open script file PZ417.SCR for writing\n";
+const std::string CannotWrite = "Cannot write to script file PZ417.SCR\n";
+
+void NoFile() {}
+void DirectoryInItsPlace() { fs::create_directory("PZ417.SCR"); }
+void DanglingLink() { fs::create_symlink("nowhere/PZ417.SCR", "PZ417.SCR"); }
+void LinkToAFullDevice() { fs::create_symlink("/dev/full", "PZ417.SCR"); }
+// Even root cannot create a file at the top of the process file system.
+void UnwritableDirectory() { fs::current_path("/proc"); }
+
+struct FaultCase {
+  const char* name;
+  void (*arrange)();
+  std::vector<std::string> messages;
+};
+
+// Two Periodic events and a press: the pending run and the press each fail on their own.
+class RecordingFault : public ScriptSession, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(RecordingFault, ReportsEachLineAndRecordingGoesOn) {
+  GetParam().arrange();
+  KitSetRunMode(RunMode::Animate);
+  kit::RecordScriptCommand();
+  host.Tick(2);
+  Click(1, 1);
+  for (int i = 0; i < 3; ++i) Wait();
+  EXPECT_EQ(printed, GetParam().messages);
+  EXPECT_TRUE(Checked(RecordItem));
+  EXPECT_EQ(kit::State().periodicCount, 0) << "the run is dropped, not kept for later";
+  kit::RecordScriptCommand();
+  EXPECT_EQ(printed, GetParam().messages) << "stopping with nothing pending writes nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RecordingFault,
+    testing::Values(FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace,
+                              {CannotOpenToWrite, CannotOpenToWrite}},
+                    FaultCase{"UnwritableDirectory", UnwritableDirectory,
+                              {CannotOpenToWrite, CannotOpenToWrite}},
+                    FaultCase{"LinkToAFullDevice", LinkToAFullDevice, {CannotWrite, CannotWrite}}),
+    [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+class PlaybackFault : public ScriptSession, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(PlaybackFault, ReportsOnceAndEndsPlayback) {
+  GetParam().arrange();
+  kit::PlaybackScriptCommand();
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector<Event>{});
+  EXPECT_EQ(printed, GetParam().messages);
+  EXPECT_FALSE(Checked(PlaybackItem));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PlaybackFault,
+    testing::Values(FaultCase{"NoFile", NoFile, {CannotOpenToRead}},
+                    FaultCase{"DanglingLink", DanglingLink, {CannotOpenToRead}},
+                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {CannotRead}}),
+    [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+}  // namespace

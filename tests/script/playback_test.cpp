@@ -1,0 +1,183 @@
+// Playback through the kit: the events a script gives, pausing, ending and the script commands.
+
+#include <string>
+#include <vector>
+
+#include "script_session.h"
+
+namespace {
+
+Event P() { return {Periodic, 0, 0, 0}; }
+Event K(int key) { return {Key, 0, 0, key}; }
+Event M(int x, int y) { return {Mouse, x, y, 0}; }
+
+const std::string SevenEvents =
+    "PZ417_PERIODIC(3);\nPZ417_MOUSE(10, -20);\nPZ417_KBD(97);\nPZ417_PERIODIC(2);\n";
+const std::string PausingScript = "PZ417_KBD(1);\n       \nPZ417_KBD(2);\n";
+
+struct PlaybackCase {
+  const char* name;
+  std::string script;
+  std::vector<Event> events;
+  bool reachesTheEnd;  // else paused on a line of another kind, with no message
+};
+
+class Playback : public ScriptSession, public testing::WithParamInterface<PlaybackCase> {};
+
+TEST_P(Playback, GivesTheseEvents) {
+  WriteScript(GetParam().script);
+  kit::PlaybackScriptCommand();
+  EXPECT_EQ(EventsBeforeLiveInput(), GetParam().events);
+  EXPECT_EQ(printed, GetParam().reachesTheEnd ? std::vector{EndOfScriptMessage}
+                                              : std::vector<std::string>{});
+  EXPECT_EQ(Checked(PlaybackItem), !GetParam().reachesTheEnd);
+}
+
+const std::string LongPiece = "PZ417_KBD(1" + std::string(500, ' ');  // 511 characters
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, Playback,
+    testing::Values(
+        PlaybackCase{"SevenEvents", SevenEvents, {P(), P(), P(), M(10, -20), K(97), P(), P()}, true},
+        PlaybackCase{"EmptyFile", "", {}, true},
+        PlaybackCase{"PeriodicOne", "PZ417_PERIODIC(1);\n", {P()}, true},
+        PlaybackCase{"PeriodicZeroIsOneEvent", "PZ417_PERIODIC(0);\nPZ417_KBD(1);\n",
+                     {P(), K(1)}, true},
+        PlaybackCase{"KeyLosesItsSign", "PZ417_KBD(-23);\n", {K(23)}, true},
+        PlaybackCase{"KeyLowEightBits", "PZ417_KBD(321);\n", {K(65)}, true},
+        PlaybackCase{"MouseSigned", "PZ417_MOUSE(-5, 10);\n", {M(-5, 10)}, true},
+        PlaybackCase{"MouseRunWithInnerMinus", "PZ417_MOUSE(3-4, 9);\n", {M(3, 9)}, true},
+        PlaybackCase{"EmptyLinesSkipped", "\nPZ417_KBD(1);\n\n\nPZ417_KBD(2);\n\n", {K(1), K(2)},
+                     true},
+        PlaybackCase{"SevenBlanksPause", PausingScript, {K(1)}, false},
+        PlaybackCase{"ShortLinePauses", "PZ\nPZ417_KBD(1);\n", {}, false},
+        PlaybackCase{"AnySixCharactersBeforeTheLetter", "abcdefK9\n......M 1 2\n", {K(9), M(1, 2)},
+                     true},
+        PlaybackCase{"OverlongLineInPieces", LongPiece + "xxxxxxM(4, 5);\n", {K(1), M(4, 5)}, true},
+        PlaybackCase{"LastLineWithoutNewlineNotPlayed", "PZ417_KBD(1);\nPZ417_KBD(2);", {K(1)},
+                     true},
+        PlaybackCase{"CarriageReturnLineFeed", "PZ417_KBD(1);\r\n\r\nPZ417_MOUSE(-1, 2);\r\n",
+                     {K(1), M(-1, 2)}, true}),
+    [](const testing::TestParamInfo<PlaybackCase>& info) { return std::string(info.param.name); });
+
+using ScriptPlayback = ScriptSession;
+
+TEST_F(ScriptPlayback, PausedPlaybackGoesOnWithTheNextLine) {
+  WriteScript(PausingScript);
+  kit::PlaybackScriptCommand();
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector{K(1)});
+  EXPECT_TRUE(Checked(PlaybackItem));
+  kit::PlaybackScriptCommand();
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector{K(2)});
+  EXPECT_EQ(printed, std::vector{EndOfScriptMessage});
+}
+
+TEST_F(ScriptPlayback, CompletePlaybackPlaysAgainFromTheTop) {
+  WriteScript(SevenEvents);
+  for (int run = 0; run < 2; ++run) {
+    kit::PlaybackScriptCommand();
+    EXPECT_EQ(EventsBeforeLiveInput().size(), 7u) << "run " << run;
+  }
+  EXPECT_EQ(printed.size(), 2u);
+}
+
+TEST_F(ScriptPlayback, SwitchedOffMidRunDropsTheRestAndRestartsAtTheTop) {
+  WriteScript("PZ417_PERIODIC(3);\nPZ417_KBD(1);\n");
+  kit::PlaybackScriptCommand();
+  EXPECT_EQ(Wait(), P());
+  kit::PlaybackScriptCommand();
+  EXPECT_FALSE(Checked(PlaybackItem));
+  kit::PlaybackScriptCommand();
+  EXPECT_EQ(EventsBeforeLiveInput(), (std::vector{P(), P(), P(), K(1)}));
+}
+
+TEST_F(ScriptPlayback, HaltsTheAnimationForGood) {
+  WriteScript("PZ417_KBD(1);\n");
+  KitSetRunMode(RunMode::Animate);
+  kit::PlaybackScriptCommand();
+  host.Tick(2);
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector{K(1)});
+}
+
+TEST_F(ScriptPlayback, PlayOneGivesOneEventPerRequest) {
+  WriteScript("PZ417_PERIODIC(3);\nPZ417_KBD(5);\nPZ417_KBD(6);\n");
+  for (const Event& expected : {P(), P(), P(), K(5)}) {
+    kit::PlayOneScriptCommand();
+    EXPECT_EQ(Wait(), expected);
+    EXPECT_EQ(EventsBeforeLiveInput(), std::vector<Event>{}) << "the next wait is live";
+  }
+  EXPECT_FALSE(Checked(PlaybackItem));
+  kit::PlaybackScriptCommand();  // playback goes on where Play One stopped
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector{K(6)});
+}
+
+// Playing back what was just recorded stops the recording first, so the file is complete and
+// the played Periodic events are not counted into it.
+struct PlayCommandCase {
+  const char* name;
+  void (*command)();
+  std::vector<Event> events;
+};
+
+class PlayWhileRecording : public ScriptSession,
+                           public testing::WithParamInterface<PlayCommandCase> {};
+
+TEST_P(PlayWhileRecording, FinishesTheRecordingFirst) {
+  KitSetRunMode(RunMode::Animate);
+  kit::RecordScriptCommand();
+  host.Tick(2);
+  Click(7, 8);
+  for (int i = 0; i < 3; ++i) Wait();
+  GetParam().command();
+  EXPECT_FALSE(Checked(RecordItem));
+  EXPECT_EQ(ScriptText(), "PZ417_PERIODIC(2);\nPZ417_MOUSE(7, 8);\n");
+  EXPECT_EQ(EventsBeforeLiveInput(), GetParam().events);
+  EXPECT_EQ(ScriptText(), "PZ417_PERIODIC(2);\nPZ417_MOUSE(7, 8);\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, PlayWhileRecording,
+    testing::Values(PlayCommandCase{"Playback", kit::PlaybackScriptCommand, {P(), P(), M(7, 8)}},
+                    PlayCommandCase{"PlayOne", kit::PlayOneScriptCommand, {P()}}),
+    [](const testing::TestParamInfo<PlayCommandCase>& info) {
+      return std::string(info.param.name);
+    });
+
+TEST_F(ScriptPlayback, RecordingEndsAPausedPlayback) {
+  WriteScript(PausingScript);
+  kit::PlaybackScriptCommand();
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector{K(1)});
+  kit::RecordScriptCommand();
+  EXPECT_FALSE(Checked(PlaybackItem));
+  EXPECT_TRUE(Checked(RecordItem));
+  Click(4, 4);
+  Wait();
+  kit::RecordScriptCommand();
+  EXPECT_EQ(ScriptText(), "PZ417_MOUSE(4, 4);\n");
+}
+
+TEST_F(ScriptPlayback, QuitFromThePumpIsNotReplacedByAPlayedEvent) {
+  WriteScript("PZ417_KBD(1);\n");
+  kit::PlaybackScriptCommand();
+  win::PostQuitMessage(0);
+  EXPECT_EQ(Wait().kind, Quit);
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector{K(1)}) << "no line was consumed by the Quit";
+}
+
+TEST_F(ScriptPlayback, ShortcutsAndMenuReachTheCommands) {
+  CtrlLetter('R');
+  Click(1, 1);
+  EXPECT_EQ(Wait(), M(1, 1));
+  EXPECT_TRUE(Checked(RecordItem));
+  host.ChooseMenuItem(Graphics(), RecordItem);
+  Click(2, 2);
+  EXPECT_EQ(Wait(), M(2, 2));
+  EXPECT_EQ(ScriptText(), "PZ417_MOUSE(1, 1);\n");
+  CtrlLetter('O');
+  EXPECT_EQ(Wait(), M(1, 1));
+  host.ChooseMenuItem(Graphics(), PlaybackItem);
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector<Event>{});
+  EXPECT_EQ(printed, std::vector{EndOfScriptMessage});
+}
+
+}  // namespace

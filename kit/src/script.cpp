@@ -29,16 +29,11 @@ bool OpenForWriting() {
   return scriptFile != nullptr;
 }
 
-// Playback always starts at the top of the file, with no periodic run owed.
 bool OpenForReading() {
   if (scriptFile != nullptr) return true;
   scriptFile = std::fopen(ScriptFileName, "r");
-  if (scriptFile == nullptr) {
-    KitPrint("Cannot open script file %s for reading\n", ScriptFileName);
-    return false;
-  }
-  State().periodicCount = 0;
-  return true;
+  if (scriptFile == nullptr) KitPrint("Cannot open script file %s for reading\n", ScriptFileName);
+  return scriptFile != nullptr;
 }
 
 void ReportWriteFailure() { KitPrint("Cannot write to script file %s\n", ScriptFileName); }
@@ -86,7 +81,7 @@ int PlayLine(const pz417::ScriptLine& line) {
 }
 
 void StartRecording() {
-  ScriptStopPlayback();  // ends a playback, paused or not, and drops the rest of its run
+  ScriptStopPlayback();  // a playback, paused or not, must not share the file
   State().recording = 1;
   SetMenuCheck(RecordScriptItem, true);
 }
@@ -115,10 +110,7 @@ void PrepareToPlay() {
 void ScriptWrite(int kind, int x, int y, signed char key) {
   if (!OpenForWriting()) return;
   // Flushed line by line, so a recording survives the program being killed.
-  if (!WriteLineOfKind(kind, x, y, key) || std::fflush(scriptFile) != 0) {
-    ReportWriteFailure();
-    std::clearerr(scriptFile);
-  }
+  if (!WriteLineOfKind(kind, x, y, key) || std::fflush(scriptFile) != 0) ReportWriteFailure();
 }
 
 int ScriptPlayStep() {
@@ -139,15 +131,18 @@ void ScriptStopPlayback() {
   KitState& s = State();
   s.playback = 0;
   s.playOne = 0;
-  s.periodicCount = 0;
   SetMenuCheck(PlaybackScriptItem, false);
   ScriptClose();
 }
 
+// The periodic count is tied to the open file: the run not yet written, or the rest of the run
+// just read. So a closed file owes nothing: a recording and a playback both start from 0, and
+// what is left of a run when playback is switched off is dropped.
 void ScriptClose() {
   if (scriptFile == nullptr) return;
   if (std::fclose(scriptFile) != 0) ReportWriteFailure();
   scriptFile = nullptr;
+  State().periodicCount = 0;
 }
 
 void RecordScriptCommand() {

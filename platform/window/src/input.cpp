@@ -1,0 +1,66 @@
+// Input as hosts report it: queued in the order it happened, routed when a peek takes it.
+
+#include "menu_internal.h"
+#include "system.h"
+
+namespace win {
+namespace {
+
+using detail::Sys;
+
+void QueueInput(WindowId window, Msg msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  if (!IsWindow(window)) return;
+  Sys().input.push_back({window, msg, wParam, lParam});
+}
+
+std::uintptr_t AsWParam(int value) {
+  return static_cast<std::uintptr_t>(static_cast<std::intptr_t>(value));
+}
+
+bool IsCharacter(int character) { return character >= 0 && character <= 255; }
+
+}  // namespace
+
+void InputPress(WindowId window, int contentX, int contentY) {
+  QueueInput(window, Msg::LButtonDown, AsWParam(contentX), contentY);
+}
+
+// Alt is tracked here, so keys pressed while it is held reach the window as system keys.
+void InputKeyDown(int virtualKey, int character) {
+  if (virtualKey == vk::Menu) Sys().altHeld = true;
+  const Msg msg = Sys().altHeld ? Msg::SysKeyDown : Msg::KeyDown;
+  QueueInput(Sys().focus, msg, AsWParam(virtualKey), IsCharacter(character) ? character : -1);
+}
+
+void InputKeyUp(int virtualKey) {
+  const Msg msg = Sys().altHeld ? Msg::SysKeyUp : Msg::KeyUp;
+  if (virtualKey == vk::Menu) Sys().altHeld = false;
+  QueueInput(Sys().focus, msg, AsWParam(virtualKey), -1);
+}
+
+void InputChar(int character) {
+  if (IsCharacter(character)) QueueInput(Sys().focus, Msg::Char, AsWParam(character), 0);
+}
+
+void InputClose(WindowId window) { QueueInput(window, Msg::Close, 0, 0); }
+
+// A window that lost the focus while Ctrl was down never saw Ctrl go up; it is told now, so
+// that a plain letter typed next is not taken as a shortcut.
+void InputFocus(WindowId window, bool ctrlHeld) {
+  if (!IsWindow(window)) return;
+  if (Sys().tracking.window != 0 && Sys().tracking.window != window) detail::CloseMenu();
+  Sys().focus = window;
+  if (ctrlHeld || !Sys().lastCtrlDown) return;
+  Sys().lastCtrlDown = false;
+  QueueInput(window, Msg::KeyUp, AsWParam(vk::Control), -1);
+}
+
+void InputResize(WindowId window, int clientWidth, int clientHeight) {
+  QueueInput(window, Msg::Size, AsWParam(clientWidth), clientHeight);
+}
+
+void InputExpose(WindowId window) { InvalidateWindow(window, false); }
+
+WindowId FocusedWindow() { return Sys().focus; }
+
+}  // namespace win

@@ -1,0 +1,104 @@
+#pragma once
+// The window system's module-wide state and the helpers every part of it shares. One instance,
+// reset as a whole by ResetWindowSystem.
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "raster/bitmap.h"
+#include "win/host.h"
+#include "win/window.h"
+
+namespace win::detail {
+
+struct WindowClassRec {
+  std::string name;
+  WindowProc proc = nullptr;
+  raster::Color background = 0;
+};
+
+struct WindowRec {
+  std::string title;
+  Style style = Style::Caption;
+  raster::Rect outer;
+  WindowProc proc = nullptr;
+  raster::Color background = 0;
+  raster::Bitmap client;
+  MenuId menu = 0;
+  bool visible = false;
+  bool invalid = false;  // a Paint is owed
+  bool erase = false;    // BeginPaint erases first
+  bool changed = false;  // content differs from what the host was last shown
+  bool destroying = false;
+};
+
+struct MenuRec {
+  bool bar = false;
+  std::vector<MenuItemInfo> items;
+};
+
+struct TimerRec {
+  WindowId window = 0;
+  int id = 0;
+  int periodMs = 0;
+  std::int64_t dueMs = 0;
+};
+
+// Which menu bar is active and how: highlighted from the keyboard, or with a dropdown open.
+struct MenuTracking {
+  WindowId window = 0;  // 0: no menu is active
+  int barItem = -1;
+  bool dropped = false;
+  int selected = -1;    // the keyboard selection in the dropdown; -1: none
+};
+
+struct WindowSystem {
+  std::vector<WindowClassRec> classes;
+  std::map<WindowId, WindowRec> windows;  // ordered by id, so by creation
+  WindowId lastWindowId = 0;
+  std::vector<MenuRec> menus;  // MenuId n is menus[n - 1]
+  std::vector<TimerRec> timers;
+  std::deque<Message> posted;
+  // Raw input in the order it happened. A press keeps its content coordinates in
+  // wParam (x) and lParam (y) until it is taken and routed to the menu or the client area.
+  std::deque<Message> input;
+  WindowId focus = 0;
+  bool altHeld = false;
+  bool altAlone = false;      // Alt went down and nothing else happened since
+  bool lastCtrlDown = false;  // the last Ctrl message delivered was a key-down
+  MenuTracking tracking;
+};
+
+WindowSystem& Sys();
+WindowRec* FindWindow(WindowId window);
+MenuRec* FindMenu(MenuId menu);
+
+// Calls the window's procedure at once; 0 if there is no such window.
+std::intptr_t SendMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::intptr_t lParam);
+// Tells the program's developer about a call that cannot be carried out.
+void Complain(std::string_view what);
+
+std::intptr_t PackPoint(int low, int high);
+
+// windows
+int FrameThickness(Style style);
+// Gives the window's client area the size its frame and menu leave; sends Size if it changed.
+void FitClientToFrame(WindowId window);
+void ResizeClient(WindowId window, Size size);
+void SetFocusToNewestVisible();
+
+// painting
+void MarkChanged(WindowId window);
+void PresentChangedWindows();
+bool PaintWaits();
+
+// the queue
+void DropMessagesOf(WindowId window);
+void KillTimersOf(WindowId window);
+bool AnythingWaits();
+
+}  // namespace win::detail

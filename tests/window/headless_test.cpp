@@ -1,0 +1,203 @@
+// The headless host: scenario steps run one per wait, on a clock that moves only with ticks.
+
+#include <filesystem>
+#include <functional>
+
+#include "headless/headless_host.h"
+#include "raster/png.h"
+#include "window_test_util.h"
+
+namespace {
+
+using namespace window_test;
+using win::Msg;
+using Strings = std::vector<std::string>;
+using headless::HeadlessHost;
+
+class Headless : public WindowSystemTest {
+ protected:
+  void SetUp() override {
+    WindowSystemTest::SetUp();
+    win::SetHost(&scenario);
+  }
+  // One wait of a program's loop, then everything it let in.
+  Strings WaitAndDrain() {
+    win::WaitMessage();
+    return Describe(Drain());
+  }
+
+  HeadlessHost scenario;
+};
+
+struct TypeCase {
+  const char* name;
+  const char* text;
+  Strings delivered;
+};
+
+const TypeCase typeCases[] = {
+    {"LowerCaseLetter", "a", {"KeyDown 65", "Char 97", "KeyUp 65"}},
+    {"UpperCaseLetter", "Z", {"KeyDown 90", "Char 90", "KeyUp 90"}},
+    {"Digit", "7", {"KeyDown 55", "Char 55", "KeyUp 55"}},
+    {"Space", " ", {"KeyDown 32", "Char 32", "KeyUp 32"}},
+    {"NewlineIsEnter", "\n", {"KeyDown 13", "Char 13", "KeyUp 13"}},
+    {"Tab", "\t", {"KeyDown 9", "Char 9", "KeyUp 9"}},
+    {"Backspace", "\b", {"KeyDown 8", "Char 8", "KeyUp 8"}},
+    {"Escape", "\x1b", {"KeyDown 27", "Char 27", "KeyUp 27"}},
+    {"ShiftedDigit", "!", {"KeyDown 49", "Char 33", "KeyUp 49"}},
+    {"Punctuation", "/", {"KeyDown 191", "Char 47", "KeyUp 191"}},
+    {"CharacterWithoutAKey", "\xe9", {"Char 233"}},
+};
+
+class Typing : public Headless, public ::testing::WithParamInterface<TypeCase> {};
+
+TEST_P(Typing, SendsKeyDownCharacterAndKeyUp) {
+  MakeWindow();
+  scenario.Type(GetParam().text);
+  EXPECT_EQ(WaitAndDrain(), GetParam().delivered);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Typing, ::testing::ValuesIn(typeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Headless, EachStepWaitsForItsOwnWait) {
+  MakeWindow();
+  scenario.Type("ab");
+  EXPECT_EQ(scenario.PendingSteps(), 2u);
+  EXPECT_EQ(WaitAndDrain(), (Strings{"KeyDown 65", "Char 97", "KeyUp 65"}));
+  EXPECT_EQ(scenario.PendingSteps(), 1u);
+  EXPECT_EQ(WaitAndDrain(), (Strings{"KeyDown 66", "Char 98", "KeyUp 66"}));
+}
+
+struct StepCase {
+  const char* name;
+  std::function<void(HeadlessHost&, win::WindowId)> queue;
+  Strings delivered;
+};
+
+const StepCase stepCases[] = {
+    {"KeyDown", [](HeadlessHost& h, win::WindowId) { h.KeyDown(win::vk::F1); }, {"KeyDown 112"}},
+    {"KeyUp", [](HeadlessHost& h, win::WindowId) { h.KeyUp(win::vk::Shift); }, {"KeyUp 16"}},
+    {"Close", [](HeadlessHost& h, win::WindowId w) { h.Close(w); }, {"Close"}},
+    {"PressContent", [](HeadlessHost& h, win::WindowId w) { h.PressContent(w, 3, 4); },
+     {"LButtonDown 3,4"}},
+    {"PressInClientPixels", [](HeadlessHost& h, win::WindowId w) { h.Press(w, 3, 4); },
+     {"LButtonDown 3,4"}},
+    {"Call", [](HeadlessHost& h, win::WindowId w) {
+       h.Call([w] { win::PostMessage(w, Msg::Command, 5, 0); });
+     }, {"Command 5"}},
+};
+
+class Steps : public Headless, public ::testing::WithParamInterface<StepCase> {};
+
+TEST_P(Steps, InjectTheirInputWhenTheProgramWaits) {
+  const win::WindowId window = MakeWindow();
+  GetParam().queue(scenario, window);
+  EXPECT_TRUE(Drain().empty());
+  EXPECT_EQ(WaitAndDrain(), GetParam().delivered);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Steps, ::testing::ValuesIn(stepCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Headless, PressAddsTheMenuBarToClientPixels) {
+  const win::WindowId window = MakeGraphicsWindow();
+  scenario.Press(window, 297, 248);
+  EXPECT_EQ(WaitAndDrain(), Strings{"LButtonDown 297,248"});
+}
+
+TEST_F(Headless, ChooseMenuItemOpensTheMenuThenPressesTheItem) {
+  const win::WindowId window = MakeGraphicsWindow();
+  scenario.ChooseMenuItem(window, 8);
+  EXPECT_TRUE(WaitAndDrain().empty());
+  EXPECT_TRUE(win::IsMenuOpen(window));
+  EXPECT_EQ(WaitAndDrain(), Strings{"Command 8"});
+  EXPECT_FALSE(win::IsMenuOpen(window));
+}
+
+TEST_F(Headless, ChoosingAGreyedItemChoosesNothing) {
+  const win::WindowId window = MakeGraphicsWindow();
+  scenario.ChooseMenuItem(window, 9);
+  WaitAndDrain();
+  EXPECT_TRUE(WaitAndDrain().empty());
+  EXPECT_TRUE(win::IsMenuOpen(window));
+}
+
+struct TickCase {
+  const char* name;
+  int count;
+  int periodMs;
+  std::vector<int> timersPerWait;
+};
+
+const TickCase tickCases[] = {
+    {"OnePeriodPerWait", 3, 100, {1, 1, 1}},
+    {"ShorterTicksAddUp", 4, 30, {0, 0, 0, 1}},
+    {"LongTickStillOneTimer", 1, 1000, {1}},
+};
+
+class Ticks : public Headless, public ::testing::WithParamInterface<TickCase> {};
+
+TEST_P(Ticks, MoveTheClockOnePeriodPerWait) {
+  const win::WindowId window = MakeWindow();
+  win::SetTimer(window, 2, 100);
+  scenario.Tick(GetParam().count, GetParam().periodMs);
+  std::vector<int> timers;
+  for (int i = 0; i < GetParam().count; ++i) {
+    timers.push_back(static_cast<int>(WaitAndDrain().size()));
+  }
+  EXPECT_EQ(timers, GetParam().timersPerWait);
+  EXPECT_EQ(scenario.NowMs(), std::int64_t{GetParam().count} * GetParam().periodMs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Ticks, ::testing::ValuesIn(tickCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Headless, RunningDryClosesTheFirstWindow) {
+  const win::WindowId first = MakeWindow();
+  MakeWindow();
+  EXPECT_EQ(scenario.FirstWindow(), first);
+  EXPECT_FALSE(scenario.RanDry());
+  EXPECT_EQ(WaitAndDrain(), Strings{"Close"});
+  EXPECT_TRUE(scenario.RanDry());
+  EXPECT_FALSE(win::IsWindow(first));
+  // Nothing left to close: a program still waiting is asked to quit.
+  EXPECT_EQ(WaitAndDrain(), Strings{"Quit 0"});
+}
+
+TEST_F(Headless, RunningDryInFailModeReportsOnceAndCloses) {
+  int reports = 0;
+  scenario.SetWhenDry(HeadlessHost::WhenDry::Fail, [&] { ++reports; });
+  MakeWindow();
+  EXPECT_EQ(WaitAndDrain(), Strings{"Close"});
+  WaitAndDrain();
+  EXPECT_EQ(reports, 1);
+}
+
+class Pictures : public Headless {
+ protected:
+  std::string PathOf(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+  }
+};
+
+TEST_F(Pictures, SaveWindowAndClientPixels) {
+  const win::WindowId window = MakeGraphicsWindow();
+  win::FillClientRect(window, {0, 0, 3, 3}, 0xFF0000);
+  std::string error;
+  raster::Bitmap read;
+  ASSERT_TRUE(headless::SaveWindowPng(window, PathOf("window_test_window.png"), &error)) << error;
+  ASSERT_TRUE(raster::ReadPng(PathOf("window_test_window.png"), &read, &error)) << error;
+  EXPECT_EQ(read, win::ComposeWindow(window));
+  ASSERT_TRUE(headless::SaveClientPng(window, PathOf("window_test_client.png"), &error)) << error;
+  ASSERT_TRUE(raster::ReadPng(PathOf("window_test_client.png"), &read, &error)) << error;
+  EXPECT_EQ(read, win::ClientPixels(window));
+}
+
+TEST_F(Pictures, NoPictureOfAMissingWindow) {
+  std::string error;
+  EXPECT_FALSE(headless::SaveWindowPng(77, PathOf("window_test_none.png"), &error));
+  EXPECT_EQ(error, "no window 77");
+}
+
+}  // namespace

@@ -1,0 +1,364 @@
+// The menu bar and its dropdown: mouse, keyboard, check marks and the classic look.
+
+#include <set>
+#include <sstream>
+
+#include "headless/headless_host.h"
+#include "raster/text.h"
+#include "window_test_util.h"
+
+namespace {
+
+using namespace window_test;
+using win::Msg;
+using Strings = std::vector<std::string>;
+
+constexpr raster::Color Black = 0x000000, White = 0xFFFFFF, Grey = 0xC0C0C0,
+                        DarkGrey = 0x808080, Navy = 0x000080;
+constexpr int RunMenuEntries = 16;
+
+raster::Point Centre(const raster::Rect& r) {
+  return {r.left + r.width() / 2, r.top + r.height() / 2};
+}
+
+void PressAt(win::WindowId window, raster::Point at) {
+  win::InputPress(window, static_cast<int>(at.x), static_cast<int>(at.y));
+}
+
+Strings Only(const std::vector<win::Message>& messages, std::initializer_list<Msg> kinds) {
+  Strings out;
+  for (const auto& m : messages) {
+    if (std::find(kinds.begin(), kinds.end(), m.msg) != kinds.end()) out.push_back(Describe(m));
+  }
+  return out;
+}
+
+// Types keys from words: "alt+r" (Alt held while R is pressed), "alt" (pressed alone), "enter",
+// "escape", "up", "down", or a single character for its key.
+void TypeKeys(const std::string& words) {
+  std::istringstream in(words);
+  std::string word;
+  const auto stroke = [](int key, int character) {
+    win::InputKeyDown(key, character);
+    win::InputKeyUp(key);
+  };
+  while (in >> word) {
+    if (word.rfind("alt", 0) == 0) {
+      win::InputKeyDown(win::vk::Menu, -1);
+      if (word.size() == 5) stroke(std::toupper(word[4]), word[4]);
+      win::InputKeyUp(win::vk::Menu);
+    } else if (word == "enter") {
+      stroke(win::vk::Return, 13);
+    } else if (word == "escape") {
+      stroke(win::vk::Escape, 27);
+    } else if (word == "up" || word == "down") {
+      stroke(word == "up" ? win::vk::Up : win::vk::Down, -1);
+    } else {
+      stroke(std::toupper(word[0]), word[0]);
+    }
+  }
+}
+
+// ---- the mouse -------------------------------------------------------------------------------
+
+enum class Where { RunOnBar, BarPastItems, Item, Client, OtherWindow };
+struct Press {
+  Where where;
+  int item = 0;
+};
+
+struct MouseCase {
+  const char* name;
+  std::vector<Press> presses;
+  Strings delivered;
+  bool openAfter;
+};
+
+const MouseCase mouseCases[] = {
+    {"ItemChosen", {{Where::RunOnBar}, {Where::Item, 0}}, {"Command 1"}, false},
+    {"QuitChosen", {{Where::RunOnBar}, {Where::Item, 10}}, {"Command 8"}, false},
+    {"SeparatorKeepsTheMenuOpen", {{Where::RunOnBar}, {Where::Item, 3}}, {}, true},
+    {"GreyedItemKeepsTheMenuOpen", {{Where::RunOnBar}, {Where::Item, 13}}, {}, true},
+    {"PressElsewhereIsEaten", {{Where::RunOnBar}, {Where::Client}}, {}, false},
+    {"PressInAnotherWindowIsEaten", {{Where::RunOnBar}, {Where::OtherWindow}}, {}, false},
+    {"RunAgainCloses", {{Where::RunOnBar}, {Where::RunOnBar}}, {}, false},
+    {"BarPastItsItemsDoesNothing", {{Where::BarPastItems}}, {}, false},
+    {"ClientPressInClientPixels", {{Where::Client}}, {"LButtonDown 400,300"}, false},
+    {"ChoiceThenClientPress",
+     {{Where::RunOnBar}, {Where::Item, 1}, {Where::Client}},
+     {"Command 2", "LButtonDown 400,300"},
+     false},
+};
+
+class MenuByMouse : public WindowSystemTest, public ::testing::WithParamInterface<MouseCase> {};
+
+TEST_P(MenuByMouse, PostsTheChosenCommandOnly) {
+  const win::WindowId other = MakeWindow();
+  const win::WindowId window = MakeGraphicsWindow();
+  std::vector<win::Message> taken;
+  for (const Press& press : GetParam().presses) {
+    switch (press.where) {
+      case Where::RunOnBar: PressAt(window, Centre(win::GetMenuBarItemRect(window, 0))); break;
+      case Where::BarPastItems: win::InputPress(window, 400, 9); break;
+      case Where::Item:
+        PressAt(window, Centre(win::GetDropdownItemRect(window, press.item)));
+        break;
+      case Where::Client: win::InputPress(window, 400, 300 + win::MenuBarHeight); break;
+      case Where::OtherWindow: win::InputPress(other, 5, 5); break;
+    }
+    for (const auto& m : Drain()) taken.push_back(m);
+  }
+  EXPECT_EQ(Only(taken, {Msg::Command, Msg::LButtonDown}), GetParam().delivered);
+  EXPECT_EQ(win::IsMenuOpen(window), GetParam().openAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, MenuByMouse, ::testing::ValuesIn(mouseCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- the keyboard ----------------------------------------------------------------------------
+
+struct KeyboardCase {
+  const char* name;
+  const char* keys;
+  Strings delivered;
+  bool openAfter;
+};
+
+const KeyboardCase keyboardCases[] = {
+    {"AltLetterOpensWithTheFirstItemSelected", "alt+r enter", {"Command 1"}, false},
+    {"DownSkipsSeparators", "alt+r down down down enter", {"Command 4"}, false},
+    {"UpWrapsToTheLastItemWhichIsGreyed", "alt+r up enter", {}, true},
+    {"LetterChoosesItsItem", "alt+r o", {"Command 7"}, false},
+    {"LetterInEitherCase", "alt+r F", {"Command 3"}, false},
+    {"LetterOfNoItem", "alt+r z", {}, true},
+    {"EscapeCloses", "alt+r escape", {}, false},
+    {"AltAloneHighlightsTheBar", "alt", {}, false},
+    {"EnterOpensTheHighlightedMenu", "alt enter q", {"Command 8"}, false},
+    {"LetterOpensFromTheHighlight", "alt r down enter", {"Command 2"}, false},
+    {"SecondAltLeavesTheHighlight", "alt alt b", {"KeyDown 66", "Char 98"}, false},
+    {"EscapeLeavesTheHighlight", "alt escape a", {"KeyDown 65", "Char 97"}, false},
+    {"KeysReachTheWindowAgainAfterAChoice", "alt+r h a", {"Command 2", "KeyDown 65", "Char 97"},
+     false},
+};
+
+class MenuByKeyboard : public WindowSystemTest,
+                       public ::testing::WithParamInterface<KeyboardCase> {};
+
+TEST_P(MenuByKeyboard, KeyDownsDriveTheMenuWhileItIsActive) {
+  const win::WindowId window = MakeGraphicsWindow();
+  TypeKeys(GetParam().keys);
+  EXPECT_EQ(Only(Drain(), {Msg::Command, Msg::KeyDown, Msg::Char}), GetParam().delivered);
+  EXPECT_EQ(win::IsMenuOpen(window), GetParam().openAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, MenuByKeyboard, ::testing::ValuesIn(keyboardCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowSystemTest, KeyUpsStillReachTheWindowWhileTheMenuIsOpen) {
+  MakeGraphicsWindow();
+  TypeKeys("alt+r");
+  Drain();
+  win::InputKeyDown(win::vk::Control, -1);
+  win::InputKeyUp(win::vk::Control);
+  EXPECT_EQ(Only(Drain(), {Msg::KeyDown, Msg::KeyUp}), Strings{"KeyUp 17"});
+}
+
+TEST_F(WindowSystemTest, EnterWithNothingSelectedClosesAMouseOpenedMenu) {
+  const win::WindowId window = MakeGraphicsWindow();
+  PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
+  TypeKeys("enter");
+  EXPECT_TRUE(Only(Drain(), {Msg::Command, Msg::KeyDown}).empty());
+  EXPECT_FALSE(win::IsMenuOpen(window));
+}
+
+TEST_F(WindowSystemTest, TheProgramRunsOnWhileTheMenuIsOpen) {
+  const win::WindowId window = MakeGraphicsWindow();
+  win::SetTimer(window, 2, 100);
+  TypeKeys("alt+r");
+  Drain();
+  host.now = 100;
+  EXPECT_EQ(Describe(Drain()), Strings{"Timer 2"});
+  EXPECT_TRUE(win::IsMenuOpen(window));
+}
+
+// ---- check marks -----------------------------------------------------------------------------
+
+struct CheckCase {
+  const char* name;
+  bool throughTheBar;
+  int id;
+  unsigned check;
+  int returned;
+  int position;  // of the item whose mark is looked at
+  bool checkedAfter;
+};
+
+const CheckCase checkCases[] = {
+    {"CheckedItemUnchecked", false, 4, win::mf::Unchecked, 8, 4, false},
+    {"CheckedItemCheckedAgain", false, 4, win::mf::Checked, 8, 4, true},
+    {"UncheckedItemChecked", false, 5, win::mf::Checked, 0, 6, true},
+    {"UncheckedItemUncheckedAgain", false, 6, win::mf::Unchecked, 0, 7, false},
+    {"ItemFoundThroughTheBar", true, 6, win::mf::Checked, 0, 7, true},
+    {"NoItemWithThatId", false, 42, win::mf::Checked, -1, 4, true},
+};
+
+// Pixels of this colour in the check-mark column of an open dropdown's item.
+int CheckMarkPixels(win::WindowId window, int position, raster::Color color) {
+  const raster::Bitmap content = win::ComposeWindow(window);
+  const raster::Rect item = win::GetDropdownItemRect(window, position);
+  int count = 0;
+  for (auto y = item.top; y < item.bottom; ++y) {
+    for (auto x = item.left; x < item.left + 16; ++x) {
+      count += content.pixel(static_cast<int>(x), static_cast<int>(y)) == color ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+constexpr int CheckMarkArea = 21;  // pixels of the tick
+
+class CheckMarks : public WindowSystemTest, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(CheckMarks, ReturnThePreviousStateAndShowTheNewOne) {
+  const CheckCase& c = GetParam();
+  const win::WindowId window = MakeGraphicsWindow();
+  const win::MenuId run = win::GetMenuItem(win::GetMenu(window), 0).popup;
+  EXPECT_EQ(win::CheckMenuItem(c.throughTheBar ? win::GetMenu(window) : run, c.id, c.check),
+            c.returned);
+  EXPECT_EQ(win::GetMenuItem(run, c.position).checked, c.checkedAfter);
+  PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
+  Drain();
+  EXPECT_EQ(CheckMarkPixels(window, c.position, Black), c.checkedAfter ? CheckMarkArea : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, CheckMarks, ::testing::ValuesIn(checkCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowSystemTest, CheckingAnItemOfTheOpenMenuPresentsItAgain) {
+  const win::WindowId window = MakeGraphicsWindow();
+  PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
+  Drain();
+  host.presented.clear();
+  win::CheckMenuItem(win::GetMenuItem(win::GetMenu(window), 0).popup, 5, win::mf::Checked);
+  Drain();
+  ASSERT_EQ(host.presented.size(), 1u);
+  EXPECT_EQ(CheckMarkPixels(window, 6, Black), CheckMarkArea);
+}
+
+// ---- the look --------------------------------------------------------------------------------
+
+TEST_F(WindowSystemTest, SelectedItemIsNavyWithAWhiteCheckMark) {
+  const win::WindowId window = MakeGraphicsWindow();
+  TypeKeys("alt+r down down down");
+  Drain();
+  const raster::Rect logging = win::GetDropdownItemRect(window, 4);
+  const raster::Bitmap content = win::ComposeWindow(window);
+  EXPECT_EQ(content.pixel(static_cast<int>(logging.left), static_cast<int>(logging.top)), Navy);
+  EXPECT_EQ(CheckMarkPixels(window, 4, White), CheckMarkArea);
+  EXPECT_EQ(CheckMarkPixels(window, 4, Black), 0);
+}
+
+TEST_F(WindowSystemTest, DropdownHasARaisedBorderEtchedSeparatorsAndEmbossedGreyedItems) {
+  const win::WindowId window = MakeGraphicsWindow();
+  PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
+  Drain();
+  const raster::Bitmap content = win::ComposeWindow(window);
+  const raster::Rect first = win::GetDropdownItemRect(window, 0);
+  const raster::Rect last = win::GetDropdownItemRect(window, RunMenuEntries - 1);
+  const auto at = [&](std::int64_t x, std::int64_t y) {
+    return content.pixel(static_cast<int>(x), static_cast<int>(y));
+  };
+  // Outer edge light grey and black, inner edge white and dark grey, one pixel of face.
+  EXPECT_EQ(at(first.left - 3, first.top - 3), Grey);
+  EXPECT_EQ(at(first.left - 2, first.top - 2), White);
+  EXPECT_EQ(at(last.right + 2, last.bottom + 2), Black);
+  EXPECT_EQ(at(last.right + 1, last.bottom + 1), DarkGrey);
+  EXPECT_EQ(at(first.left - 1, first.top - 1), Grey);
+  EXPECT_EQ(at(first.left - 3, first.bottom), Grey);
+  // A separator: dark grey line over a white one, across the item.
+  const raster::Rect separator = win::GetDropdownItemRect(window, 3);
+  std::vector<raster::Color> column;
+  for (auto y = separator.top; y < separator.bottom; ++y) column.push_back(at(separator.left, y));
+  const std::vector<raster::Color> etched = {Grey, Grey, Grey, DarkGrey, White,
+                                             Grey, Grey, Grey, Grey};
+  EXPECT_EQ(column, etched);
+  EXPECT_EQ(at(separator.right - 1, separator.top + 3), DarkGrey);
+  // A greyed item: grey text over a white shadow, nothing black.
+  std::set<raster::Color> colours;
+  for (auto y = last.top; y < last.bottom; ++y) {
+    for (auto x = last.left; x < last.right; ++x) colours.insert(at(x, y));
+  }
+  EXPECT_EQ(colours, (std::set<raster::Color>{Grey, DarkGrey, White}));
+}
+
+// The underline is the only difference between a label with an access letter and without.
+TEST_F(WindowSystemTest, AccessLetterIsUnderlinedBelowItsGlyph) {
+  const auto barWith = [](const char* text) {
+    const win::WindowId window = win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 200, 100);
+    const win::MenuId bar = win::CreateMenu();
+    win::AppendMenu(bar, win::mf::String, 1, text);
+    win::SetMenu(window, bar);
+    return win::ComposeWindow(window);
+  };
+  const raster::Bitmap plain = barWith("Run");
+  const raster::Bitmap marked = barWith("&Run");
+  std::vector<raster::Point> differ;
+  for (int y = 0; y < win::MenuBarHeight; ++y) {
+    for (int x = 0; x < plain.width(); ++x) {
+      if (plain.pixel(x, y) != marked.pixel(x, y)) differ.push_back({x, y});
+    }
+  }
+  const int letterWidth = raster::MeasureText(raster::Face::Sans, 11, "R").width;
+  ASSERT_EQ(static_cast<int>(differ.size()), letterWidth);
+  for (const raster::Point& p : differ) {
+    EXPECT_EQ(p.y, differ.front().y);
+    EXPECT_EQ(marked.pixel(static_cast<int>(p.x), static_cast<int>(p.y)), Black);
+  }
+  int lowestInk = 0;
+  for (int y = 0; y < win::MenuBarHeight; ++y) {
+    if (plain.pixel(static_cast<int>(differ.front().x) + 1, y) == Black) lowestInk = y;
+  }
+  EXPECT_GT(differ.front().y, lowestInk);
+}
+
+TEST_F(WindowSystemTest, BarIsGreyAndShowsTheOpenItemPressed) {
+  const win::WindowId window = MakeGraphicsWindow();
+  const raster::Rect run = win::GetMenuBarItemRect(window, 0);
+  const raster::Bitmap closed = win::ComposeWindow(window);
+  EXPECT_EQ(closed.pixel(300, 0), Grey);
+  EXPECT_EQ(closed.pixel(static_cast<int>(run.left), 0), Grey);
+  PressAt(window, Centre(run));
+  Drain();
+  const raster::Bitmap open = win::ComposeWindow(window);
+  EXPECT_EQ(open.pixel(static_cast<int>(run.left), 0), DarkGrey);
+  EXPECT_EQ(open.pixel(static_cast<int>(run.right - 1), static_cast<int>(run.bottom - 1)), White);
+}
+
+// Saves the graphics window with its Run menu open, selected from the keyboard, to look at.
+TEST(RunMenuPicture, SavesTheGraphicsWindowWithItsMenuOpen) {
+  win::ResetWindowSystem();
+  headless::HeadlessHost host;
+  win::SetHost(&host);
+  ASSERT_TRUE(win::RegisterClass("DrawWndClass", RecordingProc, White));
+  const win::WindowId window =
+      win::CreateWindow("DrawWndClass", "PZ417 Graphics", win::Style::Caption, 0, 0, 601, 540);
+  BuildRunMenu(window);
+  win::ShowWindow(window, true);
+  TypeKeys("alt+r down down down");
+  win::Message m;
+  while (win::PeekMessage(m)) {
+    win::TranslateMessage(m);
+    win::DispatchMessage(m);
+  }
+  win::TextOut(window, 400, 300, "Client area", raster::Face::Sans, 16);
+  const raster::Bitmap content = win::ComposeWindow(window);
+  EXPECT_EQ(content.width(), 595);
+  EXPECT_EQ(content.height(), 515);
+  std::string error;
+  EXPECT_TRUE(headless::SaveWindowPng(window, WINDOW_PICTURE_DIR "/run-menu-open.png", &error))
+      << error;
+  win::ResetWindowSystem();
+  win::SetHost(nullptr);
+}
+
+}  // namespace

@@ -27,6 +27,7 @@ struct FaultCase {
   const char* name;
   void (*arrange)();
   std::vector<std::string> messages;
+  friend void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
 };
 
 // Two Periodic events and a press: the pending run and the press each fail on their own.

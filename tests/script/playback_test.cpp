@@ -20,6 +20,7 @@ struct PlaybackCase {
   std::string script;
   std::vector<Event> events;
   bool reachesTheEnd;  // else paused on a line of another kind, with no message
+  friend void PrintTo(const PlaybackCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Playback : public ScriptSession, public testing::WithParamInterface<PlaybackCase> {};
@@ -117,6 +118,7 @@ struct PlayCommandCase {
   const char* name;
   void (*command)();
   std::vector<Event> events;
+  friend void PrintTo(const PlayCommandCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class PlayWhileRecording : public ScriptSession,

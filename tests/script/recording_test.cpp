@@ -21,6 +21,7 @@ struct RecordingCase {
   std::optional<std::string> before;  // the script file before the session, if any
   std::vector<Step> steps;
   std::string after;
+  friend void PrintTo(const RecordingCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Recording : public ScriptSession, public testing::WithParamInterface<RecordingCase> {

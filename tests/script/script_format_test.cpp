@@ -54,6 +54,7 @@ struct ReadCase {
   const char* name;
   std::string content;
   std::vector<ScriptLine> expected;
+  friend void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ReadScript : public testing::TestWithParam<ReadCase> {};
@@ -115,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct RoundTripCase {
   const char* name;
   int x, y, key, count;
+  friend void PrintTo(const RoundTripCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class RoundTrip : public testing::TestWithParam<RoundTripCase> {};

@@ -79,13 +79,17 @@ const StepCase stepCases[] = {
     {"KeyDown", [](HeadlessHost& h, win::WindowId) { h.KeyDown(win::vk::F1); }, {"KeyDown 112"}},
     {"KeyUp", [](HeadlessHost& h, win::WindowId) { h.KeyUp(win::vk::Shift); }, {"KeyUp 16"}},
     {"Close", [](HeadlessHost& h, win::WindowId w) { h.Close(w); }, {"Close"}},
-    {"PressContent", [](HeadlessHost& h, win::WindowId w) { h.PressContent(w, 3, 4); },
+    {"PressContent",
+     [](HeadlessHost& h, win::WindowId w) { h.PressContent(w, 3, 4); },
      {"LButtonDown 3,4"}},
-    {"PressInClientPixels", [](HeadlessHost& h, win::WindowId w) { h.Press(w, 3, 4); },
+    {"PressInClientPixels",
+     [](HeadlessHost& h, win::WindowId w) { h.Press(w, 3, 4); },
      {"LButtonDown 3,4"}},
-    {"Call", [](HeadlessHost& h, win::WindowId w) {
+    {"Call",
+     [](HeadlessHost& h, win::WindowId w) {
        h.Call([w] { win::PostMessage(w, Msg::Command, 5, 0); });
-     }, {"Command 5"}},
+     },
+     {"Command 5"}},
 };
 
 class Steps : public Headless, public ::testing::WithParamInterface<StepCase> {};

@@ -13,8 +13,8 @@ using namespace window_test;
 using win::Msg;
 using Strings = std::vector<std::string>;
 
-constexpr raster::Color Black = 0x000000, White = 0xFFFFFF, Grey = 0xC0C0C0,
-                        DarkGrey = 0x808080, Navy = 0x000080;
+constexpr raster::Color Black = 0x000000, White = 0xFFFFFF, Grey = 0xC0C0C0, DarkGrey = 0x808080,
+                        Navy = 0x000080;
 constexpr int RunMenuEntries = 16;
 
 raster::Point Centre(const raster::Rect& r) {
@@ -98,13 +98,21 @@ TEST_P(MenuByMouse, PostsTheChosenCommandOnly) {
   std::vector<win::Message> taken;
   for (const Press& press : GetParam().presses) {
     switch (press.where) {
-      case Where::RunOnBar: PressAt(window, Centre(win::GetMenuBarItemRect(window, 0))); break;
-      case Where::BarPastItems: win::InputPress(window, 400, 9); break;
+      case Where::RunOnBar:
+        PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
+        break;
+      case Where::BarPastItems:
+        win::InputPress(window, 400, 9);
+        break;
       case Where::Item:
         PressAt(window, Centre(win::GetDropdownItemRect(window, press.item)));
         break;
-      case Where::Client: win::InputPress(window, 400, 300 + win::MenuBarHeight); break;
-      case Where::OtherWindow: win::InputPress(other, 5, 5); break;
+      case Where::Client:
+        win::InputPress(window, 400, 300 + win::MenuBarHeight);
+        break;
+      case Where::OtherWindow:
+        win::InputPress(other, 5, 5);
+        break;
     }
     for (const auto& m : Drain()) taken.push_back(m);
   }
@@ -137,7 +145,9 @@ const KeyboardCase keyboardCases[] = {
     {"LetterOpensFromTheHighlight", "alt r down enter", {"Command 2"}, false},
     {"SecondAltLeavesTheHighlight", "alt alt b", {"KeyDown 66", "Char 98"}, false},
     {"EscapeLeavesTheHighlight", "alt escape a", {"KeyDown 65", "Char 97"}, false},
-    {"KeysReachTheWindowAgainAfterAChoice", "alt+r h a", {"Command 2", "KeyDown 65", "Char 97"},
+    {"KeysReachTheWindowAgainAfterAChoice",
+     "alt+r h a",
+     {"Command 2", "KeyDown 65", "Char 97"},
      false},
 };
 
@@ -294,7 +304,8 @@ TEST_F(WindowSystemTest, DropdownHasARaisedBorderEtchedSeparatorsAndEmbossedGrey
 // The underline is the only difference between a label with an access letter and without.
 TEST_F(WindowSystemTest, AccessLetterIsUnderlinedBelowItsGlyph) {
   const auto barWith = [](const char* text) {
-    const win::WindowId window = win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 200, 100);
+    const win::WindowId window =
+        win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 200, 100);
     const win::MenuId bar = win::CreateMenu();
     win::AppendMenu(bar, win::mf::String, 1, text);
     win::SetMenu(window, bar);

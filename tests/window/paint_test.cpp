@@ -86,8 +86,9 @@ TEST_P(Scroll, MovesTheWholeClientAreaAndLeavesUncoveredRows) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Scroll, ::testing::Values(-3, -1, 0, 2, ClientHeight - 1,
-                                                           -ClientHeight, ClientHeight + 4));
+INSTANTIATE_TEST_SUITE_P(Window, Scroll,
+                         ::testing::Values(-3, -1, 0, 2, ClientHeight - 1, -ClientHeight,
+                                           ClientHeight + 4));
 
 TEST_F(Drawing, TextIsBlackOnAnOpaqueWhiteBox) {
   const win::WindowId window = MakeWindow();
@@ -101,18 +102,6 @@ TEST_F(Drawing, TextIsBlackOnAnOpaqueWhiteBox) {
   EXPECT_EQ(inside, (std::set<raster::Color>{0x000000, 0xFFFFFF}));
   EXPECT_EQ(client.pixel(19, 30), Background);
   EXPECT_EQ(client.pixel(20 + extent.width, 30), Background);
-}
-
-TEST_F(Drawing, FillClipsToTheClientArea) {
-  const win::WindowId window = SmallWindow();
-  win::FillClientRect(window, {-5, 6, 3, 100}, 0xABCDEF);
-  const raster::Bitmap& client = win::ClientPixels(window);
-  int filled = 0;
-  for (int y = 0; y < ClientHeight; ++y) {
-    for (int x = 0; x < ClientWidth; ++x) filled += client.pixel(x, y) == 0xABCDEFu ? 1 : 0;
-  }
-  EXPECT_EQ(filled, 3 * 2);
-  EXPECT_EQ(client.pixel(2, 7), 0xABCDEFu);
 }
 
 }  // namespace

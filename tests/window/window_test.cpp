@@ -270,13 +270,6 @@ TEST_F(WindowSystemTest, BadCallsFailWithoutHarm) {
   EXPECT_FALSE(win::AppendMenu(99, win::mf::String, 1, "x"));
 }
 
-TEST_F(WindowSystemTest, TheBuiltInHostStandsInWithoutOne) {
-  win::SetHost(nullptr);
-  EXPECT_EQ(win::GetScreenSize(), (win::Size{1024, 768}));
-  EXPECT_EQ(win::CurrentHost().NowMs(), 0);
-  win::WaitMessage();  // returns: no input will ever come
-}
-
 TEST_F(WindowSystemTest, ResetForgetsEverything) {
   const win::WindowId window = MakeGraphicsWindow();
   win::PostQuitMessage(0);

@@ -71,8 +71,8 @@ win::WindowId WindowSystemTest::MakeWindow(win::Style style, int width, int heig
 }
 
 win::WindowId WindowSystemTest::MakeGraphicsWindow() {
-  const win::WindowId window = win::CreateWindow("Test", "Graphics", win::Style::Caption, 0, 0,
-                                                 601, 540);
+  const win::WindowId window =
+      win::CreateWindow("Test", "Graphics", win::Style::Caption, 0, 0, 601, 540);
   BuildRunMenu(window);
   win::ShowWindow(window, true);
   Drain();
@@ -111,9 +111,9 @@ std::vector<win::Message> WindowSystemTest::ReceivedOf(std::initializer_list<win
 }
 
 std::string Describe(const win::Message& m) {
-  static const char* const names[] = {
-      "Create", "Size",   "Paint",   "Timer",   "LButtonDown", "Char",    "KeyDown", "KeyUp",
-      "SysKeyDown", "SysKeyUp", "SysChar", "Command", "Close", "Destroy", "Quit"};
+  static const char* const names[] = {"Create",  "Size",    "Paint", "Timer",      "LButtonDown",
+                                      "Char",    "KeyDown", "KeyUp", "SysKeyDown", "SysKeyUp",
+                                      "SysChar", "Command", "Close", "Destroy",    "Quit"};
   std::string text = names[static_cast<int>(m.msg)];
   switch (m.msg) {
     case win::Msg::Paint:

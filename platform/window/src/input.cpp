@@ -17,7 +17,9 @@ std::uintptr_t AsWParam(int value) {
   return static_cast<std::uintptr_t>(static_cast<std::intptr_t>(value));
 }
 
-bool IsCharacter(int character) { return character >= 0 && character <= 255; }
+bool IsCharacter(int character) {
+  return character >= 0 && character <= 255;
+}
 
 }  // namespace
 
@@ -42,7 +44,9 @@ void InputChar(int character) {
   if (IsCharacter(character)) QueueInput(Sys().focus, Msg::Char, AsWParam(character), 0);
 }
 
-void InputClose(WindowId window) { QueueInput(window, Msg::Close, 0, 0); }
+void InputClose(WindowId window) {
+  QueueInput(window, Msg::Close, 0, 0);
+}
 
 // A window that lost the focus while Ctrl was down never saw Ctrl go up; it is told now, so
 // that a plain letter typed next is not taken as a shortcut.
@@ -59,8 +63,12 @@ void InputResize(WindowId window, int clientWidth, int clientHeight) {
   QueueInput(window, Msg::Size, AsWParam(clientWidth), clientHeight);
 }
 
-void InputExpose(WindowId window) { InvalidateWindow(window, false); }
+void InputExpose(WindowId window) {
+  InvalidateWindow(window, false);
+}
 
-WindowId FocusedWindow() { return Sys().focus; }
+WindowId FocusedWindow() {
+  return Sys().focus;
+}
 
 }  // namespace win

@@ -61,11 +61,14 @@ MenuText ParseMenuText(std::string_view text) {
 char AccessLetter(std::string_view text) {
   const MenuText parsed = ParseMenuText(text);
   if (parsed.access < 0) return 0;
-  const auto letter = static_cast<unsigned char>(parsed.label[static_cast<std::size_t>(parsed.access)]);
+  const auto letter =
+      static_cast<unsigned char>(parsed.label[static_cast<std::size_t>(parsed.access)]);
   return static_cast<char>(std::toupper(letter));
 }
 
-bool Choosable(const MenuItemInfo& item) { return !item.separator && !item.grayed; }
+bool Choosable(const MenuItemInfo& item) {
+  return !item.separator && !item.grayed;
+}
 
 void MenuChanged(MenuId menu) {
   for (auto& [window, rec] : Sys().windows) {
@@ -76,9 +79,13 @@ void MenuChanged(MenuId menu) {
 
 }  // namespace detail
 
-MenuId CreateMenu() { return AddMenu(true); }
+MenuId CreateMenu() {
+  return AddMenu(true);
+}
 
-MenuId CreatePopupMenu() { return AddMenu(false); }
+MenuId CreatePopupMenu() {
+  return AddMenu(false);
+}
 
 bool AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text) {
   MenuRec* rec = detail::FindMenu(menu);
@@ -122,12 +129,15 @@ bool SetMenu(WindowId window, MenuId menu) {
   return true;
 }
 
-void DrawMenuBar(WindowId window) { detail::MarkChanged(window); }
+void DrawMenuBar(WindowId window) {
+  detail::MarkChanged(window);
+}
 
 int CheckMenuItem(MenuId menu, int id, unsigned check) {
   const auto [owner, item] = FindItem(menu, id);
   if (item == nullptr) return -1;
-  const int previous = item->checked ? static_cast<int>(mf::Checked) : static_cast<int>(mf::Unchecked);
+  const int previous =
+      item->checked ? static_cast<int>(mf::Checked) : static_cast<int>(mf::Unchecked);
   item->checked = (check & mf::Checked) != 0;
   detail::MenuChanged(owner);
   return previous;

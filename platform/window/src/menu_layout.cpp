@@ -7,11 +7,11 @@
 namespace win::detail {
 namespace {
 
-constexpr int BarItemPadding = 6;     // each side of a bar item's text
-constexpr int DropdownBorder = 3;     // two edges of the raised border, one pixel of gap
-constexpr int CheckColumn = 17;       // left of the labels, where check marks go
-constexpr int ShortcutGap = 16;       // at least between a label and its shortcut text
-constexpr int RightMargin = 16;       // after the shortcut text
+constexpr int BarItemPadding = 6;  // each side of a bar item's text
+constexpr int DropdownBorder = 3;  // two edges of the raised border, one pixel of gap
+constexpr int CheckColumn = 17;    // left of the labels, where check marks go
+constexpr int ShortcutGap = 16;    // at least between a label and its shortcut text
+constexpr int RightMargin = 16;    // after the shortcut text
 constexpr int ItemHeight = 18;
 constexpr int SeparatorHeight = 9;
 
@@ -41,7 +41,8 @@ std::vector<raster::Rect> BarItemRects(const MenuRec& bar) {
   std::vector<raster::Rect> rects;
   std::int64_t left = 0;
   for (const auto& item : bar.items) {
-    const std::int64_t right = left + TextWidth(ParseMenuText(item.text).label) + 2 * BarItemPadding;
+    const int width = TextWidth(ParseMenuText(item.text).label) + 2 * BarItemPadding;
+    const std::int64_t right = left + width;
     rects.push_back({left, 0, right, MenuBarHeight});
     left = right;
   }

@@ -9,7 +9,9 @@ namespace win {
 namespace detail {
 namespace {
 
-MenuTracking& Tracking() { return Sys().tracking; }
+MenuTracking& Tracking() {
+  return Sys().tracking;
+}
 
 const MenuRec* BarOf(WindowId window) {
   const WindowRec* rec = FindWindow(window);
@@ -81,8 +83,8 @@ int BarItemWithLetter(const MenuRec& bar, char letter) {
 
 // Letters and digits by their key; other keys by the character they yield.
 char KeyLetter(int virtualKey, std::intptr_t character) {
-  const bool letterKey = (virtualKey >= 'A' && virtualKey <= 'Z') ||
-                         (virtualKey >= '0' && virtualKey <= '9');
+  const bool letterKey =
+      (virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9');
   if (letterKey) return static_cast<char>(virtualKey);
   if (character > ' ' && character < 128) {
     return static_cast<char>(std::toupper(static_cast<int>(character)));

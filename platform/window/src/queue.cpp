@@ -22,7 +22,9 @@ bool TakeFrom(std::deque<Message>& queue, Message& out) {
   return true;
 }
 
-int AsInt(std::uintptr_t value) { return static_cast<int>(static_cast<std::intptr_t>(value)); }
+int AsInt(std::uintptr_t value) {
+  return static_cast<int>(static_cast<std::intptr_t>(value));
+}
 
 // A raw press goes to an open or clicked menu, or becomes a press in client pixels.
 bool RoutePress(const Message& raw, Message& out) {
@@ -80,8 +82,8 @@ bool TakePaint(Message& out) {
 // Ties go to the timer set first.
 detail::TimerRec* EarliestTimer() {
   auto& timers = Sys().timers;
-  const auto first = std::min_element(timers.begin(), timers.end(),
-                                      [](const auto& a, const auto& b) { return a.dueMs < b.dueMs; });
+  const auto first = std::min_element(
+      timers.begin(), timers.end(), [](const auto& a, const auto& b) { return a.dueMs < b.dueMs; });
   return first == timers.end() ? nullptr : &*first;
 }
 

@@ -23,15 +23,23 @@ detail::WindowSystem state;
 
 }  // namespace
 
-void SetHost(Host* newHost) { host = newHost; }
+void SetHost(Host* newHost) {
+  host = newHost;
+}
 
-Host& CurrentHost() { return host != nullptr ? *host : builtInHost; }
+Host& CurrentHost() {
+  return host != nullptr ? *host : builtInHost;
+}
 
-void ResetWindowSystem() { state = detail::WindowSystem{}; }
+void ResetWindowSystem() {
+  state = detail::WindowSystem{};
+}
 
 namespace detail {
 
-WindowSystem& Sys() { return state; }
+WindowSystem& Sys() {
+  return state;
+}
 
 WindowRec* FindWindow(WindowId window) {
   const auto found = state.windows.find(window);

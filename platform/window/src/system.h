@@ -53,7 +53,7 @@ struct MenuTracking {
   WindowId window = 0;  // 0: no menu is active
   int barItem = -1;
   bool dropped = false;
-  int selected = -1;    // the keyboard selection in the dropdown; -1: none
+  int selected = -1;  // the keyboard selection in the dropdown; -1: none
 };
 
 struct WindowSystem {

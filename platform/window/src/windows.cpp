@@ -22,19 +22,29 @@ const detail::WindowClassRec* FindClass(std::string_view name) {
   return nullptr;
 }
 
-int MenuRows(const WindowRec& rec) { return rec.menu != 0 ? MenuBarHeight : 0; }
+int MenuRows(const WindowRec& rec) {
+  return rec.menu != 0 ? MenuBarHeight : 0;
+}
 
 int ClampSide(std::int64_t side) {
   return static_cast<int>(std::clamp<std::int64_t>(side, 0, MaxClientSide));
 }
 
-Size ClientSizeInFrame(const WindowRec& rec) {
+// What the frame, the caption and the menu bar take around the client area.
+Size FrameExtent(const WindowRec& rec) {
   const int frame = detail::FrameThickness(rec.style);
-  return {ClampSide(rec.outer.width() - 2 * frame),
-          ClampSide(rec.outer.height() - 2 * frame - CaptionHeight - MenuRows(rec))};
+  return {2 * frame, 2 * frame + CaptionHeight + MenuRows(rec)};
 }
 
-Size ClientSize(const WindowRec& rec) { return {rec.client.width(), rec.client.height()}; }
+Size ClientSizeInFrame(const WindowRec& rec) {
+  const Size extent = FrameExtent(rec);
+  return {ClampSide(rec.outer.width() - extent.width),
+          ClampSide(rec.outer.height() - extent.height)};
+}
+
+Size ClientSize(const WindowRec& rec) {
+  return {rec.client.width(), rec.client.height()};
+}
 
 void SendClientSize(WindowId window) {
   const WindowRec* rec = detail::FindWindow(window);
@@ -47,7 +57,9 @@ void SendClientSize(WindowId window) {
 
 namespace detail {
 
-int FrameThickness(Style style) { return style == Style::Caption ? 3 : 4; }
+int FrameThickness(Style style) {
+  return style == Style::Caption ? 3 : 4;
+}
 
 void ResizeClient(WindowId window, Size size) {
   WindowRec* rec = FindWindow(window);
@@ -55,9 +67,9 @@ void ResizeClient(WindowId window, Size size) {
   size = {ClampSide(size.width), ClampSide(size.height)};
   if (size == ClientSize(*rec)) return;
   rec->client.resize(size.width, size.height, rec->background);
-  const int frame = FrameThickness(rec->style);
-  rec->outer.right = rec->outer.left + size.width + 2 * frame;
-  rec->outer.bottom = rec->outer.top + size.height + 2 * frame + CaptionHeight + MenuRows(*rec);
+  const Size extent = FrameExtent(*rec);
+  rec->outer.right = rec->outer.left + size.width + extent.width;
+  rec->outer.bottom = rec->outer.top + size.height + extent.height;
   InvalidateWindow(window, true);
   SendClientSize(window);
 }
@@ -86,8 +98,8 @@ bool RegisterClass(std::string_view name, WindowProc proc, raster::Color backgro
   return true;
 }
 
-WindowId CreateWindow(std::string_view className, std::string_view title, Style style, int x,
-                      int y, int width, int height) {
+WindowId CreateWindow(std::string_view className, std::string_view title, Style style, int x, int y,
+                      int width, int height) {
   const detail::WindowClassRec* cls = FindClass(className);
   if (cls == nullptr) {
     detail::Complain("CreateWindow: no window class \"" + std::string(className) + "\"");
@@ -122,7 +134,9 @@ void DestroyWindow(WindowId window) {
   CurrentHost().WindowDestroyed(window);
 }
 
-bool IsWindow(WindowId window) { return detail::FindWindow(window) != nullptr; }
+bool IsWindow(WindowId window) {
+  return detail::FindWindow(window) != nullptr;
+}
 
 bool ShowWindow(WindowId window, bool show) {
   WindowRec* rec = detail::FindWindow(window);
@@ -163,6 +177,8 @@ std::string GetWindowTitle(WindowId window) {
   return rec == nullptr ? std::string() : rec->title;
 }
 
-Size GetScreenSize() { return CurrentHost().ScreenSize(); }
+Size GetScreenSize() {
+  return CurrentHost().ScreenSize();
+}
 
 }  // namespace win

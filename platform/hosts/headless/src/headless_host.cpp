@@ -19,9 +19,17 @@ struct PunctuationKey {
   int virtualKey;
 };
 constexpr std::array<PunctuationKey, 11> PunctuationKeys = {{
-    {';', ':', 0xBA}, {'=', '+', 0xBB}, {',', '<', 0xBC}, {'-', '_', 0xBD},
-    {'.', '>', 0xBE}, {'/', '?', 0xBF}, {'`', '~', 0xC0}, {'[', '{', 0xDB},
-    {'\\', '|', 0xDC}, {']', '}', 0xDD}, {'\'', '"', 0xDE},
+    {';', ':', 0xBA},
+    {'=', '+', 0xBB},
+    {',', '<', 0xBC},
+    {'-', '_', 0xBD},
+    {'.', '>', 0xBE},
+    {'/', '?', 0xBF},
+    {'`', '~', 0xC0},
+    {'[', '{', 0xDB},
+    {'\\', '|', 0xDC},
+    {']', '}', 0xDD},
+    {'\'', '"', 0xDE},
 }};
 constexpr std::string_view ShiftedDigits = ")!@#$%^&*(";
 
@@ -38,13 +46,19 @@ int KeyOf(char c) {
   if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
   if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
   switch (c) {
-    case ' ': return win::vk::Space;
+    case ' ':
+      return win::vk::Space;
     case '\n':
-    case '\r': return win::vk::Return;
-    case '\t': return win::vk::Tab;
-    case '\b': return win::vk::Back;
-    case '\x1b': return win::vk::Escape;
-    default: return PunctuationKeyOf(c);
+    case '\r':
+      return win::vk::Return;
+    case '\t':
+      return win::vk::Tab;
+    case '\b':
+      return win::vk::Back;
+    case '\x1b':
+      return win::vk::Escape;
+    default:
+      return PunctuationKeyOf(c);
   }
 }
 
@@ -136,7 +150,9 @@ void HeadlessHost::Tick(int count, int periodMs) {
   for (int i = 0; i < count; ++i) steps_.emplace_back([this, periodMs] { now_ += periodMs; });
 }
 
-void HeadlessHost::Call(std::function<void()> action) { steps_.push_back(std::move(action)); }
+void HeadlessHost::Call(std::function<void()> action) {
+  steps_.push_back(std::move(action));
+}
 
 void HeadlessHost::SetWhenDry(WhenDry mode, std::function<void()> onDry) {
   whenDry_ = mode;

@@ -44,6 +44,7 @@ Command WithText(Op op, const std::string& text) {
 struct GoodLine {
   const char* line;
   Command expected;
+  friend void PrintTo(const GoodLine& c, std::ostream* os) { *os << testing::PrintToString(c.line); }
 };
 
 class DriveGoodLine : public testing::TestWithParam<GoodLine> {};
@@ -83,6 +84,7 @@ struct BadLine {
   const char* text;
   int line;
   const char* reason;  // a part of the message
+  friend void PrintTo(const BadLine& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 };
 
 class DriveBadLine : public testing::TestWithParam<BadLine> {};

@@ -1,0 +1,93 @@
+// What the program pays per event: the kit's primitives and one whole editing-screen redraw.
+
+#include <benchmark/benchmark.h>
+
+#include "headless/headless_host.h"
+#include "preview.h"
+#include "pz417/kit.h"
+#include "win/host.h"
+
+namespace {
+
+// The kit is opened once for the whole run; logging is off as in the program.
+void OpenKitOnce() {
+  static headless::HeadlessHost host;
+  static const bool opened = [] {
+    win::SetHost(&host);
+    KitOpen(nullptr, nullptr, "", 1);
+    KitSetLogging(0);
+    KitClear();
+    return true;
+  }();
+  (void)opened;
+}
+
+PreviewState BusyState() {
+  PreviewState s;
+  s.scoopCount = 3;
+  s.toppingCount = MaxToppings;
+  for (int i = 0; i < MaxToppings; ++i) {
+    s.toppingX[i] = -40 + 9 * i;
+    s.toppingY[i] = 40 + 12 * i;
+    s.toppingKind[i] = i % 4;
+    s.toppingColor[i] = (3 * i) % 24;
+  }
+  s.hasWhippedCream = 1;
+  s.hasCherry = 1;
+  s.lastButton = ChangeColor;
+  s.mode = Coloring;
+  return s;
+}
+
+void BM_EditingScreenRedraw(benchmark::State& state) {
+  OpenKitOnce();
+  const PreviewState s = BusyState();
+  for (auto _ : state) {
+    DrawBackdrop();
+    DrawControlPanel(s.lastButton, s.titleX, s.titleY);
+    DrawStatusLine(s.mode);
+    DrawScoops(s.scoopCount);
+    DrawCone();
+    DrawToppings(s.toppingX, s.toppingY, s.toppingKind, s.toppingColor, s.toppingCount,
+                 s.hasWhippedCream, s.hasCherry, s.scoopCount);
+  }
+}
+BENCHMARK(BM_EditingScreenRedraw);
+
+void BM_KitCircle57(benchmark::State& state) {
+  OpenKitOnce();
+  for (auto _ : state) KitCircle(11, 0, 25, 57);
+}
+BENCHMARK(BM_KitCircle57);
+
+void BM_KitRectangleFullCanvas(benchmark::State& state) {
+  OpenKitOnce();
+  for (auto _ : state) KitRectangle(1, -300, -250, 300, 250, 0);
+}
+BENCHMARK(BM_KitRectangleFullCanvas);
+
+void BM_KitRectangleOutline(benchmark::State& state) {
+  OpenKitOnce();
+  for (auto _ : state) KitRectangle(22, -280, -210, -260, -190, 3);
+}
+BENCHMARK(BM_KitRectangleOutline);
+
+void BM_KitTriangleCone(benchmark::State& state) {
+  OpenKitOnce();
+  for (auto _ : state) KitTriangle(14, 0, -175, -60, 25, 60, 25, 0);
+}
+BENCHMARK(BM_KitTriangleCone);
+
+void BM_KitLine(benchmark::State& state) {
+  OpenKitOnce();
+  for (auto _ : state) KitLine(0, -60, 25, 60, -15, 1);
+}
+BENCHMARK(BM_KitLine);
+
+void BM_KitTextLabel(benchmark::State& state) {
+  OpenKitOnce();
+  for (auto _ : state) KitTextf(0, -285, 127, 12, "Change Topping");
+}
+BENCHMARK(BM_KitTextLabel);
+
+}  // namespace

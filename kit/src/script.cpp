@@ -36,14 +36,20 @@ bool OpenForReading() {
   return scriptFile != nullptr;
 }
 
-void ReportWriteFailure() { KitPrint("Cannot write to script file %s\n", ScriptFileName); }
+void ReportWriteFailure() {
+  KitPrint("Cannot write to script file %s\n", ScriptFileName);
+}
 
 bool WriteLineOfKind(int kind, int x, int y, signed char key) {
   switch (kind) {
-    case Mouse: return pz417::WriteMouseLine(scriptFile, x, y);
-    case Key: return pz417::WriteKeyLine(scriptFile, key);
-    case Periodic: return pz417::WritePeriodicLine(scriptFile, State().periodicCount);
-    default: return true;  // a Quit is never written, though it has opened the file
+    case Mouse:
+      return pz417::WriteMouseLine(scriptFile, x, y);
+    case Key:
+      return pz417::WriteKeyLine(scriptFile, key);
+    case Periodic:
+      return pz417::WritePeriodicLine(scriptFile, State().periodicCount);
+    default:
+      return true;  // a Quit is never written, though it has opened the file
   }
 }
 

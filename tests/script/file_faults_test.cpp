@@ -17,11 +17,19 @@ const std::string CannotOpenToWrite = "Cannot open script file PZ417.SCR for wri
 const std::string CannotWrite = "Cannot write to script file PZ417.SCR\n";
 
 void NoFile() {}
-void DirectoryInItsPlace() { fs::create_directory("PZ417.SCR"); }
-void DanglingLink() { fs::create_symlink("nowhere/PZ417.SCR", "PZ417.SCR"); }
-void LinkToAFullDevice() { fs::create_symlink("/dev/full", "PZ417.SCR"); }
+void DirectoryInItsPlace() {
+  fs::create_directory("PZ417.SCR");
+}
+void DanglingLink() {
+  fs::create_symlink("nowhere/PZ417.SCR", "PZ417.SCR");
+}
+void LinkToAFullDevice() {
+  fs::create_symlink("/dev/full", "PZ417.SCR");
+}
 // Even root cannot create a file at the top of the process file system.
-void UnwritableDirectory() { fs::current_path("/proc"); }
+void UnwritableDirectory() {
+  fs::current_path("/proc");
+}
 
 struct FaultCase {
   const char* name;
@@ -49,9 +57,11 @@ TEST_P(RecordingFault, ReportsEachLineAndRecordingGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RecordingFault,
-    testing::Values(FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace,
+    testing::Values(FaultCase{"DirectoryInItsPlace",
+                              DirectoryInItsPlace,
                               {CannotOpenToWrite, CannotOpenToWrite}},
-                    FaultCase{"UnwritableDirectory", UnwritableDirectory,
+                    FaultCase{"UnwritableDirectory",
+                              UnwritableDirectory,
                               {CannotOpenToWrite, CannotOpenToWrite}},
                     FaultCase{"LinkToAFullDevice", LinkToAFullDevice, {CannotWrite, CannotWrite}}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });

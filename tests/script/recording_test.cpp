@@ -29,19 +29,27 @@ class Recording : public ScriptSession, public testing::WithParamInterface<Recor
   // Each step hands out the events it stands for, with the animation on.
   void Run(const Step& step) {
     switch (step.op) {
-      case Op::Record: kit::RecordScriptCommand(); return;
+      case Op::Record:
+        kit::RecordScriptCommand();
+        return;
       case Op::Ticks:
         for (int i = 0; i < step.a; ++i) {
           host.Tick();
           EXPECT_EQ(Wait(), (Event{Periodic, 0, 0, 0}));
         }
         return;
-      case Op::Press: Click(step.a, step.b); EXPECT_EQ(Wait(), (Event{Mouse, step.a, step.b, 0})); return;
+      case Op::Press:
+        Click(step.a, step.b);
+        EXPECT_EQ(Wait(), (Event{Mouse, step.a, step.b, 0}));
+        return;
       case Op::Type:
         host.Type(std::string(1, static_cast<char>(step.a)));
         EXPECT_EQ(Wait(), (Event{Key, 0, 0, static_cast<signed char>(step.a)}));
         return;
-      case Op::Close: host.Close(Graphics()); EXPECT_EQ(Wait().kind, Quit); return;
+      case Op::Close:
+        host.Close(Graphics());
+        EXPECT_EQ(Wait().kind, Quit);
+        return;
     }
   }
 };
@@ -55,9 +63,15 @@ TEST_P(Recording, WritesTheseLines) {
 }
 
 const Step Record{Op::Record};
-Step Ticks(int n) { return {Op::Ticks, n}; }
-Step Press(int x, int y) { return {Op::Press, x, y}; }
-Step Type(int c) { return {Op::Type, c}; }
+Step Ticks(int n) {
+  return {Op::Ticks, n};
+}
+Step Press(int x, int y) {
+  return {Op::Press, x, y};
+}
+Step Type(int c) {
+  return {Op::Type, c};
+}
 const Step Close{Op::Close};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,17 +83,21 @@ INSTANTIATE_TEST_SUITE_P(
                       "PZ417_PERIODIC(3);\nPZ417_MOUSE(10, -20);\nPZ417_KBD(97);\n"
                       "PZ417_PERIODIC(2);\n"},
         RecordingCase{"NothingBetweenStartAndStop", "kept\n", {Record, Record}, "kept\n"},
-        RecordingCase{"OnlyPeriodicEvents", "old\n", {Record, Ticks(4), Record},
-                      "PZ417_PERIODIC(4);\n"},
+        RecordingCase{
+            "OnlyPeriodicEvents", "old\n", {Record, Ticks(4), Record}, "PZ417_PERIODIC(4);\n"},
         RecordingCase{"QuitWithNothingBefore", "old\n", {Record, Close}, ""},
-        RecordingCase{"PeriodicRunThenQuit", std::nullopt, {Record, Ticks(2), Close},
-                      "PZ417_PERIODIC(2);\n"},
-        RecordingCase{"CharacterAbove127IsNegative", std::nullopt, {Record, Type(0xE9), Record},
+        RecordingCase{
+            "PeriodicRunThenQuit", std::nullopt, {Record, Ticks(2), Close}, "PZ417_PERIODIC(2);\n"},
+        RecordingCase{"CharacterAbove127IsNegative",
+                      std::nullopt,
+                      {Record, Type(0xE9), Record},
                       "PZ417_KBD(-23);\n"},
-        RecordingCase{"OnlyWhileOn", std::nullopt,
+        RecordingCase{"OnlyWhileOn",
+                      std::nullopt,
                       {Ticks(2), Press(1, 1), Record, Press(2, 2), Record, Ticks(1), Press(3, 3)},
                       "PZ417_MOUSE(2, 2);\n"},
-        RecordingCase{"EachRecordingEmptiesTheFile", std::nullopt,
+        RecordingCase{"EachRecordingEmptiesTheFile",
+                      std::nullopt,
                       {Record, Press(1, 1), Record, Record, Ticks(1), Record},
                       "PZ417_PERIODIC(1);\n"}),
     [](const testing::TestParamInfo<RecordingCase>& info) { return std::string(info.param.name); });

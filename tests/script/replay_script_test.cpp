@@ -44,8 +44,8 @@ struct Outcome {
 
 Outcome Play(const std::filesystem::path& dir, const std::vector<std::string>& inputs) {
   std::vector<std::string> arguments = inputs;
-  arguments.insert(arguments.end(), {"--canvas", "canvas.png", "--events", "events.txt", "--log",
-                                     "log.txt"});
+  arguments.insert(arguments.end(),
+                   {"--canvas", "canvas.png", "--events", "events.txt", "--log", "log.txt"});
   const replay_test::Run run = RunReplay(arguments, dir);
   EXPECT_EQ(run.exitCode, 0) << run.errors;
   return {ReadFile(dir / "canvas.png"), ReadFile(dir / "events.txt"), ReadFile(dir / "log.txt")};

@@ -17,9 +17,15 @@ using pz417::ScriptLineKind;
 using namespace std::string_literals;
 
 // Compact constructors for expected lines.
-ScriptLine M(int x, int y) { return {.kind = ScriptLineKind::Mouse, .x = x, .y = y}; }
-ScriptLine K(int key) { return {.kind = ScriptLineKind::Key, .key = static_cast<signed char>(key)}; }
-ScriptLine P(int count) { return {.kind = ScriptLineKind::Periodic, .count = count}; }
+ScriptLine M(int x, int y) {
+  return {.kind = ScriptLineKind::Mouse, .x = x, .y = y};
+}
+ScriptLine K(int key) {
+  return {.kind = ScriptLineKind::Key, .key = static_cast<signed char>(key)};
+}
+ScriptLine P(int count) {
+  return {.kind = ScriptLineKind::Periodic, .count = count};
+}
 const ScriptLine Other{.kind = ScriptLineKind::Other};
 const ScriptLine End{.kind = ScriptLineKind::EndOfFile};
 
@@ -74,39 +80,42 @@ INSTANTIATE_TEST_SUITE_P(
                  "PZ417_PERIODIC(3);\nPZ417_MOUSE(10, -20);\nPZ417_KBD(97);\nPZ417_PERIODIC(2);\n",
                  {P(3), M(10, -20), K(97), P(2), End}},
         ReadCase{"EmptyFile", "", {End}},
-        ReadCase{"PeriodicZeroAndOne", "PZ417_PERIODIC(0);\nPZ417_PERIODIC(1);\n",
-                 {P(0), P(1), End}},
+        ReadCase{
+            "PeriodicZeroAndOne", "PZ417_PERIODIC(0);\nPZ417_PERIODIC(1);\n", {P(0), P(1), End}},
         ReadCase{"KeyMinusSignIsSkipped", "PZ417_KBD(-23);\n", {K(23), End}},
-        ReadCase{"KeyTakesLowEightBits", "PZ417_KBD(321);\nPZ417_KBD(200);\n",
-                 {K(65), K(-56), End}},
+        ReadCase{
+            "KeyTakesLowEightBits", "PZ417_KBD(321);\nPZ417_KBD(200);\n", {K(65), K(-56), End}},
         ReadCase{"MouseSigned", "PZ417_MOUSE(-5, 10);\n", {M(-5, 10), End}},
         ReadCase{"MouseRunWithInnerMinus", "PZ417_MOUSE(3-4, 7);\n", {M(3, 7), End}},
         ReadCase{"MouseRunsAsAtoiTakesThem", "PZ417_MOUSE(--5, 8-);\n", {M(0, 8), End}},
-        ReadCase{"EmptyLinesSkipped", "\n\nPZ417_KBD(1);\n\n\nPZ417_KBD(2);\n\n",
-                 {K(1), K(2), End}},
+        ReadCase{
+            "EmptyLinesSkipped", "\n\nPZ417_KBD(1);\n\n\nPZ417_KBD(2);\n\n", {K(1), K(2), End}},
         ReadCase{"SevenBlanksIsAnotherKind", "       \nPZ417_KBD(5);\n", {Other, K(5), End}},
-        ReadCase{"AnySixCharactersBeforeTheLetter", "abcdefK9\n......M 1 2\n;;;;;;P(4)\n",
+        ReadCase{"AnySixCharactersBeforeTheLetter",
+                 "abcdefK9\n......M 1 2\n;;;;;;P(4)\n",
                  {K(9), M(1, 2), P(4), End}},
         ReadCase{"LowerCaseLetterIsAnotherKind", "PZ417_kbd(1);\n", {Other, End}},
-        ReadCase{"OverlongLineReadInPieces", LongLinePiece + "xxxxxxM(4, 5);\n",
-                 {K(1), M(4, 5), End}},
-        ReadCase{"LineOfExactlyTheBufferLeavesAnEmptyPiece", LongLinePiece + "\nPZ417_KBD(2);\n",
+        ReadCase{
+            "OverlongLineReadInPieces", LongLinePiece + "xxxxxxM(4, 5);\n", {K(1), M(4, 5), End}},
+        ReadCase{"LineOfExactlyTheBufferLeavesAnEmptyPiece",
+                 LongLinePiece + "\nPZ417_KBD(2);\n",
                  {K(1), K(2), End}},
-        ReadCase{"LastLineWithoutNewlineIsNotPlayed", "PZ417_KBD(1);\nPZ417_KBD(2);",
-                 {K(1), End}},
-        ReadCase{"CarriageReturnLineFeed", "PZ417_KBD(1);\r\n\r\nPZ417_MOUSE(-1, 2);\r\n",
+        ReadCase{"LastLineWithoutNewlineIsNotPlayed", "PZ417_KBD(1);\nPZ417_KBD(2);", {K(1), End}},
+        ReadCase{"CarriageReturnLineFeed",
+                 "PZ417_KBD(1);\r\n\r\nPZ417_MOUSE(-1, 2);\r\n",
                  {K(1), M(-1, 2), End}},
         ReadCase{"ShortLinesAreAnotherKind", "PZ417\nPZ417_\nK\n", {Other, Other, Other, End}},
         ReadCase{"MissingNumbersTakeZero",
                  "PZ417_KBD();\nPZ417_PERIODIC\nPZ417_MOUSE(;\nPZ417_MOUSE(7);\n",
                  {K(0), P(0), M(0, 0), M(7, 0), End}},
-        ReadCase{"LimitsExact", "PZ417_MOUSE(2147483647, -2147483648);\n",
-                 {M(INT_MAX, INT_MIN), End}},
+        ReadCase{
+            "LimitsExact", "PZ417_MOUSE(2147483647, -2147483648);\n", {M(INT_MAX, INT_MIN), End}},
         ReadCase{"PastTheLimitsSaturates",
                  "PZ417_MOUSE(2147483648, -2147483649);\nPZ417_MOUSE(99999999999999999999, "
                  "-99999999999999999999);\nPZ417_PERIODIC(123456789012345);\n",
                  {M(INT_MAX, INT_MIN), M(INT_MAX, INT_MIN), P(INT_MAX), End}},
-        ReadCase{"LongRunOfLeadingZeros", "PZ417_MOUSE(-0000000000000000042, 0000000000000007);\n",
+        ReadCase{"LongRunOfLeadingZeros",
+                 "PZ417_MOUSE(-0000000000000000042, 0000000000000007);\n",
                  {M(-42, 7), End}},
         ReadCase{"NulInsideALine", "PZ\0_KBD(1);\nPZ417_KBD(3);\n"s, {Other, K(3), End}},
         ReadCase{"NumbersOnlyFromTheLetterOn", "12345-M6, 7\n", {M(6, 7), End}}),
@@ -153,7 +162,8 @@ TEST(ScriptLineFormats, AreTheKitsExactText) {
   char text[128] = {};
   const std::size_t size = std::fread(text, 1, sizeof text - 1, file);
   std::fclose(file);
-  EXPECT_EQ(std::string(text, size), "PZ417_MOUSE(10, -20);\nPZ417_KBD(-23);\nPZ417_PERIODIC(3);\n");
+  EXPECT_EQ(std::string(text, size),
+            "PZ417_MOUSE(10, -20);\nPZ417_KBD(-23);\nPZ417_PERIODIC(3);\n");
 }
 
 TEST(ScriptLineFormats, ReportAStreamThatCannotTakeTheLine) {

@@ -16,8 +16,12 @@ constexpr int KindLetterIndex = 6;
 // One past the largest magnitude a 32-bit value can hold, so both limits can be reached.
 constexpr long long MagnitudeLimit = static_cast<long long>(INT_MAX) + 1;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsDigitOrMinus(char c) { return IsDigit(c) || c == '-'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsDigitOrMinus(char c) {
+  return IsDigit(c) || c == '-';
+}
 
 // How atoi would take the run: an optional leading minus, then digits; the rest is ignored.
 int RunValue(const char* begin, const char* end) {

@@ -31,6 +31,7 @@ constexpr int MaxTicks = 1000000;
 enum class Op {
   Press,     // a left press at a client pixel
   Type,      // each character of `text` typed
+  Char,      // `character` arrives as typed, whatever key made it (script files only)
   Key,       // a named key pressed and released
   Ctrl,      // Ctrl held while the letter `key` is pressed
   Down,      // `key` pressed and held
@@ -46,7 +47,7 @@ struct Command {
   int x = 0;           // Press: client pixel
   int y = 0;
   int key = 0;         // Key, Ctrl, Down, Up: virtual-key code (letters by their upper case)
-  int character = -1;  // Key: the character the key yields, -1 for none
+  int character = -1;  // Key: the character the key yields, -1 for none; Char: 0..255
   int count = 0;       // Tick: periods; Menu: command id
   std::string text;    // Type: the characters; Snapshot: the file
   int line = 0;        // where it came from, for messages

@@ -49,8 +49,8 @@ std::string ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area,
       return {};
     }
     case pz417::ScriptLineKind::Key:
-      command.op = Op::Type;
-      command.text = std::string(1, static_cast<char>(line.key));
+      command.op = Op::Char;
+      command.character = static_cast<unsigned char>(line.key);
       return {};
     case pz417::ScriptLineKind::Periodic:
       if (line.count > MaxTicks) return "a run of more than " + std::to_string(MaxTicks) + " ticks";

@@ -34,7 +34,7 @@ OptionsParse ParseOptions(const std::vector<std::string>& arguments) {
     if (argument == "--help" || argument == "-h") {
       result.options.help = true;
     } else if (const OutputOption* output = FindOutput(argument)) {
-      if (i + 1 == arguments.size()) {
+      if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--")) {
         result.error = argument + " needs a file name";
         return result;
       }

@@ -1,8 +1,7 @@
 #include "scenario.h"
 
-#include <memory>
-
 #include "pz417/kit_tools.h"
+#include "win/host.h"
 #include "win/window.h"
 
 namespace replay {
@@ -28,6 +27,9 @@ class StepQueue {
         break;
       case Op::Type:
         host_.Type(command.text);
+        break;
+      case Op::Char:
+        host_.Call([character = command.character] { win::InputChar(character); });
         break;
       case Op::Key:
         host_.KeyDown(command.key, command.character);

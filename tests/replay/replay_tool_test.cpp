@@ -1,0 +1,173 @@
+// frosty-replay as its users run it: refusals before anything runs, the kit's script files as
+// live input, and what it writes.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "raster/png.h"
+#include "replay_session.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using replay_test::ReadFile;
+using replay_test::RunReplay;
+using replay_test::TempDir;
+using replay_test::WriteFile;
+
+struct Refusal {
+  const char* name;
+  std::string input;                   // written to the file named first in `arguments`
+  std::vector<std::string> arguments;  // "--canvas out.png" is added
+  std::string message;                 // what stderr must hold
+};
+
+class Refusals : public testing::TestWithParam<Refusal> {};
+
+TEST_P(Refusals, ExitTwoNameTheLineAndRunNothing) {
+  const Refusal& c = GetParam();
+  TempDir dir;
+  if (!c.arguments.empty() && !c.input.empty()) WriteFile(dir.path() / c.arguments[0], c.input);
+  std::vector<std::string> arguments = c.arguments;
+  arguments.insert(arguments.end(), {"--canvas", "out.png"});
+  const replay_test::Run run = RunReplay(arguments, dir.path());
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
+  EXPECT_FALSE(fs::exists(dir.path() / "out.png"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, Refusals,
+    testing::Values(
+        Refusal{"UnknownCommand", "click 0 -100\n\njump 3\n", {"a.drive"},
+                "a.drive:3: unknown command \"jump\""},
+        Refusal{"MissingArgument", "click 1\n", {"a.drive"}, "a.drive:1: missing argument"},
+        Refusal{"NotANumber", "# c\ntick many\n", {"a.drive"}, "a.drive:2: \"many\" is not"},
+        Refusal{"PressOutside", "click 298 0\n", {"a.drive"},
+                "a.drive:1: client pixel (595, 248) is outside"},
+        Refusal{"SecondFileChecked", "tick\n", {"a.drive", "missing.drive"},
+                "missing.drive: cannot read"},
+        Refusal{"Folder", "", {"."}, ".: cannot read"},
+        Refusal{"ScriptLineOfAnotherKind", "PZ417_KBD(97);\n\nPZ417_XYZ(1);\n", {"a.scr"},
+                "a.scr:3: not a script line"},
+        Refusal{"ScriptPressOutside", "PZ417_MOUSE(0, 0);\nPZ417_MOUSE(0, 300);\n", {"a.scr"},
+                "a.scr:2: press at (0, 300) lies outside"},
+        Refusal{"UnknownOption", "", {"--colour"}, "unknown option --colour"},
+        Refusal{"OptionWithoutFile", "", {"--log"}, "--log needs a file name"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Help, DescribesBothKindsOfFile) {
+  TempDir dir;
+  const fs::path help = dir.path() / "help.txt";
+  ASSERT_EQ(std::system(("'" FROSTY_REPLAY "' --help > '" + help.string() + "'").c_str()), 0);
+  const std::string text = ReadFile(help);
+  for (const char* part : {"--canvas FILE.png", "\"PZ417_\"", "click X Y", "snapshot FILE.png"}) {
+    EXPECT_NE(text.find(part), std::string::npos) << part;
+  }
+}
+
+struct Played {
+  const char* name;
+  std::vector<std::pair<std::string, std::string>> files;  // name, text; played in this order
+  std::string events;
+};
+
+class LiveInput : public testing::TestWithParam<Played> {};
+
+TEST_P(LiveInput, GivesTheEventsInOrder) {
+  TempDir dir;
+  std::vector<std::string> arguments;
+  for (const auto& [name, text] : GetParam().files) {
+    WriteFile(dir.path() / name, text);
+    arguments.push_back(name);
+  }
+  arguments.insert(arguments.end(), {"--events", "events.txt"});
+  const replay_test::Run run = RunReplay(arguments, dir.path());
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(ReadFile(dir.path() / "events.txt"), GetParam().events);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LiveInput,
+    testing::Values(
+        Played{"ScriptLines",
+               {{"PZ417.SCR",
+                 "PZ417_PERIODIC(3);\nPZ417_MOUSE(0, -100);\nPZ417_KBD(97);\nPZ417_PERIODIC(2);\n"}},
+               "Periodic\nPeriodic\nPeriodic\nMouse 0 -100\nKey 97\nPeriodic\nPeriodic\nQuit\n"},
+        // As the kit's player reads them: blank lines skipped, CR LF, a run of 0 is one tick,
+        // a key's sign dropped, only the low 8 bits kept.
+        Played{"ScriptReadAsThePlayerReadsIt",
+               {{"s.scr", "\nPZ417_PERIODIC(0);\r\n\r\nPZ417_MOUSE(-5, 10);\nPZ417_KBD(-23);\n"
+                          "PZ417_KBD(321);\nPZ417_KBD(10);\n"}},
+               "Periodic\nMouse -5 10\nKey 23\nKey 65\nKey 10\nQuit\n"},
+        Played{"UnfinishedLastLineIsNotPlayed",
+               {{"s.scr", "PZ417_MOUSE(0, -100);\nPZ417_KBD(97);"}}, "Mouse 0 -100\nQuit\n"},
+        Played{"FilesInTheirOrder",
+               {{"a.drive", "click 0 -100\n"}, {"b.scr", "PZ417_MOUSE(1, 2);\n"},
+                {"c.drive", "type x\n"}},
+               "Mouse 0 -100\nMouse 1 2\nKey 120\nQuit\n"},
+        Played{"CtrlLettersGiveNoKey", {{"a.drive", "ctrl L\ndown Ctrl\ndown A\nup A\nup Ctrl\n"}},
+               "Quit\n"},
+        Played{"HeldShiftTypesCapitals", {{"a.drive", "down Shift\ndown a\nup a\nup Shift\n"}},
+               "Key 65\nQuit\n"},
+        Played{"NamedKeys", {{"a.drive", "key Return\nkey Tab\nkey BackSpace\nkey Escape\nkey Left\n"}},
+               "Key 13\nKey 9\nKey 8\nKey 27\nQuit\n"},
+        Played{"CloseEndsTheRun", {{"a.drive", "click 0 -100\nclose\nclick 0 0\n"}},
+               "Mouse 0 -100\nQuit\n"},
+        Played{"MenuQuit", {{"a.drive", "menu 8\ntick\n"}}, "Quit\n"}),
+    [](const auto& info) { return info.param.name; });
+
+// Recorded by the kit with Ctrl+R, then played by frosty-replay: the same events.
+TEST(LiveInput, AScriptTheKitRecordedPlaysBackTheSame) {
+  TempDir dir;
+  WriteFile(dir.path() / "record.drive",
+            "ctrl R\ntick 2\nclick 0 -100\ntick\nclick 0 40\ntype ab\nctrl R\n");
+  ASSERT_EQ(RunReplay({"record.drive", "--events", "recorded.txt"}, dir.path()).exitCode, 0);
+  ASSERT_EQ(RunReplay({"PZ417.SCR", "--events", "played.txt"}, dir.path()).exitCode, 0);
+  const std::string recorded = ReadFile(dir.path() / "recorded.txt");
+  EXPECT_EQ(recorded, "Periodic\nPeriodic\nMouse 0 -100\nPeriodic\nMouse 0 40\nKey 97\nKey 98\nQuit\n");
+  EXPECT_EQ(ReadFile(dir.path() / "played.txt"), recorded);
+}
+
+raster::Bitmap ReadPicture(const fs::path& path) {
+  raster::Bitmap picture;
+  std::string error;
+  EXPECT_TRUE(raster::ReadPng(path.string(), &picture, &error)) << path << ": " << error;
+  return picture;
+}
+
+TEST(Outputs, WindowConsoleSnapshotsAndLog) {
+  TempDir dir;
+  WriteFile(dir.path() / "a.drive",
+            "snapshot intro.png\nclick 0 -100\nmenu 4\ntick\nsnapshot editing.png\nclose\n");
+  const replay_test::Run run =
+      RunReplay({"a.drive", "--window", "window.png", "--console", "console.png", "--canvas",
+                 "canvas.png", "--log", "log.txt"},
+                dir.path());
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const raster::Bitmap window = ReadPicture(dir.path() / "window.png");
+  EXPECT_EQ(window.width(), 595);
+  EXPECT_EQ(window.height(), 19 + 496);  // the menu bar over the client area
+  EXPECT_GT(ReadPicture(dir.path() / "console.png").width(), 0);
+  const raster::Bitmap intro = ReadPicture(dir.path() / "intro.png");
+  const raster::Bitmap editing = ReadPicture(dir.path() / "editing.png");
+  EXPECT_EQ(intro.width(), 601);
+  EXPECT_NE(intro, editing);
+  // The close gets one more redraw of the same state.
+  EXPECT_EQ(editing, ReadPicture(dir.path() / "canvas.png"));
+  // The Run menu's Logging (command 4) switched the drawing log on for two redraws.
+  EXPECT_EQ(replay_test::RedrawCount(ReadFile(dir.path() / "log.txt")), 2);
+}
+
+TEST(Outputs, AnOutputThatCannotBeWrittenFailsTheRun) {
+  TempDir dir;
+  const replay_test::Run run = RunReplay({"--canvas", "no/such/folder/c.png"}, dir.path());
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.errors.find("no/such/folder/c.png"), std::string::npos) << run.errors;
+}
+
+}  // namespace

@@ -1,14 +1,55 @@
 #include "raster/gdi.h"
 
 #include <algorithm>
-#include <utility>
+#include <array>
+#include <vector>
+
+#include "ellipse.h"
+#include "line.h"
+#include "polygon.h"
+#include "spans.h"
+#include "stroke.h"
 
 namespace raster {
 namespace {
 
+using detail::PaintSink;
+using detail::Region;
+using detail::Wide;
+
+// Far wider than any bitmap; keeps the pen's tip table small.
+constexpr int kMaxPenWidth = 1 << 14;
+
+int WidthOf(const Pen& pen) { return std::clamp(pen.width, 1, kMaxPenWidth); }
+
 Rect Normalised(const Rect& box) {
   return Rect{std::min(box.left, box.right), std::min(box.top, box.bottom),
               std::max(box.left, box.right), std::max(box.top, box.bottom)};
+}
+
+// Whether a box, grown by a pen's reach, can touch the bitmap at all.
+bool MayTouch(const Bitmap& target, const Rect& box, int penWidth) {
+  return Wide{box.right} + penWidth > 0 && Wide{box.bottom} + penWidth > 0 &&
+         Wide{box.left} - penWidth < target.width() && Wide{box.top} - penWidth < target.height();
+}
+
+void StrokeClosed(Bitmap& target, std::span<const Point> path, const Pen& pen) {
+  Region region(target.width(), target.height());
+  detail::StrokePolyline(region, path, true, WidthOf(pen));
+  region.Paint(target, pen.color);
+}
+
+// The border of the box's pixels: its outermost columns and rows.
+void ThinBorder(Bitmap& target, const Rect& b, Color color) {
+  target.fillRect(Rect{b.left, b.top, b.right, b.top + 1}, color);
+  target.fillRect(Rect{b.left, b.bottom - 1, b.right, b.bottom}, color);
+  target.fillRect(Rect{b.left, b.top + 1, b.left + 1, b.bottom - 1}, color);
+  target.fillRect(Rect{b.right - 1, b.top + 1, b.right, b.bottom - 1}, color);
+}
+
+std::vector<Point>& PathScratch() {
+  static thread_local std::vector<Point> path;
+  return path;
 }
 
 }  // namespace
@@ -16,22 +57,70 @@ Rect Normalised(const Rect& box) {
 void DrawRectangle(Bitmap& target, const Rect& box, const OptionalPen& pen,
                    const OptionalBrush& brush) {
   const Rect b = Normalised(box);
-  if (b.width() < 2 && b.height() < 2) return;
+  if (!pen) {
+    // Without a pen the inside reaches one pixel less to the right and bottom.
+    if (brush) target.fillRect(Rect{b.left, b.top, b.right - 1, b.bottom - 1}, *brush);
+    return;
+  }
+  if (b.empty() || (b.width() == 1 && b.height() == 1)) return;
   if (brush) target.fillRect(Rect{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, *brush);
-  if (!pen) return;
-  target.fillRect(Rect{b.left, b.top, b.right, b.top + 1}, pen->color);
-  target.fillRect(Rect{b.left, b.bottom - 1, b.right, b.bottom}, pen->color);
-  target.fillRect(Rect{b.left, b.top, b.left + 1, b.bottom}, pen->color);
-  target.fillRect(Rect{b.right - 1, b.top, b.right, b.bottom}, pen->color);
+  if (WidthOf(*pen) == 1) {
+    ThinBorder(target, b, pen->color);
+    return;
+  }
+  const std::array<Point, 4> path = {Point{b.left, b.top}, Point{b.right - 1, b.top},
+                                     Point{b.right - 1, b.bottom - 1},
+                                     Point{b.left, b.bottom - 1}};
+  StrokeClosed(target, path, *pen);
 }
 
 void DrawEllipse(Bitmap& target, const Rect& box, const OptionalPen& pen,
                  const OptionalBrush& brush) {
-  DrawRectangle(target, box, pen, brush);
+  const Rect b = Normalised(box);
+  if (b.width() <= 2 || b.height() <= 2) {
+    DrawRectangle(target, b, pen, brush);
+    return;
+  }
+  if (!MayTouch(target, b, pen ? WidthOf(*pen) : 0)) return;
+  if (brush) {
+    PaintSink fill(target, *brush);
+    detail::EllipseSpans(b, &fill, nullptr);
+  }
+  if (!pen) return;
+  std::vector<Point>& path = PathScratch();
+  if (WidthOf(*pen) > 1 && detail::EllipsePath(b, path)) {
+    StrokeClosed(target, path, *pen);
+    return;
+  }
+  PaintSink outline(target, pen->color);
+  detail::EllipseSpans(b, nullptr, &outline);
 }
 
-void DrawPolygon(Bitmap&, std::span<const Point>, const OptionalPen&, const OptionalBrush&) {}
+void DrawPolygon(Bitmap& target, std::span<const Point> points, const OptionalPen& pen,
+                 const OptionalBrush& brush) {
+  if (brush) {
+    PaintSink fill(target, *brush);
+    detail::FillPolygon(fill, points);
+  }
+  if (!pen || points.empty()) return;
+  if (WidthOf(*pen) > 1) {
+    StrokeClosed(target, points, *pen);
+    return;
+  }
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    detail::DrawThinLine(target, points[i], points[(i + 1) % points.size()], pen->color);
+  }
+}
 
-void DrawLine(Bitmap&, Point, Point, const Pen&) {}
+void DrawLine(Bitmap& target, Point from, Point to, const Pen& pen) {
+  if (WidthOf(pen) == 1) {
+    detail::DrawThinLine(target, from, to, pen.color);
+    return;
+  }
+  Region region(target.width(), target.height());
+  const std::array<Point, 2> path = {from, to};
+  detail::StrokePolyline(region, path, false, WidthOf(pen));
+  region.Paint(target, pen.color);
+}
 
 }  // namespace raster

@@ -1,0 +1,34 @@
+#pragma once
+// Solid wide pens: the stroke of a whole figure is one region, painted once.
+
+#include <span>
+#include <vector>
+
+#include "spans.h"
+
+namespace raster::detail {
+
+// Collects spans, then paints their union so no pixel is painted twice.
+class Region final : public SpanSink {
+ public:
+  struct Span {
+    int y, x0, x1;
+  };
+
+  Region(int width, int height);
+  // The union as disjoint spans, sorted by row and column.
+  const std::vector<Span>& Merged();
+  void Paint(Bitmap& target, Color color);
+
+ protected:
+  void Take(int y, int x0, int x1) override;
+
+ private:
+  std::vector<Span>& spans_;
+};
+
+// The stroke of a pen `width` wide (2 or more) along the polyline through `points`: a band
+// or widened quadrilateral along each segment and a round disc at every point.
+void StrokePolyline(Region& region, std::span<const Point> points, bool closed, int width);
+
+}  // namespace raster::detail

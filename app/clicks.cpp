@@ -12,7 +12,9 @@ constexpr int PaletteLeft = -280, PaletteRight = -200, PaletteBottom = -210, Pal
 constexpr int SwatchSize = 20;
 constexpr int SwatchesPerColumn = 6;
 
-bool Between(int low, int value, int high) { return low < value && value < high; }
+bool Between(int low, int value, int high) {
+  return low < value && value < high;
+}
 
 // A true distance rather than a sum of squares, so that the rim test reads as it is meant.
 bool InsideScoop(int x, int y, int centreY) {
@@ -41,10 +43,12 @@ int PaletteRowOffset(int y) {
 
 }  // namespace
 
-int IsOnPanel(int x, int y) { return Between(-295, x, -185) && Between(70, y, 245) ? 1 : 0; }
+int IsOnPanel(int x, int y) {
+  return Between(-295, x, -185) && Between(70, y, 245) ? 1 : 0;
+}
 
-void PressButton(int y, int& scoopCount, ToppingArray& toppingKind, int selectedTopping,
-                 int& mode, int& lastButton) {
+void PressButton(int y, int& scoopCount, ToppingArray& toppingKind, int selectedTopping, int& mode,
+                 int& lastButton) {
   const int index = (245 - y) / 25;
   switch (index) {
     case AddScoop:
@@ -133,4 +137,6 @@ void PickGoodStuffAt(int x, int y, int& hasWhippedCream, int& hasCherry, int& mo
   lastButton = AddTopping;
 }
 
-void ShowBadButtonNotice() { KitTextf(2, 0, 0, 16, "BAAAADDD NEWS!"); }
+void ShowBadButtonNotice() {
+  KitTextf(2, 0, 0, 16, "BAAAADDD NEWS!");
+}

@@ -36,8 +36,8 @@ void HandlePress(PreviewState& s, int x, int y) {
   switch (s.mode) {
     case Placing:
     case Moving:
-      PlaceOrMoveTopping(x, y, s.scoopCount, s.toppingCount, s.toppingX, s.toppingY,
-                         s.toppingKind, s.toppingColor, s.mode, s.selectedTopping);
+      PlaceOrMoveTopping(x, y, s.scoopCount, s.toppingCount, s.toppingX, s.toppingY, s.toppingKind,
+                         s.toppingColor, s.mode, s.selectedTopping);
       break;
     case Selecting:
       SelectToppingAt(x, y, s.mode, s.toppingCount, s.selectedTopping, s.toppingX, s.toppingY);
@@ -69,6 +69,8 @@ void HandleEvent(PreviewState& s, const Event& event) {
   }
 }
 
+}  // namespace
+
 void RedrawScene(const PreviewState& s) {
   DrawBackdrop();
   DrawControlPanel(s.lastButton, s.titleX, s.titleY);
@@ -78,8 +80,6 @@ void RedrawScene(const PreviewState& s) {
   DrawToppings(s.toppingX, s.toppingY, s.toppingKind, s.toppingColor, s.toppingCount,
                s.hasWhippedCream, s.hasCherry, s.scoopCount);
 }
-
-}  // namespace
 
 void BounceTitle(int& titleX, int& titleStep) {
   if (titleX < -120) titleStep = 2;

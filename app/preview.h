@@ -50,6 +50,8 @@ struct PreviewState {
 int WinMain(KitInstance instance, KitInstance previousInstance, const char* commandLine,
             int showState);
 void BounceTitle(int& titleX, int& titleStep);
+// The editing screen, every layer in its order, from the state; what follows every event.
+void RedrawScene(const PreviewState& state);
 
 // ---- the screens (scene.cpp); each draws from its arguments alone --------------------------
 void DrawIntroScreen();
@@ -68,8 +70,8 @@ void DrawBurst(int x, int y, int color);
 
 // ---- clicks (clicks.cpp): hit tests return 1 or 0, handlers change only what they are given --
 int IsOnPanel(int x, int y);
-void PressButton(int y, int& scoopCount, ToppingArray& toppingKind, int selectedTopping,
-                 int& mode, int& lastButton);
+void PressButton(int y, int& scoopCount, ToppingArray& toppingKind, int selectedTopping, int& mode,
+                 int& lastButton);
 int IsOnScoops(int x, int y, int scoopCount);
 void PlaceOrMoveTopping(int x, int y, int scoopCount, int& toppingCount, ToppingArray& toppingX,
                         ToppingArray& toppingY, ToppingArray& toppingKind,

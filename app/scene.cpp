@@ -81,16 +81,16 @@ void DrawPalette() {
 }
 
 void DrawGoodStuffPanel() {
-  for (int i = 0; i < 2; ++i) RimmedBox(-185, 70 + 12 * i, -145, 82 + 12 * i, {Black, Gray50, Gray20});
+  for (int i = 0; i < 2; ++i)
+    RimmedBox(-185, 70 + 12 * i, -145, 82 + 12 * i, {Black, Gray50, Gray20});
   Text(Red, -180, 83, 6, "Cherry");
   Text(White, -180, 70, 6, "Whipped");
 }
 
 void DrawButtonLabels() {
   static constexpr TextSpec Labels[ButtonCount] = {
-      {ForestGreen, 12, "Add Scoop"},      {Red, 12, "Remove Scoop"},
-      {Black, 12, "Add Topping"},          {Black, 12, "Change Color"},
-      {Black, 12, "Change Topping"},       {Black, 12, "Select Topping"},
+      {ForestGreen, 12, "Add Scoop"}, {Red, 12, "Remove Scoop"},     {Black, 12, "Add Topping"},
+      {Black, 12, "Change Color"},    {Black, 12, "Change Topping"}, {Black, 12, "Select Topping"},
       {Black, 12, "Add Good Stuff"},
   };
   for (int i = 0; i < ButtonCount; ++i) {
@@ -103,8 +103,8 @@ void DrawWhippedCream(int top) {
   static constexpr struct {
     int dx;
     int dy;
-  } Puffs[] = {{0, 0},    {15, -10}, {-15, -10}, {-13, -5}, {13, -5},   {-13, -5},
-               {13, -5},  {0, -5},   {-18, -7},  {18, -7},  {25, -13},  {-25, -13}};
+  } Puffs[] = {{0, 0},   {15, -10}, {-15, -10}, {-13, -5}, {13, -5},  {-13, -5},
+               {13, -5}, {0, -5},   {-18, -7},  {18, -7},  {25, -13}, {-25, -13}};
   for (const auto& puff : Puffs) KitCircle(White, puff.dx, top + puff.dy, 15);
 }
 
@@ -175,8 +175,7 @@ void DrawStatusLine(int mode) {
       {Yellow, 11, "Select a color from the pallate at left."},
       {White, 11, "Select some good stuff!!!"},
   };
-  static constexpr TextSpec Unknown = {Red, 12,
-                                       "Status error -- this status code not implemented"};
+  static constexpr TextSpec Unknown = {Red, 12, "Status error -- this status code not implemented"};
   const bool known = mode >= Placing && mode <= Decorating;
   const TextSpec& status = known ? ByMode[mode - Placing] : Unknown;
   Text(status.colour, -130, -215, status.size, status.text);
@@ -219,7 +218,9 @@ void DrawCandy(int x, int y, int color) {
 }
 
 // (x, y) is the bar's lower-left corner.
-void DrawSprinkle(int x, int y, int color) { KitRectangle(color, x, y, x + 10, y + 3, Filled); }
+void DrawSprinkle(int x, int y, int color) {
+  KitRectangle(color, x, y, x + 10, y + 3, Filled);
+}
 
 // All three slanted strokes lean the same way, upper left to lower right.
 void DrawBurst(int x, int y, int color) {

@@ -18,15 +18,21 @@ using replay_test::Session;
 // Ends the intro with a press on the cone, which is not handled.
 constexpr const char* EndIntro = "click 0 -100\n";
 
-std::string Click(int x, int y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
-std::string Button(int index) { return Click(-250, 232 - 25 * index); }
+std::string Click(int x, int y) {
+  return "click " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+std::string Button(int index) {
+  return Click(-250, 232 - 25 * index);
+}
 std::string Repeat(const std::string& text, int times) {
   std::string all;
   for (int i = 0; i < times; ++i) all += text;
   return all;
 }
 
-std::string Point(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
+std::string Point(int x, int y) {
+  return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+}
 std::string Highlight(int button) {
   return "white rectangle with bounding box " + Point(-293, 243 - 25 * button) + " to " +
          Point(-187, 222 - 25 * button) + ", filled";
@@ -34,20 +40,23 @@ std::string Highlight(int button) {
 std::string Candy(const std::string& colour, int x, int y) {
   return colour + " circle at " + Point(x, y) + ", radius 8";
 }
-std::string Title(int x) { return "red text at " + Point(x, 200) + ", \"GLoBBo O' FRoSTy\""; }
+std::string Title(int x) {
+  return "red text at " + Point(x, 200) + ", \"GLoBBo O' FRoSTy\"";
+}
 
 const std::string SecondScoop = "magenta circle at (0,82), radius 57";
 const std::string ThirdScoop = "green circle at (0,139), radius 57";
 
 enum Mode { Placing, Selecting, Moving, Coloring, Decorating };
+std::string Status(const std::string& colour, const std::string& text) {
+  return colour + " text at (-130,-215), \"" + text + "\"";
+}
 const std::string StatusOf[] = {
-    "blue text at (-130,-215), \"Click on the cone to add a topping\"",
-    "green text at (-130,-215), \"Please calmly select a topping. While I desperately try to "
-    "see it.\"",
-    "red text at (-130,-215), \"Topping selected. Click cone to move it, or a button to alter "
-    "it.\"",
-    "yellow text at (-130,-215), \"Select a color from the pallate at left.\"",
-    "white text at (-130,-215), \"Select some good stuff!!!\"",
+    Status("blue", "Click on the cone to add a topping"),
+    Status("green", "Please calmly select a topping. While I desperately try to see it."),
+    Status("red", "Topping selected. Click cone to move it, or a button to alter it."),
+    Status("yellow", "Select a color from the pallate at left."),
+    Status("white", "Select some good stuff!!!"),
 };
 
 int ScoopsIn(const std::vector<std::string>& redraw) {
@@ -71,7 +80,7 @@ std::vector<std::string> Play(const std::string& drive, Session& session) {
 // state they left. Only that redraw is logged: printing every drawing call costs far more than
 // drawing it.
 std::vector<std::string> FinalRedraw(const std::string& actions, Session& session) {
-  const std::vector<std::string> redraw = Play(EndIntro + actions + "ctrl L\n", session);
+  std::vector<std::string> redraw = Play(EndIntro + actions + "ctrl L\n", session);
   EXPECT_EQ(RedrawCount(session.log), 1);
   return redraw;
 }
@@ -108,15 +117,15 @@ TEST_P(Intro, OnePressEndsItAndIsNotHandled) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sessions, Intro,
-    testing::Values(
-        IntroCase{"NothingHappens", "", "Quit\n", 0, 0},
-        IntroCase{"KeysAndTicksDrawNothing", "ctrl L\ntick 2\ntype ab\nkey Return\n",
-                  "Periodic\nPeriodic\nKey 97\nKey 98\nKey 13\nQuit\n", 0, 0},
-        IntroCase{"QuitDrawsNothing", "ctrl L\nclose\n", "Quit\n", 0, 0},
-        IntroCase{"PressOnAddScoopAddsNone", "ctrl L\nclick -250 232\ntick\n",
-                  "Mouse -250 232\nPeriodic\nQuit\n", 2, 1},
-        IntroCase{"DoubleClickPressesTheButton", "ctrl L\nclick -250 232\nclick -250 232\n",
-                  "Mouse -250 232\nMouse -250 232\nQuit\n", 2, 2}),
+    testing::Values(IntroCase{"NothingHappens", "", "Quit\n", 0, 0},
+                    IntroCase{"KeysAndTicksDrawNothing", "ctrl L\ntick 2\ntype ab\nkey Return\n",
+                              "Periodic\nPeriodic\nKey 97\nKey 98\nKey 13\nQuit\n", 0, 0},
+                    IntroCase{"QuitDrawsNothing", "ctrl L\nclose\n", "Quit\n", 0, 0},
+                    IntroCase{"PressOnAddScoopAddsNone", "ctrl L\nclick -250 232\ntick\n",
+                              "Mouse -250 232\nPeriodic\nQuit\n", 2, 1},
+                    IntroCase{"DoubleClickPressesTheButton",
+                              "ctrl L\nclick -250 232\nclick -250 232\n",
+                              "Mouse -250 232\nMouse -250 232\nQuit\n", 2, 2}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Intro, DoubleClickOnTheScoopPlacesATopping) {
@@ -173,24 +182,25 @@ TEST_P(ButtonColumn, RowEdges) {
 
 INSTANTIATE_TEST_SUITE_P(
     Presses, ButtonColumn,
-    testing::Values(
-        ButtonCase{-250, 244, 0, 2, Placing}, ButtonCase{-250, 221, 0, 2, Placing},
-        ButtonCase{-250, 220, 1, 1, Placing}, ButtonCase{-250, 196, 1, 1, Placing},
-        ButtonCase{-250, 195, 2, 1, Placing}, ButtonCase{-250, 171, 2, 1, Placing},
-        ButtonCase{-250, 170, 3, 1, Coloring}, ButtonCase{-250, 146, 3, 1, Coloring},
-        ButtonCase{-250, 145, 4, 1, Placing}, ButtonCase{-250, 121, 4, 1, Placing},
-        ButtonCase{-250, 120, 5, 1, Selecting}, ButtonCase{-250, 96, 5, 1, Selecting},
-        ButtonCase{-250, 95, 6, 1, Decorating}, ButtonCase{-250, 71, 6, 1, Decorating},
-        ButtonCase{-294, 100, 5, 1, Selecting}, ButtonCase{-186, 100, 5, 1, Selecting},
-        // Off the column: a press in Placing that misses the scoops changes nothing.
-        ButtonCase{-295, 100, 0, 1, Placing}, ButtonCase{-185, 100, 0, 1, Placing},
-        ButtonCase{-250, 245, 0, 1, Placing}, ButtonCase{-250, 70, 0, 1, Placing}));
+    testing::Values(ButtonCase{-250, 244, 0, 2, Placing}, ButtonCase{-250, 221, 0, 2, Placing},
+                    ButtonCase{-250, 220, 1, 1, Placing}, ButtonCase{-250, 196, 1, 1, Placing},
+                    ButtonCase{-250, 195, 2, 1, Placing}, ButtonCase{-250, 171, 2, 1, Placing},
+                    ButtonCase{-250, 170, 3, 1, Coloring}, ButtonCase{-250, 146, 3, 1, Coloring},
+                    ButtonCase{-250, 145, 4, 1, Placing}, ButtonCase{-250, 121, 4, 1, Placing},
+                    ButtonCase{-250, 120, 5, 1, Selecting}, ButtonCase{-250, 96, 5, 1, Selecting},
+                    ButtonCase{-250, 95, 6, 1, Decorating}, ButtonCase{-250, 71, 6, 1, Decorating},
+                    ButtonCase{-294, 100, 5, 1, Selecting}, ButtonCase{-186, 100, 5, 1, Selecting},
+                    // Off the column: a press in Placing that misses the scoops changes nothing.
+                    ButtonCase{-295, 100, 0, 1, Placing}, ButtonCase{-185, 100, 0, 1, Placing},
+                    ButtonCase{-250, 245, 0, 1, Placing}, ButtonCase{-250, 70, 0, 1, Placing}));
 
 struct ScoopLimitCase {
   const char* presses;  // a: Add Scoop, r: Remove Scoop
   int scoops;
   int lastButton;
-  friend void PrintTo(const ScoopLimitCase& c, std::ostream* os) { *os << testing::PrintToString(c.presses); }
+  friend void PrintTo(const ScoopLimitCase& c, std::ostream* os) {
+    *os << testing::PrintToString(c.presses);
+  }
 };
 
 class ScoopLimits : public testing::TestWithParam<ScoopLimitCase> {};
@@ -216,7 +226,9 @@ struct RimCase {
   int scoops;
   int x, y;
   bool placed;
-  friend void PrintTo(const RimCase& c, std::ostream* os) { *os << c.scoops << " scoops, " << c.x << " " << c.y; }
+  friend void PrintTo(const RimCase& c, std::ostream* os) {
+    *os << c.scoops << " scoops, " << c.x << " " << c.y;
+  }
 };
 
 class ScoopRims : public testing::TestWithParam<RimCase> {};
@@ -231,15 +243,15 @@ TEST_P(ScoopRims, PlaceOnlyOnTheScoops) {
   EXPECT_EQ(CountOf(redraw, StatusOf[c.placed ? Moving : Placing]), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Presses, ScoopRims,
-    testing::Values(RimCase{1, 0, 25, false}, RimCase{1, 0, 26, true}, RimCase{1, 56, 26, true},
-                    RimCase{1, 57, 26, false}, RimCase{1, -56, 26, true}, RimCase{1, 0, 81, true},
-                    RimCase{1, 0, 82, false}, RimCase{1, 0, -20, false},
-                    RimCase{2, 0, 138, true}, RimCase{2, 0, 139, false},
-                    RimCase{2, 56, 82, true}, RimCase{2, 57, 82, false},
-                    RimCase{3, 0, 195, true}, RimCase{3, 0, 196, false},
-                    RimCase{3, -56, 139, true}, RimCase{3, -57, 139, false}));
+INSTANTIATE_TEST_SUITE_P(Presses, ScoopRims,
+                         testing::Values(RimCase{1, 0, 25, false}, RimCase{1, 0, 26, true},
+                                         RimCase{1, 56, 26, true}, RimCase{1, 57, 26, false},
+                                         RimCase{1, -56, 26, true}, RimCase{1, 0, 81, true},
+                                         RimCase{1, 0, 82, false}, RimCase{1, 0, -20, false},
+                                         RimCase{2, 0, 138, true}, RimCase{2, 0, 139, false},
+                                         RimCase{2, 56, 82, true}, RimCase{2, 57, 82, false},
+                                         RimCase{3, 0, 195, true}, RimCase{3, 0, 196, false},
+                                         RimCase{3, -56, 139, true}, RimCase{3, -57, 139, false}));
 
 TEST(Toppings, TheEleventhIsRefused) {
   std::string drive;
@@ -276,30 +288,38 @@ std::string Sprinkle(int x, int y) {
 INSTANTIATE_TEST_SUITE_P(
     Sessions, MoveAndSelect,
     testing::Values(
-        MoveCase{"SecondPressMoves", Click(0, 40) + Click(10, 50),
-                 {Candy("red", 10, 50), StatusOf[Moving]}, 1},
-        MoveCase{"MoveOffTheScoopsIsRefused", Click(0, 40) + Click(200, 0),
-                 {Candy("red", 0, 40)}, 1},
+        MoveCase{"SecondPressMoves",
+                 Click(0, 40) + Click(10, 50),
+                 {Candy("red", 10, 50), StatusOf[Moving]},
+                 1},
+        MoveCase{
+            "MoveOffTheScoopsIsRefused", Click(0, 40) + Click(200, 0), {Candy("red", 0, 40)}, 1},
         // Select, then "Change Topping" turns the selected candy into a sprinkle.
         MoveCase{"WithinFiveUnits",
                  Click(0, 40) + Button(2) + Click(30, 40) + Button(5) + Click(5, 45) + Button(4),
-                 {Sprinkle(0, 40), Candy("red", 30, 40)}, 1},
+                 {Sprinkle(0, 40), Candy("red", 30, 40)},
+                 1},
         MoveCase{"FiveBelowLeft",
                  Click(0, 40) + Button(2) + Click(30, 40) + Button(5) + Click(-5, 35) + Button(4),
-                 {Sprinkle(0, 40)}, 1},
+                 {Sprinkle(0, 40)},
+                 1},
         MoveCase{"SixAwayMissesAndTheModeStays",
                  Click(0, 40) + Button(2) + Click(30, 40) + Button(5) + Click(6, 40),
-                 {StatusOf[Selecting], Candy("red", 0, 40), Candy("red", 30, 40)}, 2},
+                 {StatusOf[Selecting], Candy("red", 0, 40), Candy("red", 30, 40)},
+                 2},
         MoveCase{"AMissKeepsTheLastPlacedSelected",
                  Click(0, 40) + Button(2) + Click(30, 40) + Button(5) + Click(0, 46) + Button(4),
-                 {Candy("red", 0, 40), Sprinkle(30, 40)}, 1},
+                 {Candy("red", 0, 40), Sprinkle(30, 40)},
+                 1},
         MoveCase{"TheLaterToppingWins",
                  Click(0, 40) + Button(2) + Click(4, 44) + Button(5) + Click(2, 42) + Button(4),
-                 {Candy("red", 0, 40), Sprinkle(4, 44)}, 1},
-        MoveCase{"SelectedThenMoved",
-                 Click(0, 40) + Button(2) + Click(30, 40) + Button(5) + Click(0, 40) +
-                     Click(-20, 60),
-                 {Candy("red", -20, 60), Candy("red", 30, 40), StatusOf[Moving]}, 2},
+                 {Candy("red", 0, 40), Sprinkle(4, 44)},
+                 1},
+        MoveCase{
+            "SelectedThenMoved",
+            Click(0, 40) + Button(2) + Click(30, 40) + Button(5) + Click(0, 40) + Click(-20, 60),
+            {Candy("red", -20, 60), Candy("red", 30, 40), StatusOf[Moving]},
+            2},
         MoveCase{"NothingToSelect", Button(5) + Click(0, 40), {StatusOf[Selecting]}, 0}),
     [](const auto& info) { return info.param.name; });
 
@@ -326,7 +346,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct PaletteCase {
   std::string presses;  // in Coloring, with one red candy at (0, 40) selected
   const char* colour;
-  friend void PrintTo(const PaletteCase& c, std::ostream* os) { *os << testing::PrintToString(c.presses); }
+  friend void PrintTo(const PaletteCase& c, std::ostream* os) {
+    *os << testing::PrintToString(c.presses);
+  }
 };
 
 class Palette : public testing::TestWithParam<PaletteCase> {};
@@ -375,8 +397,7 @@ class GoodStuff : public testing::TestWithParam<GoodStuffCase> {};
 TEST_P(GoodStuff, BoxesAsTheyAreHit) {
   const GoodStuffCase& c = GetParam();
   Session session;
-  const std::vector<std::string> redraw =
-      FinalRedraw(Button(6) + Click(c.x, c.y), session);
+  const std::vector<std::string> redraw = FinalRedraw(Button(6) + Click(c.x, c.y), session);
   EXPECT_EQ(CountOf(redraw, "white circle at (0,82), radius 15"), c.cream ? 1 : 0);
   EXPECT_EQ(CountOf(redraw, "red circle at (0,87), radius 13"), c.cherry ? 1 : 0);
   const bool picked = c.cream || c.cherry;
@@ -389,17 +410,18 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(GoodStuffCase{-160, 90, false, true}, GoodStuffCase{-160, 75, true, false},
                     GoodStuffCase{-296, 75, true, false}, GoodStuffCase{-297, 71, true, false},
                     GoodStuffCase{-160, 82, false, false}, GoodStuffCase{-185, 96, false, true},
-                    GoodStuffCase{-146, 83, false, true}, GoodStuffCase{-185, 83, false, true}, GoodStuffCase{-145, 90, false, false},
-                    GoodStuffCase{-190, 90, false, false}, GoodStuffCase{-160, 97, false, false},
-                    GoodStuffCase{-185, 81, true, false}, GoodStuffCase{-160, 70, false, false},
-                    GoodStuffCase{-146, 71, true, false}, GoodStuffCase{0, 40, false, false}));
+                    GoodStuffCase{-146, 83, false, true}, GoodStuffCase{-185, 83, false, true},
+                    GoodStuffCase{-145, 90, false, false}, GoodStuffCase{-190, 90, false, false},
+                    GoodStuffCase{-160, 97, false, false}, GoodStuffCase{-185, 81, true, false},
+                    GoodStuffCase{-160, 70, false, false}, GoodStuffCase{-146, 71, true, false},
+                    GoodStuffCase{0, 40, false, false}));
 
 TEST(GoodStuff, BothStayAndSitOnTheTopScoop) {
   Session session;
   const std::vector<std::string> redraw =
-      FinalRedraw(Repeat(Button(0), 2) + Button(6) + Click(-160, 90) + Button(6) +
-               Click(-160, 75) + Button(1) + Button(0),
-           session);
+      FinalRedraw(Repeat(Button(0), 2) + Button(6) + Click(-160, 90) + Button(6) + Click(-160, 75) +
+                      Button(1) + Button(0),
+                  session);
   EXPECT_EQ(CountOf(redraw, "white circle at (0,196), radius 15"), 1);
   EXPECT_EQ(CountOf(redraw, "white circle at (-13,191), radius 15"), 2);
   EXPECT_EQ(CountOf(redraw, "red circle at (0,201), radius 13"), 1);
@@ -452,16 +474,17 @@ std::vector<PixelCase> PixelCases() {
       0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
       0x9900CC, 0x003399, 0x996699, 0x99FFFF, 0x99FFCC, 0xFF6600, 0x996633, 0xFF99CC,
       0xFFFF99, 0xCC9933, 0xFF9966, 0x006633, 0x33CC99, 0x999933, 0x808080, 0xCCCCCC};
-  std::vector<PixelCase> cases = {
-      {0, 180, 0x00FF00},     // third scoop
-      {-40, 100, 0xFF00FF},   // second scoop, over the third
-      {-40, 40, 0x99FFFF},    // bottom scoop, left of the cone
-      {0, -100, 0x996633},    // cone, between the waffle lines
-      {25, 151, 0x000000},    // the sprinkle, black now
-      {250, -200, 0x000000},  // stage
-      {-290, -240, 0xFFFFFF}, // button column
-      {-182, -240, 0x808080}, {-181, -240, 0xCCCCCC}, {-180, -240, 0x808080}};  // divider
-  for (int c = 0; c < 24; ++c) cases.push_back({-270 + 20 * (c / 6), -200 + 20 * (c % 6), Table[c]});
+  std::vector<PixelCase> cases = {{0, 180, 0x00FF00},      // third scoop
+                                  {-40, 100, 0xFF00FF},    // second scoop, over the third
+                                  {-40, 40, 0x99FFFF},     // bottom scoop, left of the cone
+                                  {0, -100, 0x996633},     // cone, between the waffle lines
+                                  {25, 151, 0x000000},     // the sprinkle, black now
+                                  {250, -200, 0x000000},   // stage
+                                  {-290, -240, 0xFFFFFF},  // button column
+                                  {-182, -240, 0x808080}, {-181, -240, 0xCCCCCC},
+                                  {-180, -240, 0x808080}};  // divider
+  for (int c = 0; c < 24; ++c)
+    cases.push_back({-270 + 20 * (c / 6), -200 + 20 * (c % 6), Table[c]});
   return cases;
 }
 

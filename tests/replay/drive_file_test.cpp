@@ -44,7 +44,9 @@ Command WithText(Op op, const std::string& text) {
 struct GoodLine {
   const char* line;
   Command expected;
-  friend void PrintTo(const GoodLine& c, std::ostream* os) { *os << testing::PrintToString(c.line); }
+  friend void PrintTo(const GoodLine& c, std::ostream* os) {
+    *os << testing::PrintToString(c.line);
+  }
 };
 
 class DriveGoodLine : public testing::TestWithParam<GoodLine> {};
@@ -68,16 +70,15 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{"type a b  # typed up to the comment", WithText(Op::Type, "a b")},
         GoodLine{"key Return", WithKey(Op::Key, 13, 13)},
         GoodLine{"key BackSpace", WithKey(Op::Key, 8, 8)},
-        GoodLine{"key Escape", WithKey(Op::Key, 27, 27)}, GoodLine{"key Tab", WithKey(Op::Key, 9, 9)},
-        GoodLine{"key Left", WithKey(Op::Key, 37)}, GoodLine{"key F1", WithKey(Op::Key, 112)},
-        GoodLine{"key Shift", WithKey(Op::Key, 16)},
+        GoodLine{"key Escape", WithKey(Op::Key, 27, 27)},
+        GoodLine{"key Tab", WithKey(Op::Key, 9, 9)}, GoodLine{"key Left", WithKey(Op::Key, 37)},
+        GoodLine{"key F1", WithKey(Op::Key, 112)}, GoodLine{"key Shift", WithKey(Op::Key, 16)},
         GoodLine{"ctrl L", WithKey(Op::Ctrl, 'L')}, GoodLine{"ctrl q", WithKey(Op::Ctrl, 'Q')},
         GoodLine{"down Ctrl", WithKey(Op::Down, 17)}, GoodLine{"up Alt", WithKey(Op::Up, 18)},
         GoodLine{"down r", WithKey(Op::Down, 'R')}, GoodLine{"up Shift", WithKey(Op::Up, 16)},
         GoodLine{"menu 4", WithCount(Op::Menu, 4)}, GoodLine{"menu 9", WithCount(Op::Menu, 9)},
         GoodLine{"tick", WithCount(Op::Tick, 1)}, GoodLine{"tick 287", WithCount(Op::Tick, 287)},
-        GoodLine{"tick 1000000", WithCount(Op::Tick, 1000000)},
-        GoodLine{"close", Made(Op::Close)},
+        GoodLine{"tick 1000000", WithCount(Op::Tick, 1000000)}, GoodLine{"close", Made(Op::Close)},
         GoodLine{"snapshot out dir/a.png\r", WithText(Op::Snapshot, "out dir/a.png")}));
 
 struct BadLine {
@@ -103,8 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"jump 1 2", 1, "unknown command \"jump\""},
         BadLine{"Click 1 2", 1, "unknown command \"Click\""},
         BadLine{"click 1\n", 1, "missing argument (click X Y)"},
-        BadLine{"click", 1, "missing argument"},
-        BadLine{"click 1 2 3", 1, "too many arguments"},
+        BadLine{"click", 1, "missing argument"}, BadLine{"click 1 2 3", 1, "too many arguments"},
         BadLine{"click 1 x", 1, "\"x\" is not a whole number"},
         BadLine{"click 1.5 2", 1, "\"1.5\" is not a whole number"},
         BadLine{"click 99999999999 0", 1, "out of range"},
@@ -117,17 +117,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"pixel 595 0", 1, "is outside"}, BadLine{"pixel 0 -1", 1, "is outside"},
         BadLine{"type", 1, "missing argument (type TEXT)"},
         BadLine{"type # only a comment", 1, "missing argument"},
-        BadLine{"key Enter", 1, "unknown key \"Enter\""},
-        BadLine{"key", 1, "missing argument"},
-        BadLine{"key Return Tab", 1, "too many arguments"},
-        BadLine{"ctrl", 1, "missing argument"}, BadLine{"ctrl 1", 1, "\"1\" is not a letter"},
-        BadLine{"ctrl LL", 1, "not a letter"}, BadLine{"down Meta", 1, "unknown key \"Meta\""},
-        BadLine{"up", 1, "missing argument"}, BadLine{"menu 0", 1, "0 is not in 1..9"},
-        BadLine{"menu 10", 1, "not in 1..9"}, BadLine{"menu", 1, "missing argument"},
-        BadLine{"menu x", 1, "not a whole number"}, BadLine{"tick 0", 1, "not in 1..1000000"},
-        BadLine{"tick -3", 1, "not in"}, BadLine{"tick 1000001", 1, "not in"},
-        BadLine{"tick 2 3", 1, "too many arguments"}, BadLine{"close now", 1, "too many"},
-        BadLine{"snapshot", 1, "missing argument"},
+        BadLine{"key Enter", 1, "unknown key \"Enter\""}, BadLine{"key", 1, "missing argument"},
+        BadLine{"key Return Tab", 1, "too many arguments"}, BadLine{"ctrl", 1, "missing argument"},
+        BadLine{"ctrl 1", 1, "\"1\" is not a letter"}, BadLine{"ctrl LL", 1, "not a letter"},
+        BadLine{"down Meta", 1, "unknown key \"Meta\""}, BadLine{"up", 1, "missing argument"},
+        BadLine{"menu 0", 1, "0 is not in 1..9"}, BadLine{"menu 10", 1, "not in 1..9"},
+        BadLine{"menu", 1, "missing argument"}, BadLine{"menu x", 1, "not a whole number"},
+        BadLine{"tick 0", 1, "not in 1..1000000"}, BadLine{"tick -3", 1, "not in"},
+        BadLine{"tick 1000001", 1, "not in"}, BadLine{"tick 2 3", 1, "too many arguments"},
+        BadLine{"close now", 1, "too many"}, BadLine{"snapshot", 1, "missing argument"},
         // Blank lines and comments count as lines; the first bad line stops the parse.
         BadLine{"# a comment\n\nclick 0 0\r\n  \nbogus\nalso bogus", 5, "\"bogus\""}));
 

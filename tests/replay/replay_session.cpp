@@ -1,6 +1,7 @@
 #include "replay_session.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,8 +9,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-
-#include <gtest/gtest.h>
 
 #include "raster/png.h"
 
@@ -65,13 +64,14 @@ Run RunReplay(const std::vector<std::string>& arguments, const std::filesystem::
 void RunDrive(std::string_view drive, Session& session) {
   const std::filesystem::path& dir = session.dir.path();
   WriteFile(dir / "session.drive", drive);
-  session.run = RunReplay({"session.drive", "--log", "log.txt", "--events", "events.txt",
-                           "--canvas", "canvas.png"},
-                          dir);
+  session.run = RunReplay(
+      {"session.drive", "--log", "log.txt", "--events", "events.txt", "--canvas", "canvas.png"},
+      dir);
   session.log = ReadFile(dir / "log.txt");
   session.events = ReadFile(dir / "events.txt");
   std::string error;
-  if (session.run.exitCode == 0 && !raster::ReadPng((dir / "canvas.png").string(), &session.canvas, &error)) {
+  if (session.run.exitCode == 0 &&
+      !raster::ReadPng((dir / "canvas.png").string(), &session.canvas, &error)) {
     ADD_FAILURE() << "canvas.png: " << error;
   }
 }
@@ -101,7 +101,9 @@ std::vector<std::string> LastRedraw(std::string_view log) {
   return {std::prev(start.base()), lines.end()};
 }
 
-int RedrawCount(std::string_view log) { return CountOf(Lines(log), RedrawStart); }
+int RedrawCount(std::string_view log) {
+  return CountOf(Lines(log), RedrawStart);
+}
 
 int CountOf(const std::vector<std::string>& lines, std::string_view line) {
   return static_cast<int>(std::count(lines.begin(), lines.end(), line));

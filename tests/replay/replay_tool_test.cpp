@@ -43,18 +43,28 @@ TEST_P(Refusals, ExitTwoNameTheLineAndRunNothing) {
 INSTANTIATE_TEST_SUITE_P(
     BadInput, Refusals,
     testing::Values(
-        Refusal{"UnknownCommand", "click 0 -100\n\njump 3\n", {"a.drive"},
+        Refusal{"UnknownCommand",
+                "click 0 -100\n\njump 3\n",
+                {"a.drive"},
                 "a.drive:3: unknown command \"jump\""},
         Refusal{"MissingArgument", "click 1\n", {"a.drive"}, "a.drive:1: missing argument"},
         Refusal{"NotANumber", "# c\ntick many\n", {"a.drive"}, "a.drive:2: \"many\" is not"},
-        Refusal{"PressOutside", "click 298 0\n", {"a.drive"},
+        Refusal{"PressOutside",
+                "click 298 0\n",
+                {"a.drive"},
                 "a.drive:1: client pixel (595, 248) is outside"},
-        Refusal{"SecondFileChecked", "tick\n", {"a.drive", "missing.drive"},
+        Refusal{"SecondFileChecked",
+                "tick\n",
+                {"a.drive", "missing.drive"},
                 "missing.drive: cannot read"},
         Refusal{"Folder", "", {"."}, ".: cannot read"},
-        Refusal{"ScriptLineOfAnotherKind", "PZ417_KBD(97);\n\nPZ417_XYZ(1);\n", {"a.scr"},
+        Refusal{"ScriptLineOfAnotherKind",
+                "PZ417_KBD(97);\n\nPZ417_XYZ(1);\n",
+                {"a.scr"},
                 "a.scr:3: not a script line"},
-        Refusal{"ScriptPressOutside", "PZ417_MOUSE(0, 0);\nPZ417_MOUSE(0, 300);\n", {"a.scr"},
+        Refusal{"ScriptPressOutside",
+                "PZ417_MOUSE(0, 0);\nPZ417_MOUSE(0, 300);\n",
+                {"a.scr"},
                 "a.scr:2: press at (0, 300) lies outside"},
         Refusal{"UnknownOption", "", {"--colour"}, "unknown option --colour"},
         Refusal{"OptionWithoutFile", "", {"--log"}, "--log needs a file name"}),
@@ -94,29 +104,37 @@ TEST_P(LiveInput, GivesTheEventsInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Files, LiveInput,
     testing::Values(
-        Played{"ScriptLines",
-               {{"PZ417.SCR",
-                 "PZ417_PERIODIC(3);\nPZ417_MOUSE(0, -100);\nPZ417_KBD(97);\nPZ417_PERIODIC(2);\n"}},
-               "Periodic\nPeriodic\nPeriodic\nMouse 0 -100\nKey 97\nPeriodic\nPeriodic\nQuit\n"},
+        Played{
+            "ScriptLines",
+            {{"PZ417.SCR",
+              "PZ417_PERIODIC(3);\nPZ417_MOUSE(0, -100);\nPZ417_KBD(97);\nPZ417_PERIODIC(2);\n"}},
+            "Periodic\nPeriodic\nPeriodic\nMouse 0 -100\nKey 97\nPeriodic\nPeriodic\nQuit\n"},
         // As the kit's player reads them: blank lines skipped, CR LF, a run of 0 is one tick,
         // a key's sign dropped, only the low 8 bits kept.
         Played{"ScriptReadAsThePlayerReadsIt",
-               {{"s.scr", "\nPZ417_PERIODIC(0);\r\n\r\nPZ417_MOUSE(-5, 10);\nPZ417_KBD(-23);\n"
-                          "PZ417_KBD(321);\nPZ417_KBD(10);\n"}},
+               {{"s.scr",
+                 "\nPZ417_PERIODIC(0);\r\n\r\nPZ417_MOUSE(-5, 10);\nPZ417_KBD(-23);\n"
+                 "PZ417_KBD(321);\nPZ417_KBD(10);\n"}},
                "Periodic\nMouse -5 10\nKey 23\nKey 65\nKey 10\nQuit\n"},
         Played{"UnfinishedLastLineIsNotPlayed",
-               {{"s.scr", "PZ417_MOUSE(0, -100);\nPZ417_KBD(97);"}}, "Mouse 0 -100\nQuit\n"},
+               {{"s.scr", "PZ417_MOUSE(0, -100);\nPZ417_KBD(97);"}},
+               "Mouse 0 -100\nQuit\n"},
         Played{"FilesInTheirOrder",
-               {{"a.drive", "click 0 -100\n"}, {"b.scr", "PZ417_MOUSE(1, 2);\n"},
+               {{"a.drive", "click 0 -100\n"},
+                {"b.scr", "PZ417_MOUSE(1, 2);\n"},
                 {"c.drive", "type x\n"}},
                "Mouse 0 -100\nMouse 1 2\nKey 120\nQuit\n"},
-        Played{"CtrlLettersGiveNoKey", {{"a.drive", "ctrl L\ndown Ctrl\ndown A\nup A\nup Ctrl\n"}},
+        Played{"CtrlLettersGiveNoKey",
+               {{"a.drive", "ctrl L\ndown Ctrl\ndown A\nup A\nup Ctrl\n"}},
                "Quit\n"},
-        Played{"HeldShiftTypesCapitals", {{"a.drive", "down Shift\ndown a\nup a\nup Shift\n"}},
+        Played{"HeldShiftTypesCapitals",
+               {{"a.drive", "down Shift\ndown a\nup a\nup Shift\n"}},
                "Key 65\nQuit\n"},
-        Played{"NamedKeys", {{"a.drive", "key Return\nkey Tab\nkey BackSpace\nkey Escape\nkey Left\n"}},
+        Played{"NamedKeys",
+               {{"a.drive", "key Return\nkey Tab\nkey BackSpace\nkey Escape\nkey Left\n"}},
                "Key 13\nKey 9\nKey 8\nKey 27\nQuit\n"},
-        Played{"CloseEndsTheRun", {{"a.drive", "click 0 -100\nclose\nclick 0 0\n"}},
+        Played{"CloseEndsTheRun",
+               {{"a.drive", "click 0 -100\nclose\nclick 0 0\n"}},
                "Mouse 0 -100\nQuit\n"},
         Played{"MenuQuit", {{"a.drive", "menu 8\ntick\n"}}, "Quit\n"}),
     [](const auto& info) { return info.param.name; });
@@ -129,7 +147,8 @@ TEST(LiveInput, AScriptTheKitRecordedPlaysBackTheSame) {
   ASSERT_EQ(RunReplay({"record.drive", "--events", "recorded.txt"}, dir.path()).exitCode, 0);
   ASSERT_EQ(RunReplay({"PZ417.SCR", "--events", "played.txt"}, dir.path()).exitCode, 0);
   const std::string recorded = ReadFile(dir.path() / "recorded.txt");
-  EXPECT_EQ(recorded, "Periodic\nPeriodic\nMouse 0 -100\nPeriodic\nMouse 0 40\nKey 97\nKey 98\nQuit\n");
+  EXPECT_EQ(recorded,
+            "Periodic\nPeriodic\nMouse 0 -100\nPeriodic\nMouse 0 40\nKey 97\nKey 98\nQuit\n");
   EXPECT_EQ(ReadFile(dir.path() / "played.txt"), recorded);
 }
 

@@ -20,11 +20,10 @@ struct NamedKey {
 };
 
 constexpr NamedKey PressableKeys[] = {
-    {"Return", win::vk::Return, 13}, {"Tab", win::vk::Tab, 9},
-    {"BackSpace", win::vk::Back, 8},  {"Escape", win::vk::Escape, 27},
-    {"Left", win::vk::Left, -1},      {"Right", win::vk::Right, -1},
-    {"Up", win::vk::Up, -1},          {"Down", win::vk::Down, -1},
-    {"F1", win::vk::F1, -1},          {"Shift", win::vk::Shift, -1},
+    {"Return", win::vk::Return, 13}, {"Tab", win::vk::Tab, 9},    {"BackSpace", win::vk::Back, 8},
+    {"Escape", win::vk::Escape, 27}, {"Left", win::vk::Left, -1}, {"Right", win::vk::Right, -1},
+    {"Up", win::vk::Up, -1},         {"Down", win::vk::Down, -1}, {"F1", win::vk::F1, -1},
+    {"Shift", win::vk::Shift, -1},
 };
 
 constexpr NamedKey HoldableKeys[] = {
@@ -33,7 +32,9 @@ constexpr NamedKey HoldableKeys[] = {
     {"Shift", win::vk::Shift, -1},
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -50,7 +51,9 @@ std::string_view TakeWord(std::string_view& s) {
   return word;
 }
 
-std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string Quoted(std::string_view s) {
+  return "\"" + std::string(s) + "\"";
+}
 
 std::string JoinNames(const auto& keys) {
   std::string names;
@@ -95,8 +98,8 @@ Error ParseOneWord(std::string_view rest, std::string_view& word) {
 Error PressAt(long long pixelX, long long pixelY, const ClientArea& area, Command& command) {
   if (!area.Contains(pixelX, pixelY)) {
     return "client pixel (" + std::to_string(pixelX) + ", " + std::to_string(pixelY) +
-           ") is outside the " + std::to_string(area.width) + " x " +
-           std::to_string(area.height) + " client area";
+           ") is outside the " + std::to_string(area.width) + " x " + std::to_string(area.height) +
+           " client area";
   }
   command.op = Op::Press;
   command.x = static_cast<int>(pixelX);
@@ -139,10 +142,13 @@ const NamedKey* FindKey(std::string_view name, const auto& keys) {
 }
 
 bool IsLetter(std::string_view word) {
-  return word.size() == 1 && ((word[0] >= 'a' && word[0] <= 'z') || (word[0] >= 'A' && word[0] <= 'Z'));
+  return word.size() == 1 &&
+         ((word[0] >= 'a' && word[0] <= 'z') || (word[0] >= 'A' && word[0] <= 'Z'));
 }
 
-int LetterKey(std::string_view word) { return word[0] & ~0x20; }
+int LetterKey(std::string_view word) {
+  return word[0] & ~0x20;
+}
 
 Error ParseKey(std::string_view rest, const ClientArea&, Command& command) {
   std::string_view name;
@@ -250,7 +256,8 @@ Error ParseLine(std::string_view line, const ClientArea& area, Command& command)
 }  // namespace
 
 const char* const DriveSyntaxHelp =
-    "  click X Y          left press at kit coordinates (origin at the client area's centre, y up)\n"
+    "  click X Y          left press at kit coordinates (origin at the client area's centre, y "
+    "up)\n"
     "  pixel PX PY        left press at a client pixel (0 0 is the top-left corner)\n"
     "  type TEXT          each character typed: key down, character, key up\n"
     "  key NAME           Return, Tab, BackSpace, Escape, Left, Right, Up, Down, F1 or Shift\n"

@@ -44,7 +44,7 @@ enum class Op {
 
 struct Command {
   Op op = Op::Close;
-  int x = 0;           // Press: client pixel
+  int x = 0;  // Press: client pixel
   int y = 0;
   int key = 0;         // Key, Ctrl, Down, Up: virtual-key code (letters by their upper case)
   int character = -1;  // Key: the character the key yields, -1 for none; Char: 0..255

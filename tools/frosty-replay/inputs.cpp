@@ -33,9 +33,18 @@ int LineAt(const std::string& text, long offset) {
   return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
 }
 
+// "FILE:LINE: what", as compilers name a place.
+std::string AtLine(const std::string& path, int line, const std::string& what) {
+  std::string message = path;
+  message += ':';
+  message += std::to_string(line);
+  message += ": ";
+  message += what;
+  return message;
+}
+
 // One script line as live input: a press, a typed character or a run of timer periods.
-std::string ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area,
-                          Command& command) {
+std::string ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area, Command& command) {
   switch (line.kind) {
     case pz417::ScriptLineKind::Mouse: {
       const long long x = area.PixelX(line.x), y = area.PixelY(line.y);
@@ -80,7 +89,7 @@ InputsRead ReadScript(const std::string& path, const std::string& text, const Cl
     Command command;
     command.line = lineNumber;
     if (std::string why = ScriptCommand(line, area, command); !why.empty()) {
-      result.error = path + ":" + std::to_string(lineNumber) + ": " + why;
+      result.error = AtLine(path, lineNumber, why);
       return result;
     }
     result.commands.push_back(std::move(command));
@@ -91,7 +100,7 @@ InputsRead ReadDrive(const std::string& path, const std::string& text, const Cli
   DriveParse parse = ParseDrive(text, area);
   InputsRead result{std::move(parse.commands), {}};
   if (parse.error) {
-    result.error = path + ":" + std::to_string(parse.error->line) + ": " + parse.error->message;
+    result.error = AtLine(path, parse.error->line, parse.error->message);
   }
   return result;
 }
@@ -111,7 +120,8 @@ InputsRead ReadInputs(const std::vector<std::string>& paths, const ClientArea& a
       all.error = path + ": cannot read: " + std::strerror(errno);
       return all;
     }
-    InputsRead one = LooksLikeScript(text) ? ReadScript(path, text, area) : ReadDrive(path, text, area);
+    InputsRead one =
+        LooksLikeScript(text) ? ReadScript(path, text, area) : ReadDrive(path, text, area);
     std::move(one.commands.begin(), one.commands.end(), std::back_inserter(all.commands));
     if (!one.error.empty()) {
       all.error = std::move(one.error);

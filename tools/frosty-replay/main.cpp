@@ -13,7 +13,8 @@
 #include "win/host.h"
 
 int main(int argc, char** argv) {
-  const replay::OptionsParse parsed = replay::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+  const replay::OptionsParse parsed =
+      replay::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "frosty-replay: %s (see --help)\n", parsed.error.c_str());
     return 2;

@@ -7,7 +7,9 @@
 namespace replay {
 namespace {
 
-bool IsLetterKey(int key) { return key >= 'A' && key <= 'Z'; }
+bool IsLetterKey(int key) {
+  return key >= 'A' && key <= 'Z';
+}
 
 // What a letter key yields while the given modifiers are held.
 int LetterCharacter(int letterKey, bool ctrlHeld, bool shiftHeld) {

@@ -50,9 +50,8 @@ bool WritePicture(const raster::Bitmap& picture, const std::string& path, std::s
 
 void SessionRecord::Attach() {
   KitSetPrintHook([this](std::string_view message) { log_ += message; });
-  KitSetEventHook([this](int kind, int x, int y, signed char key) {
-    events_ += EventLine(kind, x, y, key);
-  });
+  KitSetEventHook(
+      [this](int kind, int x, int y, signed char key) { events_ += EventLine(kind, x, y, key); });
 }
 
 void SessionRecord::CaptureWindows() {

@@ -62,10 +62,11 @@ void DrawRectangle(Bitmap& target, const Rect& box, const OptionalPen& pen,
     if (brush) target.fillRect(Rect{b.left, b.top, b.right - 1, b.bottom - 1}, *brush);
     return;
   }
-  if (b.empty() || (b.width() == 1 && b.height() == 1)) return;
+  if (b.empty()) return;
   if (brush) target.fillRect(Rect{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, *brush);
   if (WidthOf(*pen) == 1) {
-    ThinBorder(target, b, pen->color);
+    // A 1 x 1 box has no border pixels: its path starts and ends on the same point.
+    if (b.width() > 1 || b.height() > 1) ThinBorder(target, b, pen->color);
     return;
   }
   const std::array<Point, 4> path = {Point{b.left, b.top}, Point{b.right - 1, b.top},

@@ -39,6 +39,19 @@ struct KitState {
 
 KitState& State();
 
+// The Run menu's command ids.
+enum RunMenuCommand {
+  AnimateCommand = 1,
+  HaltCommand = 2,
+  OneFrameCommand = 3,
+  LoggingCommand = 4,
+  RecordCommand = 5,
+  PlaybackCommand = 6,
+  PlayOneCommand = 7,
+  QuitCommand = 8,
+  InfoCommand = 9,
+};
+
 // Run menu and Ctrl shortcuts.
 void BuildRunMenu(win::WindowId window);
 void RunMenuCommand(int commandId);

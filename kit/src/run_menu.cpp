@@ -6,18 +6,6 @@
 namespace kit {
 namespace {
 
-enum Command {
-  AnimateCommand = 1,
-  HaltCommand = 2,
-  OneFrameCommand = 3,
-  LoggingCommand = 4,
-  RecordCommand = 5,
-  PlaybackCommand = 6,
-  PlayOneCommand = 7,
-  QuitCommand = 8,
-  InfoCommand = 9,
-};
-
 struct MenuEntry {
   unsigned flags;
   int id;

@@ -13,10 +13,6 @@
 namespace kit {
 namespace {
 
-// The Run menu items whose check marks mirror the recording and playback flags.
-constexpr int RecordScriptItem = 5;
-constexpr int PlaybackScriptItem = 6;
-
 using pz417::ScriptFileName;
 
 // Opened on first use, in the direction of whichever of recorder and player needs it.
@@ -89,13 +85,13 @@ int PlayLine(const pz417::ScriptLine& line) {
 void StartRecording() {
   ScriptStopPlayback();  // a playback, paused or not, must not share the file
   State().recording = 1;
-  SetMenuCheck(RecordScriptItem, true);
+  SetMenuCheck(RecordCommand, true);
 }
 
 void StopRecording() {
   KitState& s = State();
   s.recording = 0;
-  SetMenuCheck(RecordScriptItem, false);
+  SetMenuCheck(RecordCommand, false);
   if (s.periodicCount > 0) {
     ScriptWrite(Periodic, 0, 0, 0);
     s.periodicCount = 0;
@@ -137,7 +133,7 @@ void ScriptStopPlayback() {
   KitState& s = State();
   s.playback = 0;
   s.playOne = 0;
-  SetMenuCheck(PlaybackScriptItem, false);
+  SetMenuCheck(PlaybackCommand, false);
   ScriptClose();
 }
 
@@ -167,7 +163,7 @@ void PlaybackScriptCommand() {
   }
   PrepareToPlay();
   s.playback = 1;
-  SetMenuCheck(PlaybackScriptItem, true);
+  SetMenuCheck(PlaybackCommand, true);
 }
 
 void PlayOneScriptCommand() {

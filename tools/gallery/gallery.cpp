@@ -87,6 +87,42 @@ void OffCanvas() {
   KitText(8, 200, -230, 24, "cut off at the edge");
 }
 
+bool Save(const std::string& path, const std::function<bool(std::string*)>& write) {
+  std::string error;
+  if (write(&error)) return true;
+  std::fprintf(stderr, "kit-gallery: %s: %s\n", path.c_str(), error.c_str());
+  return false;
+}
+
+// The windows themselves: the Run menu open over the primitives page, the console after 30
+// messages, and the console again after a resize has made it erase and repaint its last 25.
+int WindowPictures(headless::HeadlessHost& host, const std::string& dir) {
+  int failures = 0;
+  const win::WindowId graphics = KitGraphicsWindow(), console = KitConsoleWindow();
+  KitClear();
+  Primitives();
+  const raster::Rect run = win::GetMenuBarItemRect(graphics, 0);
+  host.PressContent(graphics, static_cast<int>(run.left + 2), static_cast<int>(run.top + 2));
+  host.Call([&] {
+    const std::string path = dir + "/run-menu.png";
+    failures += !Save(path, [&](std::string* e) { return headless::SaveWindowPng(graphics, path, e); });
+  });
+  host.Press(graphics, 400, 400);  // closes the menu
+  host.Press(graphics, 400, 400);  // ends the wait
+  int x, y;
+  char key;
+  KitWaitEvent(&x, &y, &key);
+  for (int i = 1; i <= 30; ++i) KitPrint("Message %d of 30: every line scrolls the ones above up\n", i);
+  const std::string printed = dir + "/console-30.png";
+  failures += !Save(printed, [&](std::string* e) { return headless::SaveClientPng(console, printed, e); });
+  host.Resize(console, 640, 420);
+  host.Press(graphics, 400, 400);
+  KitWaitEvent(&x, &y, &key);
+  const std::string resized = dir + "/console-resized.png";
+  failures += !Save(resized, [&](std::string* e) { return headless::SaveClientPng(console, resized, e); });
+  return failures;
+}
+
 struct Page {
   const char* name;
   std::function<void()> draw;
@@ -106,22 +142,19 @@ int main(int argc, char** argv) {
   const Page pages[] = {{"primitives", Primitives}, {"colours", Colours},
                         {"widths", Widths},         {"bad-arguments", BadArguments},
                         {"text-sizes", TextSizes},  {"off-canvas", OffCanvas}};
+  const std::string dir = argv[1];
   int failures = 0;
   for (const Page& page : pages) {
     KitClear();
     page.draw();
-    const std::string path = std::string(argv[1]) + "/" + page.name + ".png";
-    std::string error;
-    if (!raster::WritePng(KitCanvas(), path, &error)) {
-      std::fprintf(stderr, "kit-gallery: %s\n", error.c_str());
-      ++failures;
-    }
+    const std::string path = dir + "/" + page.name + ".png";
+    failures += !Save(path, [&](std::string* e) { return raster::WritePng(KitCanvas(), path, e); });
   }
-  std::string error;
-  if (!headless::SaveClientPng(KitConsoleWindow(), std::string(argv[1]) + "/notices.png", &error)) {
-    std::fprintf(stderr, "kit-gallery: %s\n", error.c_str());
-    ++failures;
-  }
+  const std::string notices = dir + "/notices.png";
+  failures += !Save(notices, [&](std::string* e) {
+    return headless::SaveClientPng(KitConsoleWindow(), notices, e);
+  });
+  failures += WindowPictures(host, dir);
   KitClose();
   return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,46 @@
+#pragma once
+// The desktop host: the window system's windows as real windows, through SDL2.
+//
+// Implements:
+//  - ScreenSize: the desktop size of the first display.
+//  - NowMs: SDL's millisecond ticks.
+//  - PumpInput: SDL's events as Input* calls (left presses at content pixels, keys with their
+//    virtual-key codes and classic characters, focus, close requests, exposes, resizes).
+//  - WaitForInput: sleeps in SDL_WaitEventTimeout until input or the deadline, so an idle
+//    program costs no CPU.
+//  - WindowCreated / WindowShown / WindowDestroyed: one SDL window each, hidden until shown.
+//  - Present: the composed pixels copied into the window's surface and shown.
+// Not here: queue order, menus, painting and every pixel, which the window system decides.
+
+#include <memory>
+#include <string>
+
+#include "win/host.h"
+
+namespace sdlhost {
+
+class SdlHost final : public win::Host {
+ public:
+  // Opens SDL's video on a real display. Without one, returns null and says why in *error;
+  // it never settles for an offscreen or dummy driver.
+  static std::unique_ptr<SdlHost> Open(std::string* error);
+  ~SdlHost() override;
+
+  win::Size ScreenSize() override;
+  std::int64_t NowMs() override;
+  void PumpInput() override;
+  void WaitForInput(std::optional<std::int64_t> deadlineMs) override;
+
+  void WindowCreated(win::WindowId window) override;
+  void WindowShown(win::WindowId window, bool visible) override;
+  void WindowDestroyed(win::WindowId window) override;
+  void Present(win::WindowId window, const raster::Bitmap& pixels) override;
+
+ private:
+  struct State;
+  explicit SdlHost(std::unique_ptr<State> state);
+
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace sdlhost

@@ -1,0 +1,83 @@
+#include "events.h"
+
+#include <SDL_keyboard.h>
+#include <SDL_mouse.h>
+
+#include "win/host.h"
+
+namespace sdlhost {
+
+void EventRouter::WindowSystemKeys::KeyDown(int virtualKey, int character) {
+  win::InputKeyDown(virtualKey, character);
+}
+
+void EventRouter::WindowSystemKeys::KeyUp(int virtualKey) { win::InputKeyUp(virtualKey); }
+
+void EventRouter::WindowSystemKeys::Char(int character) { win::InputChar(character); }
+
+EventRouter::EventRouter(NativeWindows& windows) : windows_(windows) {}
+
+void EventRouter::Route(const SDL_Event& event) {
+  if (event.type == SDL_TEXTINPUT) {
+    keys_.Text(event.text.text);
+    return;
+  }
+  keys_.Flush();
+  switch (event.type) {
+    case SDL_KEYDOWN:
+      keys_.KeyDown(event.key.keysym.sym, event.key.keysym.mod);
+      break;
+    case SDL_KEYUP:
+      keys_.KeyUp(event.key.keysym.sym);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      RoutePress(event.button);
+      break;
+    case SDL_WINDOWEVENT:
+      RouteWindowEvent(event.window);
+      break;
+    default:
+      break;
+  }
+}
+
+void EventRouter::RoutePress(const SDL_MouseButtonEvent& event) {
+  if (event.button != SDL_BUTTON_LEFT) return;
+  if (const win::WindowId window = windows_.Find(event.windowID)) {
+    win::InputPress(window, event.x, event.y);
+  }
+}
+
+void EventRouter::RouteWindowEvent(const SDL_WindowEvent& event) {
+  const win::WindowId window = windows_.Find(event.windowID);
+  if (window == 0) return;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      win::InputClose(window);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      win::InputFocus(window, (SDL_GetModState() & KMOD_CTRL) != 0);
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+      // The screen keeps no copy of the window (no backing store): show the last pixels at
+      // once, and let the program paint, as the classic desktop asks it to.
+      windows_.Refresh(window);
+      win::InputExpose(window);
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      RouteResize(window, event.data1, event.data2);
+      break;
+    default:
+      break;
+  }
+}
+
+// Only a size the user gave the window is news; the window system's own sizes come back
+// here too, once SDL has applied them.
+void EventRouter::RouteResize(win::WindowId window, int width, int height) {
+  if (!windows_.NoteContentSize(window, {width, height})) return;
+  const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
+  win::InputResize(window, width, height - barRows);
+}
+
+}  // namespace sdlhost

@@ -1,0 +1,119 @@
+#include "native_windows.h"
+
+#include <SDL_surface.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace sdlhost {
+namespace {
+
+// Our bitmaps hold 0x00RRGGBB in 32-bit words, which is SDL's RGB888.
+constexpr Uint32 BitmapFormat = SDL_PIXELFORMAT_RGB888;
+constexpr int BytesPerPixel = 4;
+// The fixed frame is 3 pixels a side; only the sizing frame is wider.
+constexpr int FixedFrameWidth = 2 * 3;
+
+bool HasSizingFrame(const raster::Rect& outer, const raster::Bitmap& content) {
+  return outer.width() - content.width() > FixedFrameWidth;
+}
+
+void Complain(const char* what) {
+  std::fprintf(stderr, "frosty: %s: %s\n", what, SDL_GetError());
+}
+
+// Copies the part of the pixels that fits into the surface.
+void CopyInto(SDL_Surface* surface, const raster::Bitmap& pixels) {
+  const int width = std::min(surface->w, pixels.width());
+  const int height = std::min(surface->h, pixels.height());
+  if (width <= 0 || height <= 0) return;
+  if (SDL_LockSurface(surface) != 0) return;
+  SDL_ConvertPixels(width, height, BitmapFormat, pixels.row(0), pixels.width() * BytesPerPixel,
+                    surface->format->format, surface->pixels, surface->pitch);
+  SDL_UnlockSurface(surface);
+}
+
+}  // namespace
+
+NativeWindows::~NativeWindows() {
+  for (auto& [window, native] : natives_) SDL_DestroyWindow(native.sdl);
+}
+
+void NativeWindows::Create(win::WindowId window) {
+  const raster::Bitmap content = win::ComposeWindow(window);
+  const raster::Rect outer = win::GetWindowRect(window);
+  const Uint32 flags =
+      SDL_WINDOW_HIDDEN | (HasSizingFrame(outer, content) ? SDL_WINDOW_RESIZABLE : 0);
+  const win::Size size{std::max(content.width(), 1), std::max(content.height(), 1)};
+  SDL_Window* sdl =
+      SDL_CreateWindow(win::GetWindowTitle(window).c_str(), static_cast<int>(outer.left),
+                       static_cast<int>(outer.top), size.width, size.height, flags);
+  if (sdl == nullptr) {
+    Complain("cannot make a window");
+    return;
+  }
+  natives_[window] = {sdl, size};
+}
+
+void NativeWindows::Show(win::WindowId window, bool visible) {
+  Native* native = Lookup(window);
+  if (native == nullptr) return;
+  if (!visible) {
+    SDL_HideWindow(native->sdl);
+    return;
+  }
+  SDL_ShowWindow(native->sdl);
+  SDL_RaiseWindow(native->sdl);
+}
+
+void NativeWindows::Destroy(win::WindowId window) {
+  Native* native = Lookup(window);
+  if (native == nullptr) return;
+  SDL_DestroyWindow(native->sdl);
+  natives_.erase(window);
+}
+
+void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels) {
+  Native* native = Lookup(window);
+  if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return;
+  const win::Size size{pixels.width(), pixels.height()};
+  if (!(size == native->content)) {
+    native->content = size;
+    SDL_SetWindowSize(native->sdl, size.width, size.height);
+  }
+  SDL_Surface* surface = SDL_GetWindowSurface(native->sdl);
+  if (surface == nullptr) {
+    Complain("no surface to draw the window into");
+    return;
+  }
+  CopyInto(surface, pixels);
+  SDL_UpdateWindowSurface(native->sdl);
+}
+
+void NativeWindows::Refresh(win::WindowId window) {
+  // Fails harmlessly while nothing was presented or the surface is being remade; the paint
+  // that follows the loss presents afresh then.
+  if (Native* native = Lookup(window)) SDL_UpdateWindowSurface(native->sdl);
+}
+
+win::WindowId NativeWindows::Find(std::uint32_t sdlWindowId) const {
+  for (const auto& [window, native] : natives_) {
+    if (SDL_GetWindowID(native.sdl) == sdlWindowId) return window;
+  }
+  return 0;
+}
+
+bool NativeWindows::NoteContentSize(win::WindowId window, win::Size size) {
+  Native* native = Lookup(window);
+  if (native == nullptr || size == native->content) return false;
+  native->content = size;
+  return true;
+}
+
+NativeWindows::Native* NativeWindows::Lookup(win::WindowId window) {
+  const auto found = natives_.find(window);
+  return found == natives_.end() ? nullptr : &found->second;
+}
+
+}  // namespace sdlhost

@@ -1,0 +1,111 @@
+#include "sdl_host/sdl_host.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <string_view>
+
+#include "events.h"
+#include "native_windows.h"
+#include "x_errors.h"
+
+namespace sdlhost {
+namespace {
+
+constexpr win::Size FallbackScreen = {1024, 768};
+constexpr int WaitForever = -1;
+
+// Drivers that draw where nobody sees it; SDL only takes them when told to.
+bool IsInvisibleDriver(std::string_view driver) {
+  return driver == "offscreen" || driver == "dummy";
+}
+
+void SetHints() {
+  // Otherwise SDL quietly remakes the window for OpenGL to back its surface.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // The press that activates a window is a press like any other on the classic desktop.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Ctrl+C in a terminal ends the program at once instead of becoming an event nobody asks for.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+}
+
+// The milliseconds from now until the deadline, as SDL's wait takes them.
+int TimeoutUntil(std::optional<std::int64_t> deadlineMs, std::int64_t nowMs) {
+  if (!deadlineMs) return WaitForever;
+  return static_cast<int>(std::clamp<std::int64_t>(*deadlineMs - nowMs, 0, INT_MAX));
+}
+
+}  // namespace
+
+struct SdlHost::State {
+  NativeWindows windows;
+  EventRouter router{windows};
+  // The event that ended a wait, routed first by the next pump pass.
+  std::optional<SDL_Event> waited;
+};
+
+std::unique_ptr<SdlHost> SdlHost::Open(std::string* error) {
+  SetHints();
+  LogAndIgnoreXErrors();
+  // Audio, joysticks and sensors would make SDL's wait poll every millisecond.
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    *error = std::string("cannot open a display: ") + SDL_GetError();
+    return nullptr;
+  }
+  const std::string_view driver = SDL_GetCurrentVideoDriver();
+  if (IsInvisibleDriver(driver)) {
+    *error = "SDL picked the \"" + std::string(driver) + "\" video driver, which shows nothing";
+    SDL_Quit();
+    return nullptr;
+  }
+  return std::unique_ptr<SdlHost>(new SdlHost(std::make_unique<State>()));
+}
+
+SdlHost::SdlHost(std::unique_ptr<State> state) : state_(std::move(state)) {}
+
+SdlHost::~SdlHost() {
+  state_.reset();  // the windows go before the video subsystem
+  SDL_Quit();
+}
+
+win::Size SdlHost::ScreenSize() {
+  SDL_DisplayMode mode;
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return FallbackScreen;
+  return {mode.w, mode.h};
+}
+
+std::int64_t SdlHost::NowMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+
+void SdlHost::PumpInput() {
+  if (state_->waited) {
+    const SDL_Event event = *state_->waited;
+    state_->waited.reset();
+    state_->router.Route(event);
+  }
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) state_->router.Route(event);
+  state_->router.EndPass();
+}
+
+void SdlHost::WaitForInput(std::optional<std::int64_t> deadlineMs) {
+  if (state_->waited) return;
+  const int timeout = TimeoutUntil(deadlineMs, NowMs());
+  if (timeout == 0) return;
+  SDL_Event event;
+  if (SDL_WaitEventTimeout(&event, timeout) != 0) state_->waited = event;
+}
+
+void SdlHost::WindowCreated(win::WindowId window) { state_->windows.Create(window); }
+
+void SdlHost::WindowShown(win::WindowId window, bool visible) {
+  state_->windows.Show(window, visible);
+}
+
+void SdlHost::WindowDestroyed(win::WindowId window) { state_->windows.Destroy(window); }
+
+void SdlHost::Present(win::WindowId window, const raster::Bitmap& pixels) {
+  state_->windows.Present(window, pixels);
+}
+
+}  // namespace sdlhost

@@ -1,0 +1,443 @@
+#!/usr/bin/env python3
+"""frosty in real windows: a private Xvfb, xdotool as the user, ImageMagick as the eye.
+
+Each case starts frosty afresh, does what a person would do with xdotool, and compares
+screenshots of the graphics window, pixel for pixel, with the --window picture frosty-replay
+draws for the same input. Prints "N passed, N failed" and exits non-zero on a failure; exits 77
+(skipped) only when Xvfb cannot start at all.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+MENU_BAR_ROWS = 19
+CLIENT = (595, 496)
+ORIGIN = (297, 248)  # client pixel of kit (0, 0)
+# Where the Run menu sits in the window's content: the bar's "Run", and the middle row of each
+# dropdown item by command id.
+RUN_TITLE = (15, 9)
+MENU_ITEM_X = 60
+MENU_ITEM_Y = {1: 30, 2: 48, 3: 66, 4: 93, 5: 120, 6: 138, 7: 156, 8: 183}
+
+WINDOW_WAIT = 15.0   # seconds for frosty's window to appear under a sanitizer build
+SETTLE = 4.0         # seconds a screenshot may take to show what was done
+EXIT_WAIT = 8.0
+ANIMATION_TIME = 0.6    # seconds the title is left moving
+ANIMATION_TICKS = 20    # replayed ticks the moved picture is looked up among
+
+
+class Failure(Exception):
+    pass
+
+
+# ---- what a person does, and the drive lines that do the same ------------------------------
+
+class Step:
+    def __init__(self, drive, act):
+        self.drive = drive  # lines of a drive file
+        self.act = act      # does it to the running frosty
+
+
+def kit_press(x, y):
+    px, py = ORIGIN[0] + x, ORIGIN[1] - y
+    return Step([f"click {x} {y}"], lambda f: f.press(px, py + MENU_BAR_ROWS))
+
+
+def ctrl(letter):
+    return Step([f"ctrl {letter.upper()}"],
+                lambda f: f.xdo("keydown", "ctrl", "key", letter.lower(), "keyup", "ctrl"))
+
+
+def alt(letter):
+    upper = letter.upper()
+    return Step(["down Alt", f"down {upper}", f"up {upper}", "up Alt"],
+                lambda f: f.xdo("keydown", "alt", "key", letter.lower(), "keyup", "alt"))
+
+
+def typed(text):
+    return Step([f"type {text}"], lambda f: f.xdo("type", "--delay", "40", text))
+
+
+def key(name):
+    return Step([f"key {name}"], lambda f: f.xdo("key", name))
+
+
+def menu(command_id):
+    return Step([f"menu {command_id}"], lambda f: f.choose_menu_item(command_id))
+
+
+def tick():
+    """One timer period; frosty's own clock runs by itself, so it only has to pass."""
+    return Step(["tick"], lambda f: time.sleep(0.3))
+
+
+HALT = ctrl("h")
+# Halting first makes the pictures deterministic: the title only moves while animating.
+START = [HALT, kit_press(0, 0)]
+
+BUTTON = {"AddScoop": 0, "RemoveScoop": 1, "AddTopping": 2, "ChangeColor": 3,
+          "ChangeTopping": 4, "SelectTopping": 5, "AddGoodStuff": 6}
+
+
+def button(name):
+    return kit_press(-240, 233 - 25 * BUTTON[name])
+
+
+# ---- the tools ---------------------------------------------------------------------------
+
+def run(args, env, timeout=20, check=True):
+    done = subprocess.run(args, env=env, capture_output=True, text=True, timeout=timeout)
+    if check and done.returncode != 0:
+        raise Failure(f"{' '.join(args)} exited {done.returncode}: {done.stderr.strip()}")
+    return done
+
+
+def differing_pixels(a, b, env):
+    done = run(["compare", "-metric", "AE", a, b, "null:"], env, check=False)
+    if done.returncode == 2:
+        raise Failure(f"cannot compare {a} and {b}: {done.stderr.strip()}")
+    match = re.match(r"\s*([0-9.e+]+)", done.stderr)
+    if not match:
+        raise Failure(f"compare said {done.stderr.strip()!r}")
+    return int(float(match.group(1)))
+
+
+def crop(source, geometry, target, env):
+    run(["convert", source, "-crop", geometry, "+repage", target], env)
+    return target
+
+
+class Xvfb:
+    def __init__(self):
+        self.process = None
+        self.display = None
+
+    def start(self):
+        if shutil.which("Xvfb") is None:
+            return False
+        read_end, write_end = os.pipe()
+        try:
+            self.process = subprocess.Popen(
+                # Without -noreset the server resets whenever its last client leaves, as
+                # between two cases, and refuses the next frosty while it does.
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                 "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        finally:
+            os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number.isdigit():
+            self.stop()
+            return False
+        self.display = f":{number}"
+        return True
+
+    def stop(self):
+        if self.process is not None:
+            self.process.terminate()
+            self.process.wait(timeout=10)
+
+
+class Frosty:
+    """One run of frosty on the display, with the graphics window found and focused."""
+
+    def __init__(self, paths, env, workdir):
+        self.paths = paths
+        self.env = env
+        self.log = open(os.path.join(workdir, "frosty.log"), "w+")
+        self.process = subprocess.Popen([paths.frosty], env=env, cwd=workdir,
+                                        stdout=self.log, stderr=subprocess.STDOUT)
+        try:
+            self.window = self.find_window("PZ417 Graphics", visible_only=True)
+            self.xdo("windowfocus", "--sync", self.window)
+        except Exception:
+            self.stop()
+            raise
+
+    def find_window(self, title, visible_only=False):
+        deadline = time.monotonic() + WINDOW_WAIT
+        while time.monotonic() < deadline:
+            found = self.search(title, visible_only)
+            if found:
+                return found[0]
+            if self.process.poll() is not None:
+                raise Failure(f"frosty exited {self.process.returncode}: {self.output()}")
+            time.sleep(0.05)
+        raise Failure(f'no window "{title}" after {WINDOW_WAIT} s')
+
+    def search(self, title, visible_only=False):
+        args = ["xdotool", "search", "--all", "--pid", str(self.process.pid)]
+        args += ["--onlyvisible"] if visible_only else []
+        done = run(args + ["--name", f"^{title}$"], self.env, check=False)
+        return done.stdout.split()
+
+    def xdo(self, *args):
+        run(["xdotool", *args], self.env)
+
+    def press(self, x, y):
+        self.xdo("mousemove", "--window", self.window, str(x), str(y), "click", "1")
+
+    def choose_menu_item(self, command_id):
+        self.press(*RUN_TITLE)
+        self.press(MENU_ITEM_X, MENU_ITEM_Y[command_id])
+
+    def screenshot(self, path):
+        run(["import", "-window", self.window, path], self.env)
+        return path
+
+    def wait_exit(self):
+        try:
+            return self.process.wait(timeout=EXIT_WAIT)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"frosty still runs {EXIT_WAIT} s later")
+
+    def output(self):
+        self.log.seek(0)
+        return self.log.read().strip()
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.log.close()
+
+
+# ---- the cases ---------------------------------------------------------------------------
+
+class Suite:
+    def __init__(self, paths, env, workdir):
+        self.paths = paths
+        self.env = env
+        self.workdir = workdir
+
+    def replay(self, name, steps, extra_lines=()):
+        drive = os.path.join(self.workdir, f"{name}.drive")
+        with open(drive, "w") as out:
+            out.write("\n".join([line for s in steps for line in s.drive] + list(extra_lines)))
+            out.write("\n")
+        expected = os.path.join(self.workdir, f"{name}.expected.png")
+        run([self.paths.replay, drive, "--window", expected], self.env, timeout=60)
+        return expected
+
+    def start(self, name):
+        workdir = os.path.join(self.workdir, name)
+        os.makedirs(workdir, exist_ok=True)
+        return Frosty(self.paths, self.env, workdir)
+
+    def shows(self, frosty, name, expected):
+        """Waits for the window to show exactly the expected picture."""
+        shot = os.path.join(self.workdir, f"{name}.shot.png")
+        deadline = time.monotonic() + SETTLE
+        while True:
+            differing = differing_pixels(frosty.screenshot(shot), expected, self.env)
+            if differing == 0:
+                return
+            if time.monotonic() > deadline:
+                raise Failure(f"{differing} pixels differ from frosty-replay's picture "
+                              f"({shot} against {expected})")
+            time.sleep(0.1)
+
+    def same_as_replay(self, name, steps):
+        expected = self.replay(name, steps)
+        frosty = self.start(name)
+        try:
+            for step in steps:
+                step.act(frosty)
+            self.shows(frosty, name, expected)
+        finally:
+            frosty.stop()
+
+    def quits(self, name, steps, close_frame=False):
+        frosty = self.start(name)
+        try:
+            for step in steps:
+                step.act(frosty)
+            if close_frame:
+                run([self.paths.x_helper, "close", frosty.window], self.env)
+            status = frosty.wait_exit()
+            if status != 0:
+                raise Failure(f"frosty exited {status}: {frosty.output()}")
+        finally:
+            frosty.stop()
+
+    # -- pictures
+
+    def intro_screen(self):
+        self.same_as_replay("intro", [])
+
+    def scene_after_the_intro(self):
+        self.same_as_replay("scene", START)
+
+    def scoops_and_toppings(self):
+        self.same_as_replay("toppings", START + [
+            button("AddScoop"), button("AddScoop"), button("RemoveScoop"),
+            button("AddTopping"), kit_press(10, 40), kit_press(-20, 90),
+            button("ChangeTopping"), button("AddTopping"), kit_press(25, 60)])
+
+    def palette_colours_a_topping(self):
+        self.same_as_replay("palette", START + [
+            button("AddTopping"), kit_press(0, 50), button("ChangeColor"),
+            kit_press(-250, -145)])
+
+    def good_stuff(self):
+        self.same_as_replay("goodstuff", START + [
+            button("AddGoodStuff"), kit_press(-165, 76), button("AddGoodStuff"),
+            kit_press(-165, 90)])
+
+    def letters_are_no_shortcuts(self):
+        # Were a letter taken with Ctrl, "a" would start the title moving, "q" would quit.
+        self.same_as_replay("letters", START + [typed("haflqrpo AZ")])
+
+    def alt_r_opens_the_run_menu(self):
+        self.same_as_replay("altr", START + [alt("r")])
+
+    def menu_item_by_its_letter(self):
+        self.same_as_replay("menuletter", START + [alt("r"), typed("f"), tick()])
+
+    def menu_item_by_mouse(self):
+        self.same_as_replay("menumouse", START + [menu(3), tick()])
+
+    def ctrl_f_advances_one_frame(self):
+        self.same_as_replay("ctrlf", START + [ctrl("f"), tick(), tick()])
+
+    def ctrl_l_switches_the_log_check(self):
+        self.same_as_replay("ctrll", START + [ctrl("l"), alt("r")])
+
+    def covered_window_repaints(self):
+        steps = START + [button("AddScoop")]
+        expected = self.replay("cover", steps)
+        frosty = self.start("cover")
+        try:
+            for step in steps:
+                step.act(frosty)
+            self.shows(frosty, "cover", expected)
+            run([self.paths.x_helper, "cover", frosty.window], self.env)
+            self.shows(frosty, "cover", expected)
+        finally:
+            frosty.stop()
+
+    def console_starts_hidden(self):
+        frosty = self.start("console")
+        try:
+            frosty.find_window("PZ417 Text")
+            deadline = time.monotonic() + SETTLE
+            while frosty.search("PZ417 Text", visible_only=True):
+                if time.monotonic() > deadline:
+                    raise Failure("the console is still shown")
+                time.sleep(0.1)
+        finally:
+            frosty.stop()
+
+    def ctrl_a_animates_the_title(self):
+        """The title moves with the timer; the halted picture equals replay after some ticks."""
+        snapshots = [f"snapshot {self.workdir}/tick{n}.png" for n in range(ANIMATION_TICKS + 1)]
+        lines = [snapshots[0]] + [line for n in range(1, ANIMATION_TICKS + 1)
+                                  for line in ("tick", snapshots[n])]
+        self.replay("animate", START + [ctrl("a")], lines)
+        frosty = self.start("animate")
+        try:
+            for step in START + [ctrl("a")]:
+                step.act(frosty)
+            time.sleep(ANIMATION_TIME)
+            HALT.act(frosty)
+            time.sleep(0.5)
+            shot = frosty.screenshot(os.path.join(self.workdir, "animate.shot.png"))
+        finally:
+            frosty.stop()
+        geometry = f"{CLIENT[0]}x{CLIENT[1]}"
+        client = crop(shot, f"{geometry}+0+{MENU_BAR_ROWS}", shot + ".client.png", self.env)
+        for n in range(ANIMATION_TICKS + 1):
+            canvas = os.path.join(self.workdir, f"tick{n}.png")
+            visible = crop(canvas, f"{geometry}+0+0", canvas + ".client.png", self.env)
+            if differing_pixels(client, visible, self.env) == 0:
+                if n < 3:
+                    raise Failure(f"the title moved only {n} times in {ANIMATION_TIME} s")
+                return
+        raise Failure(f"the animated picture matches none of {ANIMATION_TICKS} replayed ticks")
+
+    # -- the end of the program
+
+    def ctrl_q_quits(self):
+        self.quits("ctrlq", [HALT, ctrl("q")])
+
+    def quit_from_the_menu(self):
+        self.quits("menuquit", START + [menu(8)])
+
+    def closing_the_graphics_window_quits(self):
+        self.quits("close", START, close_frame=True)
+
+    def no_display_says_so(self):
+        env = {k: v for k, v in self.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        done = run([self.paths.frosty], env, check=False)
+        lines = done.stderr.strip().splitlines()
+        if done.returncode == 0 or len(lines) != 1 or "frosty-replay" not in lines[0]:
+            raise Failure(f"exited {done.returncode} saying {done.stderr!r}")
+
+
+CASES = [
+    Suite.intro_screen, Suite.scene_after_the_intro, Suite.scoops_and_toppings,
+    Suite.palette_colours_a_topping, Suite.good_stuff, Suite.letters_are_no_shortcuts,
+    Suite.alt_r_opens_the_run_menu, Suite.menu_item_by_its_letter, Suite.menu_item_by_mouse,
+    Suite.ctrl_f_advances_one_frame, Suite.ctrl_l_switches_the_log_check,
+    Suite.covered_window_repaints, Suite.console_starts_hidden, Suite.ctrl_a_animates_the_title,
+    Suite.ctrl_q_quits, Suite.quit_from_the_menu, Suite.closing_the_graphics_window_quits,
+    Suite.no_display_says_so,
+]
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--frosty", required=True)
+    parser.add_argument("--replay", required=True)
+    parser.add_argument("--x-helper", required=True)
+    parser.add_argument("--keep", help="keep screenshots and drive files in this folder")
+    parser.add_argument("-k", dest="only", help="run only cases whose name contains this")
+    paths = parser.parse_args()
+    for tool in ("frosty", "replay", "x_helper"):
+        setattr(paths, tool, os.path.abspath(getattr(paths, tool)))
+
+    xvfb = Xvfb()
+    if not xvfb.start():
+        print("Xvfb cannot start here: skipped")
+        return SKIPPED
+    # A sanitizer build would fail every run on what the system's D-Bus library keeps.
+    suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
+    env = dict(os.environ, DISPLAY=xvfb.display, SDL_VIDEODRIVER="x11",
+               LSAN_OPTIONS=f"suppressions={suppressions}:print_suppressions=0")
+    env.pop("WAYLAND_DISPLAY", None)
+    workdir = paths.keep or tempfile.mkdtemp(prefix="frosty-xvfb-")
+    os.makedirs(workdir, exist_ok=True)
+    suite = Suite(paths, env, workdir)
+    passed = failed = 0
+    try:
+        for case in CASES:
+            if paths.only and paths.only not in case.__name__:
+                continue
+            began = time.monotonic()
+            try:
+                case(suite)
+                passed += 1
+                print(f"ok    {case.__name__} ({time.monotonic() - began:.1f} s)", flush=True)
+            except (Failure, subprocess.SubprocessError, OSError) as failure:
+                failed += 1
+                print(f"FAIL  {case.__name__}: {failure}", flush=True)
+    finally:
+        xvfb.stop()
+        if not paths.keep and failed == 0:
+            shutil.rmtree(workdir, ignore_errors=True)
+    if failed:
+        print(f"screenshots and drive files are in {workdir}")
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -27,6 +27,10 @@ Rect Normalised(const Rect& box) {
               std::max(box.left, box.right), std::max(box.top, box.bottom)};
 }
 
+// Box sides in full: a box may span the whole 64-bit range.
+Wide WidthOf(const Rect& b) { return Wide{b.right} - b.left; }
+Wide HeightOf(const Rect& b) { return Wide{b.bottom} - b.top; }
+
 // Whether a box, grown by a pen's reach, can touch the bitmap at all.
 bool MayTouch(const Bitmap& target, const Rect& box, int penWidth) {
   return Wide{box.right} + penWidth > 0 && Wide{box.bottom} + penWidth > 0 &&
@@ -66,7 +70,7 @@ void DrawRectangle(Bitmap& target, const Rect& box, const OptionalPen& pen,
   if (brush) target.fillRect(Rect{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, *brush);
   if (WidthOf(*pen) == 1) {
     // A 1 x 1 box has no border pixels: its path starts and ends on the same point.
-    if (b.width() > 1 || b.height() > 1) ThinBorder(target, b, pen->color);
+    if (WidthOf(b) > 1 || HeightOf(b) > 1) ThinBorder(target, b, pen->color);
     return;
   }
   const std::array<Point, 4> path = {Point{b.left, b.top}, Point{b.right - 1, b.top},
@@ -78,7 +82,7 @@ void DrawRectangle(Bitmap& target, const Rect& box, const OptionalPen& pen,
 void DrawEllipse(Bitmap& target, const Rect& box, const OptionalPen& pen,
                  const OptionalBrush& brush) {
   const Rect b = Normalised(box);
-  if (b.width() <= 2 || b.height() <= 2) {
+  if (WidthOf(b) <= 2 || HeightOf(b) <= 2) {
     DrawRectangle(target, b, pen, brush);
     return;
   }

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "raster/gdi.h"
+#include "raster_test_util.h"
+#include "stroke.h"
+
+namespace {
+
+using raster::Bitmap;
+using raster::Point;
+using raster::Rect;
+
+constexpr raster::Color kInk = 0x000000;
+constexpr raster::Color kPaper = 0xFFFFFF;
+
+struct BoundsCase {
+  const char* what;
+  int width;
+  std::vector<Point> points;  // a line (2 points), or a rectangle's two corners with `box`
+  bool box;
+  Rect covered;
+  std::size_t painted;  // 0: not recorded
+};
+
+class WideBoundsTest : public testing::TestWithParam<BoundsCase> {};
+
+TEST_P(WideBoundsTest, CoversWhatTheReferenceCovers) {
+  const BoundsCase& c = GetParam();
+  Bitmap b(601, 540, kPaper);
+  const raster::Pen pen{c.width, kInk};
+  if (c.box) {
+    raster::DrawRectangle(b, Rect{c.points[0].x, c.points[0].y, c.points[1].x, c.points[1].y}, pen,
+                          std::nullopt);
+  } else if (c.points.size() == 2) {
+    raster::DrawLine(b, c.points[0], c.points[1], pen);
+  } else {
+    raster::DrawPolygon(b, c.points, pen, std::nullopt);
+  }
+  EXPECT_EQ(raster_test::PaintedBounds(b, kPaper), c.covered) << c.what;
+  if (c.painted != 0) {
+    EXPECT_EQ(raster_test::Painted(b, kPaper).size(), c.painted) << c.what;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Strokes, WideBoundsTest,
+    testing::Values(
+        BoundsCase{"width 5 keeps the end pixel", 5, {{40, 10}, {60, 10}}, false, {38, 8, 63, 13}, 0},
+        BoundsCase{"rounded corners", 8, {{100, 10}, {120, 26}}, true, {96, 6, 123, 29}, 0},
+        BoundsCase{"even width: extra row on top", 4, {{10, 20}, {30, 20}}, false, {8, 18, 32, 22}, 0},
+        BoundsCase{"even width: extra column left", 4, {{20, 10}, {20, 30}}, false, {18, 8, 22, 32}, 0},
+        BoundsCase{"zero length: the tip alone", 5, {{80, 10}, {80, 10}}, false, {78, 8, 83, 13}, 21},
+        BoundsCase{"1 x 1 box: the tip alone", 5, {{10, 10}, {11, 11}}, true, {8, 8, 13, 13}, 21},
+        BoundsCase{"zero-width box: nothing", 5, {{30, 10}, {30, 20}}, true, {}, 0},
+        BoundsCase{"cone, width 3", 3, {{300, 425}, {240, 225}, {360, 225}}, false,
+                   {239, 224, 362, 427}, 1670},
+        BoundsCase{"cone, width 4", 4, {{300, 425}, {240, 225}, {360, 225}}, false,
+                   {238, 223, 362, 427}, 2306}));
+
+TEST(WideStrokeTest, ThreePixelTipIsAPlusSign) {
+  Bitmap b(10, 10, kPaper);
+  raster::DrawLine(b, {4, 4}, {4, 4}, raster::Pen{3, kInk});
+  const std::vector<Point> plus = {{4, 3}, {3, 4}, {4, 4}, {5, 4}, {4, 5}};
+  EXPECT_EQ(raster_test::Painted(b, kPaper), plus);
+}
+
+TEST(WideStrokeTest, OddWidthRectangleOutlineIsSymmetric) {
+  // The border's pixels run over columns 20..60 and rows 25..51: the centre is (40, 38).
+  Bitmap b(81, 77, kPaper);
+  raster::DrawRectangle(b, Rect{20, 25, 61, 52}, raster::Pen{7, kInk}, std::nullopt);
+  for (int y = 0; y < 77; ++y) {
+    for (int x = 0; x < 81; ++x) ASSERT_EQ(b.pixel(x, y), b.pixel(80 - x, 76 - y)) << x << "," << y;
+  }
+}
+
+TEST(WideStrokeTest, FillOfAWideFigureLeavesTheStrokeInThePenColour) {
+  Bitmap b(80, 80, kPaper);
+  raster::DrawEllipse(b, Rect{10, 10, 60, 50}, raster::Pen{6, kInk}, 0x00FF00);
+  Bitmap stroke(80, 80, kPaper);
+  raster::DrawEllipse(stroke, Rect{10, 10, 60, 50}, raster::Pen{6, kInk}, std::nullopt);
+  for (const Point& p : raster_test::Painted(stroke, kPaper)) {
+    EXPECT_EQ(b.pixel(static_cast<int>(p.x), static_cast<int>(p.y)), kInk);
+  }
+  EXPECT_EQ(b.pixel(35, 30), 0x00FF00u);
+}
+
+struct PolylineCase {
+  std::vector<Point> points;
+  bool closed;
+  int width;
+};
+
+class StrokeRegionTest : public testing::TestWithParam<PolylineCase> {};
+
+TEST_P(StrokeRegionTest, IsPaintedAsDisjointSpans) {
+  // Every piece of the stroke overlaps its neighbours; the region must still paint each
+  // pixel once.
+  const PolylineCase& c = GetParam();
+  raster::detail::Region region(120, 100);
+  raster::detail::StrokePolyline(region, c.points, c.closed, c.width);
+  const auto& spans = region.Merged();
+  ASSERT_FALSE(spans.empty());
+  for (std::size_t i = 0; i < spans.size(); ++i) {
+    EXPECT_LT(spans[i].x0, spans[i].x1);
+    if (i == 0) continue;
+    EXPECT_GE(spans[i].y, spans[i - 1].y);
+    if (spans[i].y == spans[i - 1].y) {
+      EXPECT_GT(spans[i].x0, spans[i - 1].x1);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Polylines, StrokeRegionTest,
+    testing::Values(PolylineCase{{{10, 10}, {100, 80}}, false, 9},
+                    PolylineCase{{{10, 10}, {100, 10}, {100, 80}, {10, 80}}, true, 12},
+                    PolylineCase{{{60, 5}, {20, 90}, {110, 60}}, true, 5},
+                    PolylineCase{{{60, 50}, {61, 51}, {62, 51}, {63, 52}}, false, 6},
+                    PolylineCase{{{-50, -40}, {300, 200}}, false, 30}));
+
+}  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,9 @@ std::string Repeat(const std::string& text, int times) {
 }
 
 std::string Point(int x, int y) {
-  return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+  char text[32];
+  std::snprintf(text, sizeof text, "(%d,%d)", x, y);
+  return text;
 }
 std::string Highlight(int button) {
   return "white rectangle with bounding box " + Point(-293, 243 - 25 * button) + " to " +

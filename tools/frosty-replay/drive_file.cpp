@@ -52,7 +52,10 @@ std::string_view TakeWord(std::string_view& s) {
 }
 
 std::string Quoted(std::string_view s) {
-  return "\"" + std::string(s) + "\"";
+  std::string quoted(1, '"');
+  quoted.append(s);
+  quoted += '"';
+  return quoted;
 }
 
 std::string JoinNames(const auto& keys) {

@@ -1,0 +1,64 @@
+// Writes the raster gallery: the figure scenes and text in both faces, enlarged, as PNGs.
+//   raster_gallery OUT_DIR [--commands]   (--commands also writes each scene's command text)
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "raster/png.h"
+#include "raster/text.h"
+#include "scene.h"
+
+namespace {
+
+raster::Bitmap Enlarged(const raster::Bitmap& b, int zoom) {
+  raster::Bitmap out(b.width() * zoom, b.height() * zoom);
+  for (int y = 0; y < out.height(); ++y) {
+    for (int x = 0; x < out.width(); ++x) out.row(y)[x] = b.pixel(x / zoom, y / zoom);
+  }
+  return out;
+}
+
+// Sizes 6 to 24 in the proportional face, then in the fixed-pitch face drawn opaque.
+raster::Bitmap TextSizes() {
+  raster::Bitmap b(480, 410, raster::Rgb(255, 255, 255));
+  int y = 4;
+  for (raster::Face face : {raster::Face::Sans, raster::Face::Mono}) {
+    for (int size = 6; size <= 24; size += 2) {
+      const std::string label = std::to_string(size) + ": Add Scoop \x80 3.50 \xE9t\xE9 [Wedge]";
+      if (face == raster::Face::Sans) {
+        raster::DrawText(b, face, size, 4, y, label, 0);
+      } else {
+        raster::DrawTextOpaque(b, face, size, 4, y, label, 0xFFFFFF, raster::Rgb(0, 0, 128));
+      }
+      y += raster::GetFontMetrics(face, size).height + 2;
+    }
+    y += 8;
+  }
+  return b;
+}
+
+bool Save(const raster::Bitmap& b, const std::string& path) {
+  std::string error;
+  if (raster::WritePng(b, path, &error)) return true;
+  std::fprintf(stderr, "raster_gallery: %s\n", error.c_str());
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: raster_gallery OUT_DIR [--commands]\n");
+    return 2;
+  }
+  const std::string dir = argv[1];
+  const bool commands = argc > 2 && std::string(argv[2]) == "--commands";
+  bool ok = true;
+  for (const raster_test::Scene& scene : raster_test::FigureScenes()) {
+    ok = Save(Enlarged(raster_test::RenderScene(scene), 3), dir + "/" + scene.name + ".png") && ok;
+    if (commands) std::ofstream(dir + "/" + scene.name + ".txt") << scene.commands;
+  }
+  ok = Save(Enlarged(TextSizes(), 2), dir + "/text_sizes.png") && ok;
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "raster/png.h"
+#include "scene.h"
+
+namespace {
+
+// Set RASTER_UPDATE_GOLDEN=1 to rewrite the images after a deliberate change; look at them
+// before committing.
+bool Updating() {
+  const char* v = std::getenv("RASTER_UPDATE_GOLDEN");
+  return v != nullptr && std::string(v) == "1";
+}
+
+class GoldenTest : public testing::TestWithParam<raster_test::Scene> {};
+
+TEST_P(GoldenTest, MatchesTheGoldenImagePixelForPixel) {
+  const raster_test::Scene& scene = GetParam();
+  const raster::Bitmap drawn = raster_test::RenderScene(scene);
+  const std::string path = std::string(RASTER_GOLDEN_DIR) + "/" + scene.name + ".png";
+  std::string error;
+  if (Updating()) {
+    ASSERT_TRUE(raster::WritePng(drawn, path, &error)) << error;
+  }
+  raster::Bitmap golden;
+  ASSERT_TRUE(raster::ReadPng(path, &golden, &error)) << error;
+  ASSERT_EQ(golden.width(), drawn.width());
+  ASSERT_EQ(golden.height(), drawn.height());
+  int differing = 0;
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) differing += golden.pixel(x, y) != drawn.pixel(x, y);
+  }
+  EXPECT_EQ(differing, 0) << path;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, GoldenTest, testing::ValuesIn(raster_test::FigureScenes()),
+                         [](const testing::TestParamInfo<raster_test::Scene>& info) {
+                           return info.param.name;
+                         });
+
+}  // namespace

@@ -42,15 +42,7 @@ PreviewState BusyState() {
 void BM_EditingScreenRedraw(benchmark::State& state) {
   OpenKitOnce();
   const PreviewState s = BusyState();
-  for (auto _ : state) {
-    DrawBackdrop();
-    DrawControlPanel(s.lastButton, s.titleX, s.titleY);
-    DrawStatusLine(s.mode);
-    DrawScoops(s.scoopCount);
-    DrawCone();
-    DrawToppings(s.toppingX, s.toppingY, s.toppingKind, s.toppingColor, s.toppingCount,
-                 s.hasWhippedCream, s.hasCherry, s.scoopCount);
-  }
+  for (auto _ : state) RedrawScene(s);
 }
 BENCHMARK(BM_EditingScreenRedraw);
 

@@ -19,6 +19,10 @@ struct KeyCase {
   int virtualKey;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* os) {
+  *os << "SDL key " << c.sdl << " is virtual key " << c.virtualKey;
+}
+
 class VirtualKeyTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(VirtualKeyTest, MatchesTheClassicCode) {
@@ -29,16 +33,15 @@ INSTANTIATE_TEST_SUITE_P(
     Keys, VirtualKeyTest,
     testing::Values(KeyCase{SDLK_a, 'A'}, KeyCase{SDLK_q, 'Q'}, KeyCase{SDLK_z, 'Z'},
                     KeyCase{SDLK_0, '0'}, KeyCase{SDLK_9, '9'}, KeyCase{SDLK_SPACE, 32},
-                    KeyCase{SDLK_RETURN, 13}, KeyCase{SDLK_KP_ENTER, 13},
-                    KeyCase{SDLK_TAB, 9}, KeyCase{SDLK_BACKSPACE, 8}, KeyCase{SDLK_ESCAPE, 27},
-                    KeyCase{SDLK_LSHIFT, 16}, KeyCase{SDLK_RSHIFT, 16},
-                    KeyCase{SDLK_LCTRL, 17}, KeyCase{SDLK_RCTRL, 17}, KeyCase{SDLK_LALT, 18},
-                    KeyCase{SDLK_RALT, 18}, KeyCase{SDLK_LEFT, 37}, KeyCase{SDLK_UP, 38},
-                    KeyCase{SDLK_RIGHT, 39}, KeyCase{SDLK_DOWN, 40}, KeyCase{SDLK_F1, 112},
-                    KeyCase{SDLK_F12, 123}, KeyCase{SDLK_KP_0, 0x60}, KeyCase{SDLK_KP_1, 0x61},
-                    KeyCase{SDLK_KP_9, 0x69}, KeyCase{SDLK_SEMICOLON, 0xBA},
-                    KeyCase{SDLK_QUOTE, 0xDE}, KeyCase{SDLK_DELETE, 0x2E},
-                    KeyCase{SDLK_UNKNOWN, 0}, KeyCase{SDLK_F13, 0},
+                    KeyCase{SDLK_RETURN, 13}, KeyCase{SDLK_KP_ENTER, 13}, KeyCase{SDLK_TAB, 9},
+                    KeyCase{SDLK_BACKSPACE, 8}, KeyCase{SDLK_ESCAPE, 27}, KeyCase{SDLK_LSHIFT, 16},
+                    KeyCase{SDLK_RSHIFT, 16}, KeyCase{SDLK_LCTRL, 17}, KeyCase{SDLK_RCTRL, 17},
+                    KeyCase{SDLK_LALT, 18}, KeyCase{SDLK_RALT, 18}, KeyCase{SDLK_LEFT, 37},
+                    KeyCase{SDLK_UP, 38}, KeyCase{SDLK_RIGHT, 39}, KeyCase{SDLK_DOWN, 40},
+                    KeyCase{SDLK_F1, 112}, KeyCase{SDLK_F12, 123}, KeyCase{SDLK_KP_0, 0x60},
+                    KeyCase{SDLK_KP_1, 0x61}, KeyCase{SDLK_KP_9, 0x69},
+                    KeyCase{SDLK_SEMICOLON, 0xBA}, KeyCase{SDLK_QUOTE, 0xDE},
+                    KeyCase{SDLK_DELETE, 0x2E}, KeyCase{SDLK_UNKNOWN, 0}, KeyCase{SDLK_F13, 0},
                     KeyCase{SDLK_AUDIOPLAY, 0}));
 
 // ---- characters of text input ------------------------------------------------------------
@@ -49,23 +52,28 @@ struct TextCase {
   std::vector<int> characters;
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class TextTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(TextTest, KeepsTheEightBitCharacters) {
   EXPECT_EQ(CharactersOfText(GetParam().utf8), GetParam().characters);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TextTest,
-    testing::Values(TextCase{"Ascii", "a", {'a'}}, TextCase{"TwoLetters", "ab", {'a', 'b'}},
-                    TextCase{"LatinOne", "\xC3\xA9", {0xE9}},
-                    TextCase{"HighestLatinOne", "\xC3\xBF", {0xFF}},
-                    TextCase{"EuroSignDropped", "\xE2\x82\xAC", {}},
-                    TextCase{"EmojiDropped", "x\xF0\x9F\x8D\xA6y", {'x', 'y'}},
-                    TextCase{"CutShortSequence", "\xC3", {}},
-                    TextCase{"StrayContinuation", "\x80z", {'z'}},
-                    TextCase{"BadContinuation", "\xC3(", {'('}}, TextCase{"Empty", "", {}}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Texts, TextTest,
+                         testing::Values(TextCase{"Ascii", "a", {'a'}},
+                                         TextCase{"TwoLetters", "ab", {'a', 'b'}},
+                                         TextCase{"LatinOne", "\xC3\xA9", {0xE9}},
+                                         TextCase{"HighestLatinOne", "\xC3\xBF", {0xFF}},
+                                         TextCase{"EuroSignDropped", "\xE2\x82\xAC", {}},
+                                         TextCase{"EmojiDropped", "x\xF0\x9F\x8D\xA6y", {'x', 'y'}},
+                                         TextCase{"CutShortSequence", "\xC3", {}},
+                                         TextCase{"StrayContinuation", "\x80z", {'z'}},
+                                         TextCase{"BadContinuation", "\xC3(", {'('}},
+                                         TextCase{"Empty", "", {}}),
+                         [](const auto& info) { return info.param.name; });
 
 // ---- sequences of events -------------------------------------------------------------------
 
@@ -84,13 +92,21 @@ struct Char {
 };
 using Delivered = std::variant<Down, Up, Char>;
 
-void PrintTo(const Down& d, std::ostream* os) { *os << "Down(" << d.key << ", " << d.character << ")"; }
-void PrintTo(const Up& u, std::ostream* os) { *os << "Up(" << u.key << ")"; }
-void PrintTo(const Char& c, std::ostream* os) { *os << "Char(" << c.character << ")"; }
+void PrintTo(const Down& d, std::ostream* os) {
+  *os << "Down(" << d.key << ", " << d.character << ")";
+}
+void PrintTo(const Up& u, std::ostream* os) {
+  *os << "Up(" << u.key << ")";
+}
+void PrintTo(const Char& c, std::ostream* os) {
+  *os << "Char(" << c.character << ")";
+}
 
 class Recorder final : public KeySink {
  public:
-  void KeyDown(int virtualKey, int character) override { seen.push_back(Down{virtualKey, character}); }
+  void KeyDown(int virtualKey, int character) override {
+    seen.push_back(Down{virtualKey, character});
+  }
   void KeyUp(int virtualKey) override { seen.push_back(Up{virtualKey}); }
   void Char(int character) override { seen.push_back(sdlhost::Char{character}); }
   std::vector<Delivered> seen;
@@ -115,6 +131,10 @@ struct SequenceCase {
   std::vector<Reported> reported;
   std::vector<Delivered> delivered;
 };
+
+void PrintTo(const SequenceCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SequenceTest : public testing::TestWithParam<SequenceCase> {};
 
@@ -146,15 +166,14 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"EnterMakesItsOwnCharacter",
                      {SdlKeyDown{SDLK_RETURN, None}, SdlKeyUp{SDLK_RETURN}},
                      {Down{13, 13}, Up{13}}},
-        SequenceCase{"EscapeAloneInAPass", {SdlKeyDown{SDLK_ESCAPE, None}, EndOfPass{}},
-                     {Down{27, 27}}},
+        SequenceCase{
+            "EscapeAloneInAPass", {SdlKeyDown{SDLK_ESCAPE, None}, EndOfPass{}}, {Down{27, 27}}},
         SequenceCase{"CtrlQMakesAControlCode",
                      {SdlKeyDown{SDLK_LCTRL, Ctrl}, SdlKeyDown{SDLK_q, Ctrl}, SdlKeyUp{SDLK_q},
                       SdlKeyUp{SDLK_LCTRL}},
                      {Down{17, -1}, Down{'Q', 17}, Up{'Q'}, Up{17}}},
-        SequenceCase{"CtrlShiftLetterIsTheSameCode",
-                     {SdlKeyDown{SDLK_z, Ctrl | Shift}},
-                     {Down{'Z', 26}}},
+        SequenceCase{
+            "CtrlShiftLetterIsTheSameCode", {SdlKeyDown{SDLK_z, Ctrl | Shift}}, {Down{'Z', 26}}},
         SequenceCase{"CtrlDigitTypesNothing",
                      {SdlKeyDown{SDLK_2, Ctrl}, SdlText{"2"}, SdlKeyUp{SDLK_2}},
                      {Down{'2', -1}, Up{'2'}}},
@@ -171,8 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {Down{'B', 'b'}, Down{'B', 'b'}, Up{'B'}}},
         SequenceCase{"TextWithoutAKey", {SdlText{"\xC3\xA9"}}, {Char{0xE9}}},
         SequenceCase{"TextAfterAKeyWithoutACode",
-                     {SdlKeyDown{SDLK_UNKNOWN, None}, SdlText{"\xC3\xA9"},
-                      SdlKeyUp{SDLK_UNKNOWN}},
+                     {SdlKeyDown{SDLK_UNKNOWN, None}, SdlText{"\xC3\xA9"}, SdlKeyUp{SDLK_UNKNOWN}},
                      {Char{0xE9}}},
         SequenceCase{"LatinOneOnAKey",
                      {SdlKeyDown{SDLK_SEMICOLON, None}, SdlText{"\xC3\xB6"}},

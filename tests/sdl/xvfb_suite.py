@@ -382,6 +382,35 @@ class Suite:
             raise Failure(f"exited {done.returncode} saying {done.stderr!r}")
 
 
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    # utime and stime, fields 14 and 15 of the line; the split starts at field 3
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def cpu_share(pid, seconds):
+    before = cpu_seconds(pid)
+    time.sleep(seconds)
+    return 100.0 * (cpu_seconds(pid) - before) / seconds
+
+
+def measure_cpu(suite, seconds):
+    """frosty's CPU use while it waits with the animation halted, then while it animates."""
+    frosty = suite.start("cpu")
+    try:
+        for step in START:
+            step.act(frosty)
+        time.sleep(1.0)
+        halted = cpu_share(frosty.process.pid, seconds)
+        ctrl("a").act(frosty)
+        time.sleep(1.0)
+        animating = cpu_share(frosty.process.pid, seconds)
+    finally:
+        frosty.stop()
+    print(f"CPU over {seconds:g} s: {halted:.1f} % halted, {animating:.1f} % animating at 10 Hz")
+
+
 CASES = [
     Suite.intro_screen, Suite.scene_after_the_intro, Suite.scoops_and_toppings,
     Suite.palette_colours_a_topping, Suite.good_stuff, Suite.letters_are_no_shortcuts,
@@ -393,17 +422,40 @@ CASES = [
 ]
 
 
-def main():
+def run_cases(suite, only):
+    """Runs the cases whose names contain `only`; returns how many passed and failed."""
+    passed = failed = 0
+    for case in CASES:
+        if only and only not in case.__name__:
+            continue
+        began = time.monotonic()
+        try:
+            case(suite)
+            passed += 1
+            print(f"ok    {case.__name__} ({time.monotonic() - began:.1f} s)", flush=True)
+        except (Failure, subprocess.SubprocessError, OSError) as failure:
+            failed += 1
+            print(f"FAIL  {case.__name__}: {failure}", flush=True)
+    return passed, failed
+
+
+def parse_arguments():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--frosty", required=True)
     parser.add_argument("--replay", required=True)
     parser.add_argument("--x-helper", required=True)
     parser.add_argument("--keep", help="keep screenshots and drive files in this folder")
     parser.add_argument("-k", dest="only", help="run only cases whose name contains this")
+    parser.add_argument("--measure-cpu", type=float, metavar="SECONDS",
+                        help="measure frosty's CPU use instead of running the cases")
     paths = parser.parse_args()
     for tool in ("frosty", "replay", "x_helper"):
         setattr(paths, tool, os.path.abspath(getattr(paths, tool)))
+    return paths
 
+
+def main():
+    paths = parse_arguments()
     xvfb = Xvfb()
     if not xvfb.start():
         print("Xvfb cannot start here: skipped")
@@ -418,17 +470,10 @@ def main():
     suite = Suite(paths, env, workdir)
     passed = failed = 0
     try:
-        for case in CASES:
-            if paths.only and paths.only not in case.__name__:
-                continue
-            began = time.monotonic()
-            try:
-                case(suite)
-                passed += 1
-                print(f"ok    {case.__name__} ({time.monotonic() - began:.1f} s)", flush=True)
-            except (Failure, subprocess.SubprocessError, OSError) as failure:
-                failed += 1
-                print(f"FAIL  {case.__name__}: {failure}", flush=True)
+        if paths.measure_cpu:
+            measure_cpu(suite, paths.measure_cpu)
+            return 0
+        passed, failed = run_cases(suite, paths.only)
     finally:
         xvfb.stop()
         if not paths.keep and failed == 0:

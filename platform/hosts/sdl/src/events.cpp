@@ -11,9 +11,13 @@ void EventRouter::WindowSystemKeys::KeyDown(int virtualKey, int character) {
   win::InputKeyDown(virtualKey, character);
 }
 
-void EventRouter::WindowSystemKeys::KeyUp(int virtualKey) { win::InputKeyUp(virtualKey); }
+void EventRouter::WindowSystemKeys::KeyUp(int virtualKey) {
+  win::InputKeyUp(virtualKey);
+}
 
-void EventRouter::WindowSystemKeys::Char(int character) { win::InputChar(character); }
+void EventRouter::WindowSystemKeys::Char(int character) {
+  win::InputChar(character);
+}
 
 EventRouter::EventRouter(NativeWindows& windows) : windows_(windows) {}
 

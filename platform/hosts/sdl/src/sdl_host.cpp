@@ -75,7 +75,9 @@ win::Size SdlHost::ScreenSize() {
   return {mode.w, mode.h};
 }
 
-std::int64_t SdlHost::NowMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+std::int64_t SdlHost::NowMs() {
+  return static_cast<std::int64_t>(SDL_GetTicks64());
+}
 
 void SdlHost::PumpInput() {
   if (state_->waited) {
@@ -96,13 +98,17 @@ void SdlHost::WaitForInput(std::optional<std::int64_t> deadlineMs) {
   if (SDL_WaitEventTimeout(&event, timeout) != 0) state_->waited = event;
 }
 
-void SdlHost::WindowCreated(win::WindowId window) { state_->windows.Create(window); }
+void SdlHost::WindowCreated(win::WindowId window) {
+  state_->windows.Create(window);
+}
 
 void SdlHost::WindowShown(win::WindowId window, bool visible) {
   state_->windows.Show(window, visible);
 }
 
-void SdlHost::WindowDestroyed(win::WindowId window) { state_->windows.Destroy(window); }
+void SdlHost::WindowDestroyed(win::WindowId window) {
+  state_->windows.Destroy(window);
+}
 
 void SdlHost::Present(win::WindowId window, const raster::Bitmap& pixels) {
   state_->windows.Present(window, pixels);

@@ -21,7 +21,9 @@ int LogXError(Display* display, XErrorEvent* error) {
 
 }  // namespace
 
-void LogAndIgnoreXErrors() { XSetErrorHandler(LogXError); }
+void LogAndIgnoreXErrors() {
+  XSetErrorHandler(LogXError);
+}
 #else
 void LogAndIgnoreXErrors() {}
 #endif

@@ -32,7 +32,9 @@ struct ConsoleRing {
 ConsoleRing ring;
 std::function<void(std::string_view)> printHook;
 
-int Advance(int index) { return index == RingSize - 1 ? 0 : index + 1; }
+int Advance(int index) {
+  return index == RingSize - 1 ? 0 : index + 1;
+}
 
 void StoreMessage(const char* text, std::size_t length) {
   if (ring.first == ring.next) {
@@ -80,12 +82,19 @@ void RepaintConsole(win::WindowId window) {
 std::intptr_t ConsoleWindowProc(win::WindowId window, win::Msg msg, std::uintptr_t wParam,
                                 std::intptr_t lParam) {
   switch (msg) {
-    case win::Msg::Paint: RepaintConsole(window); return 0;
+    case win::Msg::Paint:
+      RepaintConsole(window);
+      return 0;
     case win::Msg::KeyDown:
-    case win::Msg::KeyUp: win::PostMessage(State().graphicsWindow, msg, wParam, lParam); return 0;
+    case win::Msg::KeyUp:
+      win::PostMessage(State().graphicsWindow, msg, wParam, lParam);
+      return 0;
     // KitPrint draws into the console for as long as the kit runs, so closing only hides it.
-    case win::Msg::Close: win::ShowWindow(window, false); return 0;
-    default: return win::DefWindowProc(window, msg, wParam, lParam);
+    case win::Msg::Close:
+      win::ShowWindow(window, false);
+      return 0;
+    default:
+      return win::DefWindowProc(window, msg, wParam, lParam);
   }
 }
 

@@ -57,17 +57,36 @@ void WindowDestroyed(win::WindowId window) {
 std::intptr_t GraphicsWindowProc(win::WindowId window, win::Msg msg, std::uintptr_t wParam,
                                  std::intptr_t lParam) {
   switch (msg) {
-    case win::Msg::Create: BuildRunMenu(window); return 0;
-    case win::Msg::Size: SetOriginFromClient(window); return 0;
-    case win::Msg::Paint: Repaint(window); return 0;
-    case win::Msg::Timer: state.tickFlag = 1; return 0;
-    case win::Msg::LButtonDown: MousePressed(lParam); return 0;
-    case win::Msg::Char: CharacterTyped(wParam); return 0;
+    case win::Msg::Create:
+      BuildRunMenu(window);
+      return 0;
+    case win::Msg::Size:
+      SetOriginFromClient(window);
+      return 0;
+    case win::Msg::Paint:
+      Repaint(window);
+      return 0;
+    case win::Msg::Timer:
+      state.tickFlag = 1;
+      return 0;
+    case win::Msg::LButtonDown:
+      MousePressed(lParam);
+      return 0;
+    case win::Msg::Char:
+      CharacterTyped(wParam);
+      return 0;
     case win::Msg::KeyDown:
-    case win::Msg::KeyUp: RunMenuKey(msg, static_cast<int>(wParam)); return 0;
-    case win::Msg::Command: RunMenuCommand(static_cast<int>(wParam)); return 0;
-    case win::Msg::Destroy: WindowDestroyed(window); return 0;
-    default: return win::DefWindowProc(window, msg, wParam, lParam);
+    case win::Msg::KeyUp:
+      RunMenuKey(msg, static_cast<int>(wParam));
+      return 0;
+    case win::Msg::Command:
+      RunMenuCommand(static_cast<int>(wParam));
+      return 0;
+    case win::Msg::Destroy:
+      WindowDestroyed(window);
+      return 0;
+    default:
+      return win::DefWindowProc(window, msg, wParam, lParam);
   }
 }
 
@@ -78,11 +97,11 @@ void RegisterClasses() {
 
 void CreateWindows() {
   const win::Size screen = win::GetScreenSize();
-  state.graphicsWindow = win::CreateWindow(GraphicsClass, "PZ417 Graphics", win::Style::Caption,
-                                           0, 0, CanvasWidth, CanvasHeight);
-  state.consoleWindow = win::CreateWindow(ConsoleClass, "PZ417 Text", win::Style::Overlapped, 0,
-                                          (2 * screen.height) / 3 + 1, screen.width,
-                                          screen.height / 3);
+  state.graphicsWindow = win::CreateWindow(GraphicsClass, "PZ417 Graphics", win::Style::Caption, 0,
+                                           0, CanvasWidth, CanvasHeight);
+  state.consoleWindow =
+      win::CreateWindow(ConsoleClass, "PZ417 Text", win::Style::Overlapped, 0,
+                        (2 * screen.height) / 3 + 1, screen.width, screen.height / 3);
 }
 
 // One pass: at most one message, then the canvas copy if drawing changed it.
@@ -149,7 +168,9 @@ void DecideEvent() {
 
 }  // namespace
 
-KitState& State() { return state; }
+KitState& State() {
+  return state;
+}
 
 void ResetKitForTests() {
   state = KitState{};
@@ -204,8 +225,18 @@ void KitSetEventHook(std::function<void(int, int, int, signed char)> hook) {
   kit::eventHook = std::move(hook);
 }
 
-win::WindowId KitGraphicsWindow() { return state.graphicsWindow; }
-win::WindowId KitConsoleWindow() { return state.consoleWindow; }
-const raster::Bitmap& KitCanvas() { return state.canvas; }
-int KitOriginX() { return state.originX; }
-int KitOriginY() { return state.originY; }
+win::WindowId KitGraphicsWindow() {
+  return state.graphicsWindow;
+}
+win::WindowId KitConsoleWindow() {
+  return state.consoleWindow;
+}
+const raster::Bitmap& KitCanvas() {
+  return state.canvas;
+}
+int KitOriginX() {
+  return state.originX;
+}
+int KitOriginY() {
+  return state.originY;
+}

@@ -73,7 +73,6 @@ void RecordScriptCommand();
 void PlaybackScriptCommand();
 void PlayOneScriptCommand();
 
-
 // Back to the state at program start, for tests that run the kit more than once in a process.
 // Each module resets its own state; ResetKitForTests calls them all.
 void ResetKitForTests();

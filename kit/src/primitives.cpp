@@ -14,18 +14,30 @@
 namespace kit {
 
 const NamedColor ColorTable[ColorCount] = {
-    {"black", raster::Rgb(0, 0, 0)},          {"white", raster::Rgb(255, 255, 255)},
-    {"red", raster::Rgb(255, 0, 0)},          {"green", raster::Rgb(0, 255, 0)},
-    {"blue", raster::Rgb(0, 0, 255)},         {"yellow", raster::Rgb(255, 255, 0)},
-    {"magenta", raster::Rgb(255, 0, 255)},    {"cyan", raster::Rgb(0, 255, 255)},
-    {"purple", raster::Rgb(153, 0, 204)},     {"navy blue", raster::Rgb(0, 51, 153)},
-    {"dusty plum", raster::Rgb(153, 102, 153)}, {"ice blue", raster::Rgb(153, 255, 255)},
-    {"turquoise", raster::Rgb(153, 255, 204)}, {"orange", raster::Rgb(255, 102, 0)},
-    {"brown", raster::Rgb(153, 102, 51)},     {"pink", raster::Rgb(255, 153, 204)},
-    {"chalk", raster::Rgb(255, 255, 153)},    {"gold", raster::Rgb(204, 153, 51)},
-    {"peach", raster::Rgb(255, 153, 102)},    {"forest green", raster::Rgb(0, 102, 51)},
-    {"sea green", raster::Rgb(51, 204, 153)}, {"olive", raster::Rgb(153, 153, 51)},
-    {"50% gray", raster::Rgb(128, 128, 128)}, {"20% gray", raster::Rgb(204, 204, 204)},
+    {"black", raster::Rgb(0, 0, 0)},
+    {"white", raster::Rgb(255, 255, 255)},
+    {"red", raster::Rgb(255, 0, 0)},
+    {"green", raster::Rgb(0, 255, 0)},
+    {"blue", raster::Rgb(0, 0, 255)},
+    {"yellow", raster::Rgb(255, 255, 0)},
+    {"magenta", raster::Rgb(255, 0, 255)},
+    {"cyan", raster::Rgb(0, 255, 255)},
+    {"purple", raster::Rgb(153, 0, 204)},
+    {"navy blue", raster::Rgb(0, 51, 153)},
+    {"dusty plum", raster::Rgb(153, 102, 153)},
+    {"ice blue", raster::Rgb(153, 255, 255)},
+    {"turquoise", raster::Rgb(153, 255, 204)},
+    {"orange", raster::Rgb(255, 102, 0)},
+    {"brown", raster::Rgb(153, 102, 51)},
+    {"pink", raster::Rgb(255, 153, 204)},
+    {"chalk", raster::Rgb(255, 255, 153)},
+    {"gold", raster::Rgb(204, 153, 51)},
+    {"peach", raster::Rgb(255, 153, 102)},
+    {"forest green", raster::Rgb(0, 102, 51)},
+    {"sea green", raster::Rgb(51, 204, 153)},
+    {"olive", raster::Rgb(153, 153, 51)},
+    {"50% gray", raster::Rgb(128, 128, 128)},
+    {"20% gray", raster::Rgb(204, 204, 204)},
 };
 
 int CheckColor(int color) {
@@ -39,7 +51,9 @@ namespace {
 constexpr int LargestTextSize = 127;
 
 // The most negative int has no positive twin; the largest int stands in for it.
-int Negated(int value) { return value == INT_MIN ? INT_MAX : -value; }
+int Negated(int value) {
+  return value == INT_MIN ? INT_MAX : -value;
+}
 
 int FixedWidth(int width) {
   if (width >= 0) return width;
@@ -71,59 +85,56 @@ void NormaliseCorners(int& x1, int& y1, int& x2, int& y2) {
   if (y1 < y2) std::swap(y1, y2);
 }
 
-const char* NameOf(int color) { return ColorTable[color].name; }
+const char* NameOf(int color) {
+  return ColorTable[color].name;
+}
 
-void RenderBox(int kind, int color, int x1, int y1, int x2, int y2, int width) {
-  Shape shape;
-  shape.kind = kind;
-  shape.color = color;
-  shape.width = width;
-  shape.x1 = x1;
-  shape.y1 = y1;
-  shape.x2 = x2;
-  shape.y2 = y2;
-  RenderShape(shape);
+// Rectangles and ovals log their normalised box, and the width only when outlined.
+void LogBox(const char* filledFormat, const char* outlinedFormat, int color, int x1, int y1, int x2,
+            int y2, int width) {
+  if (!LoggingOn()) return;
+  if (width == 0) {
+    KitPrint(filledFormat, NameOf(color), x1, y1, x2, y2);
+  } else {
+    KitPrint(outlinedFormat, NameOf(color), x1, y1, x2, y2, width);
+  }
 }
 
 }  // namespace
 }  // namespace kit
 
 using kit::CheckColor;
-using kit::LoggingOn;
 
 int KitCircle(int color, int x, int y, int radius) {
   color = CheckColor(color);
   radius = kit::FixedRadius(radius);
-  if (LoggingOn()) KitPrint("%s circle at (%d,%d), radius %d\n", kit::NameOf(color), x, y, radius);
-  kit::Shape shape;
-  shape.kind = kit::Oval;
-  shape.color = color;
-  shape.x1 = std::int64_t{x} - radius;
-  shape.y1 = std::int64_t{y} + radius;
-  shape.x2 = std::int64_t{x} + radius;
-  shape.y2 = std::int64_t{y} - radius;
-  kit::RenderShape(shape);
+  if (kit::LoggingOn())
+    KitPrint("%s circle at (%d,%d), radius %d\n", kit::NameOf(color), x, y, radius);
+  kit::RenderShape({.kind = kit::Oval,
+                    .color = color,
+                    .x1 = std::int64_t{x} - radius,
+                    .y1 = std::int64_t{y} + radius,
+                    .x2 = std::int64_t{x} + radius,
+                    .y2 = std::int64_t{y} - radius});
   return 1;
 }
 
 int KitTriangle(int color, int x1, int y1, int x2, int y2, int x3, int y3, int width) {
   color = CheckColor(color);
   width = kit::FixedWidth(width);
-  if (LoggingOn()) {
+  if (kit::LoggingOn()) {
     KitPrint("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", kit::NameOf(color), x1, y1, x2, y2, x3,
              y3);
   }
-  kit::Shape shape;
-  shape.kind = kit::Triangle;
-  shape.color = color;
-  shape.width = width;
-  shape.x1 = x1;
-  shape.y1 = y1;
-  shape.x2 = x2;
-  shape.y2 = y2;
-  shape.x3 = x3;
-  shape.y3 = y3;
-  kit::RenderShape(shape);
+  kit::RenderShape({.kind = kit::Triangle,
+                    .color = color,
+                    .width = width,
+                    .x1 = x1,
+                    .y1 = y1,
+                    .x2 = x2,
+                    .y2 = y2,
+                    .x3 = x3,
+                    .y3 = y3});
   return 1;
 }
 
@@ -131,14 +142,16 @@ int KitRectangle(int color, int x1, int y1, int x2, int y2, int width) {
   kit::NormaliseCorners(x1, y1, x2, y2);
   color = CheckColor(color);
   width = kit::FixedWidth(width);
-  if (LoggingOn() && width == 0) {
-    KitPrint("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n", kit::NameOf(color), x1,
-             y1, x2, y2);
-  } else if (LoggingOn()) {
-    KitPrint("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
-             kit::NameOf(color), x1, y1, x2, y2, width);
-  }
-  kit::RenderBox(kit::Rectangle, color, x1, y1, x2, y2, width);
+  kit::LogBox("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n",
+              "%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n", color, x1,
+              y1, x2, y2, width);
+  kit::RenderShape({.kind = kit::Rectangle,
+                    .color = color,
+                    .width = width,
+                    .x1 = x1,
+                    .y1 = y1,
+                    .x2 = x2,
+                    .y2 = y2});
   return 1;
 }
 
@@ -146,25 +159,28 @@ int KitOval(int color, int x1, int y1, int x2, int y2, int width) {
   kit::NormaliseCorners(x1, y1, x2, y2);
   width = kit::FixedWidth(width);
   color = CheckColor(color);
-  if (LoggingOn() && width == 0) {
-    KitPrint("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", kit::NameOf(color), x1, y1,
-             x2, y2);
-  } else if (LoggingOn()) {
-    KitPrint("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", kit::NameOf(color),
-             x1, y1, x2, y2, width);
-  }
-  kit::RenderBox(kit::Oval, color, x1, y1, x2, y2, width);
+  kit::LogBox("%s oval with bounding box (%d,%d) to (%d,%d), filled\n",
+              "%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", color, x1, y1, x2,
+              y2, width);
+  kit::RenderShape(
+      {.kind = kit::Oval, .color = color, .width = width, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2});
   return 1;
 }
 
 int KitLine(int color, int x1, int y1, int x2, int y2, int width) {
   width = kit::FixedWidth(width);
   color = CheckColor(color);
-  if (LoggingOn()) {
+  if (kit::LoggingOn()) {
     KitPrint("%s line from (%d,%d) to (%d,%d), width %d\n", kit::NameOf(color), x1, y1, x2, y2,
              width);
   }
-  kit::RenderBox(kit::Line, color, x1, y1, x2, y2, width > 0 ? width : 1);
+  kit::RenderShape({.kind = kit::Line,
+                    .color = color,
+                    .width = width > 0 ? width : 1,
+                    .x1 = x1,
+                    .y1 = y1,
+                    .x2 = x2,
+                    .y2 = y2});
   return 1;
 }
 
@@ -172,15 +188,9 @@ int KitText(int color, int x, int y, int ptsize, const char* text) {
   if (text == nullptr) text = "";
   ptsize = kit::FixedTextSize(ptsize);
   color = CheckColor(color);
-  if (LoggingOn()) KitPrint("%s text at (%d,%d), \"%s\"\n", kit::NameOf(color), x, y, text);
-  kit::Shape shape;
-  shape.kind = kit::Text;
-  shape.color = color;
-  shape.x1 = x;
-  shape.y1 = y;
-  shape.x2 = ptsize;
-  shape.text = text;
-  kit::RenderShape(shape);
+  if (kit::LoggingOn()) KitPrint("%s text at (%d,%d), \"%s\"\n", kit::NameOf(color), x, y, text);
+  kit::RenderShape(
+      {.kind = kit::Text, .color = color, .x1 = x, .y1 = y, .x2 = ptsize, .text = text});
   return 1;
 }
 
@@ -195,7 +205,7 @@ int KitTextf(int color, int x, int y, int ptsize, const char* format, ...) {
 }
 
 int KitClear() {
-  if (LoggingOn()) KitPrint("Clearing the graphics window\n");
+  if (kit::LoggingOn()) KitPrint("Clearing the graphics window\n");
   kit::FillCanvas();
   return 1;
 }

@@ -40,8 +40,12 @@ void DrawFigure(const Shape& shape, raster::Color rgb) {
       raster::DrawPolygon(canvas, corners, pen, brush);
       break;
     }
-    case Rectangle: raster::DrawRectangle(canvas, CanvasBox(shape), pen, brush); break;
-    default: raster::DrawEllipse(canvas, CanvasBox(shape), pen, brush); break;
+    case Rectangle:
+      raster::DrawRectangle(canvas, CanvasBox(shape), pen, brush);
+      break;
+    default:
+      raster::DrawEllipse(canvas, CanvasBox(shape), pen, brush);
+      break;
   }
 }
 
@@ -69,18 +73,23 @@ void RenderShape(const Shape& shape) {
   switch (shape.kind) {
     case Triangle:
     case Rectangle:
-    case Oval: DrawFigure(shape, rgb); break;
+    case Oval:
+      DrawFigure(shape, rgb);
+      break;
     case Line:
-      raster::DrawLine(State().canvas, ToCanvas(shape.x1, shape.y1),
-                       ToCanvas(shape.x2, shape.y2), raster::Pen{shape.width, rgb});
+      raster::DrawLine(State().canvas, ToCanvas(shape.x1, shape.y1), ToCanvas(shape.x2, shape.y2),
+                       raster::Pen{shape.width, rgb});
       break;
     case Pixel: {
       const raster::Point at = ToCanvas(shape.x1, shape.y1);
       State().canvas.setPixel(at.x, at.y, rgb);
       break;
     }
-    case Text: DrawTextLines(shape, rgb); break;
-    default: break;
+    case Text:
+      DrawTextLines(shape, rgb);
+      break;
+    default:
+      break;
   }
   State().dirty = 1;
 }

@@ -48,15 +48,32 @@ void ToggleLogging() {
 // The shortcut letter's command, matched in either case; 0 for any other key.
 int ShortcutCommand(int virtualKey) {
   switch (virtualKey) {
-    case 'A': case 'a': return AnimateCommand;
-    case 'H': case 'h': return HaltCommand;
-    case 'F': case 'f': return OneFrameCommand;
-    case 'L': case 'l': return LoggingCommand;
-    case 'R': case 'r': return RecordCommand;
-    case 'P': case 'p': return PlaybackCommand;
-    case 'O': case 'o': return PlayOneCommand;
-    case 'Q': case 'q': return QuitCommand;
-    default: return 0;
+    case 'A':
+    case 'a':
+      return AnimateCommand;
+    case 'H':
+    case 'h':
+      return HaltCommand;
+    case 'F':
+    case 'f':
+      return OneFrameCommand;
+    case 'L':
+    case 'l':
+      return LoggingCommand;
+    case 'R':
+    case 'r':
+      return RecordCommand;
+    case 'P':
+    case 'p':
+      return PlaybackCommand;
+    case 'O':
+    case 'o':
+      return PlayOneCommand;
+    case 'Q':
+    case 'q':
+      return QuitCommand;
+    default:
+      return 0;
   }
 }
 
@@ -80,18 +97,33 @@ void SetMenuCheck(int commandId, bool checked) {
 void RunMenuCommand(int commandId) {
   KitState& s = State();
   switch (commandId) {
-    case AnimateCommand: s.animate = 1; break;
-    case HaltCommand: s.animate = 0; break;
+    case AnimateCommand:
+      s.animate = 1;
+      break;
+    case HaltCommand:
+      s.animate = 0;
+      break;
     case OneFrameCommand:
       s.animate = 0;
       s.oneFrame = 1;
       break;
-    case LoggingCommand: ToggleLogging(); break;
-    case RecordCommand: RecordScriptCommand(); break;
-    case PlaybackCommand: PlaybackScriptCommand(); break;
-    case PlayOneCommand: PlayOneScriptCommand(); break;
-    case QuitCommand: win::PostQuitMessage(0); break;
-    default: break;
+    case LoggingCommand:
+      ToggleLogging();
+      break;
+    case RecordCommand:
+      RecordScriptCommand();
+      break;
+    case PlaybackCommand:
+      PlaybackScriptCommand();
+      break;
+    case PlayOneCommand:
+      PlayOneScriptCommand();
+      break;
+    case QuitCommand:
+      win::PostQuitMessage(0);
+      break;
+    default:
+      break;
   }
 }
 
@@ -104,10 +136,16 @@ void RunMenuKey(win::Msg msg, int virtualKey) {
   if (const int command = ShortcutCommand(virtualKey)) RunMenuCommand(command);
 }
 
-bool CtrlFlagSet() { return menuState.ctrlFlag != 0; }
-bool LoggingOn() { return menuState.loggingFlag != 0; }
+bool CtrlFlagSet() {
+  return menuState.ctrlFlag != 0;
+}
+bool LoggingOn() {
+  return menuState.loggingFlag != 0;
+}
 
-void ResetRunMenuForTests() { menuState = RunMenuState{}; }
+void ResetRunMenuForTests() {
+  menuState = RunMenuState{};
+}
 
 }  // namespace kit
 
@@ -119,15 +157,24 @@ int KitSetRunMode(int mode) {
       s.animate = 0;
       s.oneFrame = 0;
       break;
-    case static_cast<unsigned>(RunMode::OneFrame): s.oneFrame = 1; break;
-    case static_cast<unsigned>(RunMode::Animate): s.animate = 1; break;
-    case static_cast<unsigned>(RunMode::Quit): s.quitRequest = 1; break;
-    default: break;
+    case static_cast<unsigned>(RunMode::OneFrame):
+      s.oneFrame = 1;
+      break;
+    case static_cast<unsigned>(RunMode::Animate):
+      s.animate = 1;
+      break;
+    case static_cast<unsigned>(RunMode::Quit):
+      s.quitRequest = 1;
+      break;
+    default:
+      break;
   }
   return 1;
 }
 
-int KitSetRunMode(RunMode mode) { return KitSetRunMode(static_cast<int>(mode)); }
+int KitSetRunMode(RunMode mode) {
+  return KitSetRunMode(static_cast<int>(mode));
+}
 
 int KitSetLogging(int on) {
   if (kit::State().graphicsWindow == 0) return 0;

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string Message(int n) { return "message number " + std::to_string(n) + "\n"; }
+std::string Message(int n) {
+  return "message number " + std::to_string(n) + "\n";
+}
 
 class TextConsole : public KitSession {
  protected:

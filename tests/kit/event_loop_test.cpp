@@ -16,8 +16,8 @@ TEST_F(EventLoop, AnimationDeliversOnePeriodicPerTick) {
 }
 
 TEST_F(EventLoop, TickBeforeTheWaitDoesNotCount) {
-  host.Tick();      // arrives while halted: sets the tick flag only
-  Click(1, 2);      // ends the first wait
+  host.Tick();  // arrives while halted: sets the tick flag only
+  Click(1, 2);  // ends the first wait
   EXPECT_EQ(Wait(), (Event{Mouse, 1, 2, 0}));
   KitSetRunMode(RunMode::Animate);
   host.Tick();
@@ -120,7 +120,7 @@ TEST_F(EventLoop, OriginIsTheCentreOfThe595By496ClientArea) {
 struct KeyCase {
   const char* name;
   int virtualKey;
-  int character;  // -1: the key yields none
+  int character;    // -1: the key yields none
   int expectedKey;  // 0: no Key event
 };
 
@@ -131,17 +131,18 @@ TEST_P(KeyMapping, KeyDownGivesKeyEventOnlyForCharacters) {
   host.KeyDown(c.virtualKey, c.character);
   host.KeyUp(c.virtualKey);
   Click(7, 7);  // ends the wait when the key gave nothing
-  const Event expected = c.expectedKey != 0 ? Event{Key, 0, 0, c.expectedKey} : Event{Mouse, 7, 7, 0};
+  const Event expected =
+      c.expectedKey != 0 ? Event{Key, 0, 0, c.expectedKey} : Event{Mouse, 7, 7, 0};
   EXPECT_EQ(Wait(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyMapping,
     ::testing::Values(KeyCase{"letter", 'A', 'a', 97}, KeyCase{"shifted", 'A', 'A', 65},
-                      KeyCase{"enter", win::vk::Return, 13, 13},
-                      KeyCase{"tab", win::vk::Tab, 9, 9}, KeyCase{"backspace", win::vk::Back, 8, 8},
-                      KeyCase{"escape", win::vk::Escape, 27, 27},
-                      KeyCase{"high", 0xC8, 200, -56}, KeyCase{"arrow", win::vk::Left, -1, 0},
+                      KeyCase{"enter", win::vk::Return, 13, 13}, KeyCase{"tab", win::vk::Tab, 9, 9},
+                      KeyCase{"backspace", win::vk::Back, 8, 8},
+                      KeyCase{"escape", win::vk::Escape, 27, 27}, KeyCase{"high", 0xC8, 200, -56},
+                      KeyCase{"arrow", win::vk::Left, -1, 0},
                       KeyCase{"function", win::vk::F1, -1, 0},
                       KeyCase{"shift", win::vk::Shift, -1, 0}),
     [](const auto& info) { return std::string(info.param.name); });

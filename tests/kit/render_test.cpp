@@ -1,9 +1,10 @@
 // Canvas rendering through the kit's calls: where figures land, their edges, text placement.
 
+#include "render.h"
+
 #include "colors.h"
 #include "kit_session.h"
 #include "raster/text.h"
-#include "render.h"
 
 namespace {
 

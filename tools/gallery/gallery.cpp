@@ -22,7 +22,8 @@ void Primitives() {
   KitRectangle(9, 150, 180, 270, 100, 3);
   KitTriangle(13, -280, -40, -160, -40, -220, 60, 0);
   KitTriangle(8, -140, -40, -20, -40, -80, 60, 1);
-  for (int i = 0; i < 12; ++i) KitLine(i % 24, 20, 10, 20 + 100 * (i % 4 - 1), 10 + 30 * (i / 4) - 20, 1);
+  for (int i = 0; i < 12; ++i)
+    KitLine(i % 24, 20, 10, 20 + 100 * (i % 4 - 1), 10 + 30 * (i / 4) - 20, 1);
   KitLine(19, 160, -40, 280, 60, 5);
   KitText(0, -280, -80, 16, "KitText: line one\nand line two");
   KitTextf(10, 20, -80, 16, "KitTextf: %d scoops, %s", 3, "cherry on top");
@@ -30,10 +31,11 @@ void Primitives() {
 
 void Colours() {
   KitTextf(0, -290, 225, 14, "The 24 colours");
-  const char* const names[] = {"black", "white", "red", "green", "blue", "yellow", "magenta",
-                               "cyan", "purple", "navy blue", "dusty plum", "ice blue",
-                               "turquoise", "orange", "brown", "pink", "chalk", "gold", "peach",
-                               "forest green", "sea green", "olive", "50% gray", "20% gray"};
+  const char* const names[] = {"black",      "white",    "red",       "green",   "blue",
+                               "yellow",     "magenta",  "cyan",      "purple",  "navy blue",
+                               "dusty plum", "ice blue", "turquoise", "orange",  "brown",
+                               "pink",       "chalk",    "gold",      "peach",   "forest green",
+                               "sea green",  "olive",    "50% gray",  "20% gray"};
   for (int c = 0; c < 24; ++c) {
     const int x = -280 + 145 * (c % 4), y = 200 - 70 * (c / 4);
     KitRectangle(c, x, y, x + 50, y - 50, 0);
@@ -105,21 +107,25 @@ int WindowPictures(headless::HeadlessHost& host, const std::string& dir) {
   host.PressContent(graphics, static_cast<int>(run.left + 2), static_cast<int>(run.top + 2));
   host.Call([&] {
     const std::string path = dir + "/run-menu.png";
-    failures += !Save(path, [&](std::string* e) { return headless::SaveWindowPng(graphics, path, e); });
+    failures +=
+        !Save(path, [&](std::string* e) { return headless::SaveWindowPng(graphics, path, e); });
   });
   host.Press(graphics, 400, 400);  // closes the menu
   host.Press(graphics, 400, 400);  // ends the wait
   int x, y;
   char key;
   KitWaitEvent(&x, &y, &key);
-  for (int i = 1; i <= 30; ++i) KitPrint("Message %d of 30: every line scrolls the ones above up\n", i);
+  for (int i = 1; i <= 30; ++i)
+    KitPrint("Message %d of 30: every line scrolls the ones above up\n", i);
   const std::string printed = dir + "/console-30.png";
-  failures += !Save(printed, [&](std::string* e) { return headless::SaveClientPng(console, printed, e); });
+  failures +=
+      !Save(printed, [&](std::string* e) { return headless::SaveClientPng(console, printed, e); });
   host.Resize(console, 640, 420);
   host.Press(graphics, 400, 400);
   KitWaitEvent(&x, &y, &key);
   const std::string resized = dir + "/console-resized.png";
-  failures += !Save(resized, [&](std::string* e) { return headless::SaveClientPng(console, resized, e); });
+  failures +=
+      !Save(resized, [&](std::string* e) { return headless::SaveClientPng(console, resized, e); });
   return failures;
 }
 

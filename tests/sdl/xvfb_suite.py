@@ -26,11 +26,12 @@ RUN_TITLE = (15, 9)
 MENU_ITEM_X = 60
 MENU_ITEM_Y = {1: 30, 2: 48, 3: 66, 4: 93, 5: 120, 6: 138, 7: 156, 8: 183}
 
+SCRIPT_FILE = "PZ417.SCR"  # what Record Script writes into the working folder
 WINDOW_WAIT = 15.0   # seconds for frosty's window to appear under a sanitizer build
 SETTLE = 4.0         # seconds a screenshot may take to show what was done
 EXIT_WAIT = 8.0
 ANIMATION_TIME = 0.6    # seconds the title is left moving
-ANIMATION_TICKS = 20    # replayed ticks the moved picture is looked up among
+ANIMATION_TICKS = 30    # replayed ticks the moved picture is looked up among
 
 
 class Failure(Exception):
@@ -219,12 +220,18 @@ class Suite:
         self.workdir = workdir
 
     def replay(self, name, steps, extra_lines=()):
+        """Runs frosty-replay in its own folder; returns the --window picture."""
         drive = os.path.join(self.workdir, f"{name}.drive")
         with open(drive, "w") as out:
             out.write("\n".join([line for s in steps for line in s.drive] + list(extra_lines)))
             out.write("\n")
         expected = os.path.join(self.workdir, f"{name}.expected.png")
-        run([self.paths.replay, drive, "--window", expected], self.env, timeout=60)
+        folder = os.path.join(self.workdir, f"{name}.replay")
+        os.makedirs(folder, exist_ok=True)
+        done = subprocess.run([self.paths.replay, drive, "--window", expected], env=self.env,
+                              cwd=folder, capture_output=True, text=True, timeout=60)
+        if done.returncode != 0:
+            raise Failure(f"frosty-replay exited {done.returncode}: {done.stderr.strip()}")
         return expected
 
     def start(self, name):
@@ -310,6 +317,28 @@ class Suite:
 
     def ctrl_l_switches_the_log_check(self):
         self.same_as_replay("ctrll", START + [ctrl("l"), alt("r")])
+
+    def ctrl_released_in_another_window(self):
+        # Were Ctrl still taken as held, the "a" typed next would start the title moving.
+        def release_elsewhere(frosty):
+            root = run(["xdotool", "search", "--maxdepth", "0", "--name", ""], self.env)
+            frosty.xdo("keydown", "ctrl", "windowfocus", root.stdout.split()[0], "keyup", "ctrl")
+            frosty.xdo("windowfocus", "--sync", frosty.window)
+
+        self.same_as_replay("ctrlelsewhere", START + [
+            Step(["down Ctrl", "up Ctrl"], release_elsewhere), typed("a"), tick(), tick()])
+
+    def typed_characters_reach_the_program(self):
+        """The kit's Record Script writes every key the program gets, as frosty-replay's does."""
+        steps = START + [ctrl("r"), typed("Hi there, 42!"), key("Return"), key("BackSpace"),
+                         key("Tab"), key("Escape"), key("F1"), ctrl("q")]
+        self.replay("record", steps)
+        self.quits("record", steps)
+        with open(os.path.join(self.workdir, "record.replay", SCRIPT_FILE)) as replayed, \
+                open(os.path.join(self.workdir, "record", SCRIPT_FILE)) as recorded:
+            expected, got = replayed.read(), recorded.read()
+        if got != expected or "PZ417_KBD(" not in expected:
+            raise Failure(f"frosty recorded {got!r} where frosty-replay recorded {expected!r}")
 
     def covered_window_repaints(self):
         steps = START + [button("AddScoop")]
@@ -416,6 +445,7 @@ CASES = [
     Suite.palette_colours_a_topping, Suite.good_stuff, Suite.letters_are_no_shortcuts,
     Suite.alt_r_opens_the_run_menu, Suite.menu_item_by_its_letter, Suite.menu_item_by_mouse,
     Suite.ctrl_f_advances_one_frame, Suite.ctrl_l_switches_the_log_check,
+    Suite.ctrl_released_in_another_window, Suite.typed_characters_reach_the_program,
     Suite.covered_window_repaints, Suite.console_starts_hidden, Suite.ctrl_a_animates_the_title,
     Suite.ctrl_q_quits, Suite.quit_from_the_menu, Suite.closing_the_graphics_window_quits,
     Suite.no_display_says_so,

@@ -10,6 +10,7 @@ draws for the same input. Prints "N passed, N failed" and exits non-zero on a fa
 import argparse
 import os
 import re
+import select
 import shutil
 import subprocess
 import sys
@@ -27,6 +28,7 @@ MENU_ITEM_X = 60
 MENU_ITEM_Y = {1: 30, 2: 48, 3: 66, 4: 93, 5: 120, 6: 138, 7: 156, 8: 183}
 
 SCRIPT_FILE = "PZ417.SCR"  # what Record Script writes into the working folder
+XVFB_WAIT = 15.0     # seconds for Xvfb to name its display
 WINDOW_WAIT = 15.0   # seconds for frosty's window to appear under a sanitizer build
 SETTLE = 4.0         # seconds a screenshot may take to show what was done
 EXIT_WAIT = 8.0
@@ -134,7 +136,8 @@ class Xvfb:
         finally:
             os.close(write_end)
         with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
+            ready, _, _ = select.select([pipe], [], [], XVFB_WAIT)
+            number = pipe.readline().strip() if ready else ""
         if not number.isdigit():
             self.stop()
             return False

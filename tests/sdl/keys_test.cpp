@@ -17,6 +17,7 @@ namespace {
 struct KeyCase {
   SDL_Keycode sdl;
   int virtualKey;
+  SDL_Scancode scancode = SDL_SCANCODE_UNKNOWN;
 };
 
 void PrintTo(const KeyCase& c, std::ostream* os) {
@@ -26,7 +27,7 @@ void PrintTo(const KeyCase& c, std::ostream* os) {
 class VirtualKeyTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(VirtualKeyTest, MatchesTheClassicCode) {
-  EXPECT_EQ(VirtualKeyOf(GetParam().sdl), GetParam().virtualKey);
+  EXPECT_EQ(VirtualKeyOf(GetParam().sdl, GetParam().scancode), GetParam().virtualKey);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -42,7 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{SDLK_KP_1, 0x61}, KeyCase{SDLK_KP_9, 0x69},
                     KeyCase{SDLK_SEMICOLON, 0xBA}, KeyCase{SDLK_QUOTE, 0xDE},
                     KeyCase{SDLK_DELETE, 0x2E}, KeyCase{SDLK_UNKNOWN, 0}, KeyCase{SDLK_F13, 0},
-                    KeyCase{SDLK_AUDIOPLAY, 0}));
+                    KeyCase{SDLK_AUDIOPLAY, 0},
+                    // A French keyboard: the letter follows the layout, not the place.
+                    KeyCase{SDLK_a, 'A', SDL_SCANCODE_Q},
+                    // A Russian keyboard: the Cyrillic letter goes by the Latin key in its place.
+                    KeyCase{0x439, 'Q', SDL_SCANCODE_Q}, KeyCase{0x44F, 'Z', SDL_SCANCODE_Z},
+                    // A Cyrillic letter on a punctuation key has no code; nor has a special key.
+                    KeyCase{0x445, 0, SDL_SCANCODE_LEFTBRACKET},
+                    KeyCase{SDLK_MUTE, 0, SDL_SCANCODE_A}));
 
 // ---- characters of text input ------------------------------------------------------------
 
@@ -116,9 +124,11 @@ class Recorder final : public KeySink {
 struct SdlKeyDown {
   SDL_Keycode key;
   Uint16 mods;
+  SDL_Scancode scancode = SDL_SCANCODE_UNKNOWN;
 };
 struct SdlKeyUp {
   SDL_Keycode key;
+  SDL_Scancode scancode = SDL_SCANCODE_UNKNOWN;
 };
 struct SdlText {
   const char* utf8;
@@ -142,8 +152,10 @@ TEST_P(SequenceTest, DeliversWhatTheClassicDesktopWould) {
   Recorder recorder;
   KeyTranslator keys(recorder);
   for (const Reported& r : GetParam().reported) {
-    if (const auto* down = std::get_if<SdlKeyDown>(&r)) keys.KeyDown(down->key, down->mods);
-    if (const auto* up = std::get_if<SdlKeyUp>(&r)) keys.KeyUp(up->key);
+    if (const auto* down = std::get_if<SdlKeyDown>(&r)) {
+      keys.KeyDown(down->key, down->scancode, down->mods);
+    }
+    if (const auto* up = std::get_if<SdlKeyUp>(&r)) keys.KeyUp(up->key, up->scancode);
     if (const auto* text = std::get_if<SdlText>(&r)) keys.Text(text->utf8);
     if (std::holds_alternative<EndOfPass>(r)) keys.Flush();
   }
@@ -204,7 +216,14 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"TextInALaterPassIsItsOwnCharacter",
                      {SdlKeyDown{SDLK_x, None}, EndOfPass{}, SdlText{"x"}},
                      {Down{'X', -1}, Char{'x'}}},
-        SequenceCase{"ReleaseOfAnUnknownKeyIsDropped", {SdlKeyUp{SDLK_AUDIOPLAY}}, {}}),
+        SequenceCase{"ReleaseOfAnUnknownKeyIsDropped", {SdlKeyUp{SDLK_AUDIOPLAY}}, {}},
+        SequenceCase{"CtrlShortcutOnACyrillicLayout",
+                     {SdlKeyDown{SDLK_LCTRL, Ctrl}, SdlKeyDown{0x439, Ctrl, SDL_SCANCODE_Q},
+                      SdlKeyUp{0x439, SDL_SCANCODE_Q}, SdlKeyUp{SDLK_LCTRL}},
+                     {Down{17, -1}, Down{'Q', 17}, Up{'Q'}, Up{17}}},
+        SequenceCase{"CyrillicLetterTypesNoEightBitCharacter",
+                     {SdlKeyDown{0x439, None, SDL_SCANCODE_Q}, SdlText{"\xD0\xB9"}},
+                     {Down{'Q', -1}}}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

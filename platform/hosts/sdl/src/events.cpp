@@ -29,10 +29,10 @@ void EventRouter::Route(const SDL_Event& event) {
   keys_.Flush();
   switch (event.type) {
     case SDL_KEYDOWN:
-      keys_.KeyDown(event.key.keysym.sym, event.key.keysym.mod);
+      keys_.KeyDown(event.key.keysym.sym, event.key.keysym.scancode, event.key.keysym.mod);
       break;
     case SDL_KEYUP:
-      keys_.KeyUp(event.key.keysym.sym);
+      keys_.KeyUp(event.key.keysym.sym, event.key.keysym.scancode);
       break;
     case SDL_MOUSEBUTTONDOWN:
       RoutePress(event.button);

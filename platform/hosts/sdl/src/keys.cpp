@@ -88,11 +88,17 @@ int NextCodePoint(std::string_view text, std::size_t& at) {
 
 }  // namespace
 
-int VirtualKeyOf(std::int32_t sdlKeycode) {
+int VirtualKeyOf(std::int32_t sdlKeycode, int sdlScancode) {
   for (const KeyCode& key : NamedKeys) {
     if (key.sdl == sdlKeycode) return key.virtualKey;
   }
-  return RangedVirtualKey(sdlKeycode);
+  const int ranged = RangedVirtualKey(sdlKeycode);
+  if (ranged != 0 || (sdlKeycode & SDLK_SCANCODE_MASK) != 0) return ranged;
+  // A character key that types no Latin letter: the letter key in its place, if it is one.
+  if (sdlScancode >= SDL_SCANCODE_A && sdlScancode <= SDL_SCANCODE_Z) {
+    return sdlScancode - SDL_SCANCODE_A + 'A';
+  }
+  return 0;
 }
 
 int CharacterOfKey(int virtualKey, bool ctrlHeld) {
@@ -119,16 +125,16 @@ std::vector<int> CharactersOfText(std::string_view utf8) {
   return characters;
 }
 
-void KeyTranslator::KeyDown(std::int32_t sdlKeycode, std::uint16_t sdlModifiers) {
+void KeyTranslator::KeyDown(std::int32_t sdlKeycode, int sdlScancode, std::uint16_t sdlModifiers) {
   Flush();
   const bool ctrlHeld = (sdlModifiers & KMOD_CTRL) != 0;
-  const int virtualKey = VirtualKeyOf(sdlKeycode);
+  const int virtualKey = VirtualKeyOf(sdlKeycode, sdlScancode);
   held_ = HeldKey{virtualKey, CharacterOfKey(virtualKey, ctrlHeld), ctrlHeld};
 }
 
-void KeyTranslator::KeyUp(std::int32_t sdlKeycode) {
+void KeyTranslator::KeyUp(std::int32_t sdlKeycode, int sdlScancode) {
   Flush();
-  const int virtualKey = VirtualKeyOf(sdlKeycode);
+  const int virtualKey = VirtualKeyOf(sdlKeycode, sdlScancode);
   if (virtualKey != 0) sink_.KeyUp(virtualKey);
 }
 

@@ -15,9 +15,10 @@
 
 namespace sdlhost {
 
-// The virtual-key code of an SDL keycode (letters by their upper-case code); 0 for a key
-// without one.
-int VirtualKeyOf(std::int32_t sdlKeycode);
+// The virtual-key code of an SDL key (letters by their upper-case code); 0 for a key without
+// one. A letter key of a non-Latin layout goes by the Latin letter in its place, as on the
+// classic desktop, so that its Ctrl shortcuts still work.
+int VirtualKeyOf(std::int32_t sdlKeycode, int sdlScancode);
 // The character a key yields without SDL's text input: Enter, Tab, Backspace and Escape, and
 // the control codes 1..26 of Ctrl+letter; -1 for every other key.
 int CharacterOfKey(int virtualKey, bool ctrlHeld);
@@ -38,8 +39,8 @@ class KeyTranslator {
   explicit KeyTranslator(KeySink& sink) : sink_(sink) {}
 
   // `sdlModifiers` is the key event's SDL_Keymod.
-  void KeyDown(std::int32_t sdlKeycode, std::uint16_t sdlModifiers);
-  void KeyUp(std::int32_t sdlKeycode);
+  void KeyDown(std::int32_t sdlKeycode, int sdlScancode, std::uint16_t sdlModifiers);
+  void KeyUp(std::int32_t sdlKeycode, int sdlScancode);
   void Text(std::string_view utf8);
   // Hands on a held-back key down with the character it has so far. Called before every
   // event that is not text input, and when a pump pass ends.

@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
 )
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
+  packages+=(xvfb xauth xdotool imagemagick python3 clang libclang-rt-14-dev)
 fi
 
 missing=()

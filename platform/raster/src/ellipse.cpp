@@ -6,14 +6,18 @@
 namespace raster::detail {
 namespace {
 
+constexpr std::int64_t kNarrowSide = std::int64_t{1} << 16;
+
 // Walks the lower right quarter of the curve, from the middle row of the right side down to
 // the bottom row, as an error-term ellipse in the box's pixel units (a = W - 1, b = H - 1).
-// Coordinates are relative to the box's top-left corner.
+// Coordinates are relative to the box's top-left corner. The error terms grow as a * b * b:
+// 64 bits hold them for sides up to kNarrowSide, larger boxes need 128.
+template <typename Int>
 class QuarterWalk {
  public:
   QuarterWalk(std::int64_t w, std::int64_t h)
       : w_(w), b_(h - 1), x_(w - 1), y_(h / 2) {
-    const Wide a = w - 1, b = h - 1, odd = b % 2;
+    const Int a = w - 1, b = h - 1, odd = b % 2;
     stepX_ = 8 * b * b;
     stepY_ = 8 * a * a;
     dx_ = 4 * b * b * (1 - a);
@@ -39,7 +43,7 @@ class QuarterWalk {
 
  private:
   void Step() {
-    const Wide e2 = 2 * err_;
+    const Int e2 = 2 * err_;
     if (e2 >= dx_) {
       --x_;
       dx_ += stepX_;
@@ -53,7 +57,7 @@ class QuarterWalk {
   }
 
   std::int64_t w_, b_, x_, y_, lastY_ = -1;
-  Wide stepX_, stepY_, dx_, dy_, err_;
+  Int stepX_, stepY_, dx_, dy_, err_;
 };
 
 // Emits one row of the ellipse given the right half's run of curve pixels [xMin, xMax],
@@ -80,8 +84,9 @@ void EmitMirrored(const Rect& box, std::int64_t y, std::int64_t xMin, std::int64
   if (b - y != y) EmitRow(box, Wide{box.top} + b - y, xMin, xMax, fill, outline);
 }
 
+template <typename Int>
 void ExactSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
-  QuarterWalk walk(box.width(), box.height());
+  QuarterWalk<Int> walk(box.width(), box.height());
   std::int64_t x = 0, y = 0;
   walk.Next(&x, &y);
   std::int64_t rowY = y, rowMin = x, rowMax = x;
@@ -128,7 +133,8 @@ bool Exact(const Rect& box) {
 void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
   if (fill == nullptr && outline == nullptr) return;
   if (Exact(box)) {
-    ExactSpans(box, fill, outline);
+    const bool narrow = box.width() <= kNarrowSide && box.height() <= kNarrowSide;
+    (narrow ? ExactSpans<std::int64_t> : ExactSpans<Wide>)(box, fill, outline);
   } else {
     ApproxSpans(box, fill, outline);
   }
@@ -137,7 +143,7 @@ void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
 bool EllipsePath(const Rect& box, std::vector<Point>& path) {
   path.clear();
   if (!Exact(box)) return false;
-  QuarterWalk walk(box.width(), box.height());
+  QuarterWalk<Wide> walk(box.width(), box.height());
   std::int64_t x = 0, y = 0;
   while (walk.Next(&x, &y)) path.push_back({x, y});
   const std::size_t quarter = path.size();

@@ -67,6 +67,11 @@ void DrawRectangle(Bitmap& target, const Rect& box, const OptionalPen& pen,
     return;
   }
   if (b.empty()) return;
+  if (WidthOf(*pen) == 1 && brush == pen->color && (WidthOf(b) > 1 || HeightOf(b) > 1)) {
+    // Border and inside in one colour: the whole box.
+    target.fillRect(b, *brush);
+    return;
+  }
   if (brush) target.fillRect(Rect{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, *brush);
   if (WidthOf(*pen) == 1) {
     // A 1 x 1 box has no border pixels: its path starts and ends on the same point.
@@ -87,18 +92,16 @@ void DrawEllipse(Bitmap& target, const Rect& box, const OptionalPen& pen,
     return;
   }
   if (!MayTouch(target, b, pen ? WidthOf(*pen) : 0)) return;
-  if (brush) {
-    PaintSink fill(target, *brush);
-    detail::EllipseSpans(b, &fill, nullptr);
-  }
-  if (!pen) return;
+  const bool thin = pen && WidthOf(*pen) == 1;
+  // A thin outline in the brush's colour lies within the fill's spans.
+  const bool outlineInFill = thin && brush && *brush == pen->color;
+  PaintSink fill(target, brush.value_or(0));
+  PaintSink outline(target, pen ? pen->color : 0);
   std::vector<Point>& path = PathScratch();
-  if (WidthOf(*pen) > 1 && detail::EllipsePath(b, path)) {
-    StrokeClosed(target, path, *pen);
-    return;
-  }
-  PaintSink outline(target, pen->color);
-  detail::EllipseSpans(b, nullptr, &outline);
+  const bool widePath = pen && !thin && detail::EllipsePath(b, path);
+  detail::EllipseSpans(b, brush ? &fill : nullptr,
+                       pen && !widePath && !outlineInFill ? &outline : nullptr);
+  if (widePath) StrokeClosed(target, path, *pen);
 }
 
 void DrawPolygon(Bitmap& target, std::span<const Point> points, const OptionalPen& pen,

@@ -29,21 +29,39 @@ struct Edge {
   }
 };
 
+// Floor division and remainder (0 <= r < d) of n by a positive d.
+template <typename Int>
+void FloorDivide(Int n, Int d, Int* q, Int* r) {
+  *q = n / d;
+  *r = n % d;
+  if (*r < 0) {
+    *r += d;
+    --*q;
+  }
+}
+
 // Sets the edge up at row `y`, its first row on the bitmap.
 Edge MakeEdge(Point a, Point b, std::int64_t y) {
   if (a.y > b.y) std::swap(a, b);
   Edge e{a.y, b.y, static_cast<std::uint64_t>(Wide{b.y} - a.y), 0, 0, 0, 0};
   const Wide dx = Wide{b.x} - a.x;
-  const Wide h = static_cast<Wide>(e.height);
-  Wide q = dx / h;
-  Wide r = dx % h;
-  if (r < 0) {
-    r += h;
-    --q;
+  const Wide t = std::max<Wide>(Wide{y} - a.y, 0);
+  constexpr Wide kSmall = Wide{1} << 30;
+  if (dx > -kSmall && dx < kSmall && e.height < kSmall && t < kSmall) {
+    // Screen-sized edges, the usual case, need no 128-bit division.
+    std::int64_t q = 0, r = 0, tq = 0, tr = 0;
+    FloorDivide<std::int64_t>(static_cast<std::int64_t>(dx), static_cast<std::int64_t>(e.height), &q, &r);
+    FloorDivide<std::int64_t>(static_cast<std::int64_t>(t) * r, static_cast<std::int64_t>(e.height), &tq, &tr);
+    e.stepBase = q;
+    e.stepRemainder = static_cast<std::uint64_t>(r);
+    e.base = a.x + t * q + tq;
+    e.remainder = static_cast<std::uint64_t>(tr);
+    return e;
   }
+  Wide q = 0, r = 0;
+  FloorDivide<Wide>(dx, static_cast<Wide>(e.height), &q, &r);
   e.stepBase = q;
   e.stepRemainder = static_cast<std::uint64_t>(r);
-  const Wide t = std::max<Wide>(Wide{y} - a.y, 0);
   const UWide product = static_cast<UWide>(t) * static_cast<UWide>(r);
   e.base = a.x + t * q + static_cast<Wide>(product / e.height);
   e.remainder = static_cast<std::uint64_t>(product % e.height);

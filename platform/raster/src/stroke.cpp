@@ -1,6 +1,7 @@
 #include "stroke.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "ellipse.h"
@@ -14,70 +15,13 @@ std::vector<Region::Span>& SpanScratch() {
   return spans;
 }
 
-struct RowSpan {
-  int x0 = 0, x1 = 0;
-};
-
-// Collects the rows of the pen's tip drawn at the origin.
-class TipRows final : public SpanSink {
- public:
-  TipRows(int side, std::vector<RowSpan>& rows) : SpanSink(side, side), rows_(rows) {
-    rows_.assign(static_cast<std::size_t>(side), RowSpan{});
-  }
-
- protected:
-  void Take(int y, int x0, int x1) override { rows_[static_cast<std::size_t>(y)] = {x0, x1}; }
-
- private:
-  std::vector<RowSpan>& rows_;
-};
-
-// The pen's round tip, the filled w x w ellipse (a square for w = 2), kept for the last
-// width asked for.
-const std::vector<RowSpan>& TipOf(int width) {
-  static thread_local int cachedWidth = 0;
-  static thread_local std::vector<RowSpan> rows;
-  if (cachedWidth != width) {
-    TipRows sink(width, rows);
-    if (width <= 2) {
-      for (int y = 0; y < width; ++y) sink.Add(y, 0, width);
-    } else {
-      EllipseSpans(Rect{0, 0, width, width}, &sink, nullptr);
-    }
-    cachedWidth = width;
-  }
-  return rows;
-}
-
-// Adds the tip centred on p: its box runs from p - w/2 for w pixels in both directions.
-void AddTip(SpanSink& sink, const std::vector<RowSpan>& tip, Point p) {
-  const auto width = static_cast<int>(tip.size());
-  const Wide top = Wide{p.y} - width / 2;
-  const Wide left = Wide{p.x} - width / 2;
-  if (top >= sink.height() || top + width <= 0) return;
-  for (int i = 0; i < width; ++i) sink.Add(top + i, left + tip[i].x0, left + tip[i].x1);
-}
-
 std::int64_t Saturate(Wide v) {
   return static_cast<std::int64_t>(std::clamp<Wide>(v, INT64_MIN, INT64_MAX));
 }
 
-void AddSegment(SpanSink& sink, Point p, Point q, int width) {
-  const Wide half = width / 2;
-  if (p.y == q.y) {
-    const Wide top = Wide{p.y} - half;
-    for (int i = 0; i < width; ++i) sink.Add(top + i, std::min(p.x, q.x), std::max(p.x, q.x));
-    return;
-  }
-  if (p.x == q.x) {
-    const Wide left = Wide{p.x} - half;
-    const Wide first = std::max<Wide>(std::min(p.y, q.y), 0);
-    const Wide end = std::min<Wide>(std::max(p.y, q.y), sink.height());
-    for (Wide y = first; y < end; ++y) sink.Add(y, left, left + width);
-    return;
-  }
-  // The segment widened by w/2 on each side. Corners are rounded to whole pixels; the side
-  // to the right (+x) takes the rounding of (w + 1) / 2, the other of w / 2.
+// The segment from p to q widened by w/2 on each side. Corners are rounded to whole pixels;
+// the side to the right (+x) takes the rounding of (w + 1) / 2, the other of w / 2.
+void AddQuad(SpanSink& sink, Point p, Point q, int width) {
   const Wide dx = Wide{q.x} - p.x, dy = Wide{q.y} - p.y;
   const double length = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
   const double spanX = width * std::fabs(static_cast<double>(dy)) / length;
@@ -93,6 +37,87 @@ void AddSegment(SpanSink& sink, Point p, Point q, int width) {
   FillPolygon(sink, quad);
 }
 
+// A small shape as spans relative to the point it is drawn at.
+struct StampSpan {
+  int dy, x0, x1;
+};
+using Stamp = std::vector<StampSpan>;
+
+// Records what is drawn around an origin in the middle of a small canvas.
+class StampRecorder final : public SpanSink {
+ public:
+  StampRecorder(int reach, Stamp& stamp)
+      : SpanSink(2 * reach + 1, 2 * reach + 1), reach_(reach), stamp_(stamp) {
+    stamp_.clear();
+  }
+  int reach() const { return reach_; }
+
+ protected:
+  void Take(int y, int x0, int x1) override {
+    stamp_.push_back(StampSpan{y - reach_, x0 - reach_, x1 - reach_});
+  }
+
+ private:
+  int reach_;
+  Stamp& stamp_;
+};
+
+// The shapes a pen of one width repeats along a path: its round tip, the filled w x w
+// ellipse centred as the pen's bands are (a square for w = 2), and the widened one-pixel
+// diagonal steps an ellipse's path is made of. Kept for the last width asked for.
+struct PenStamps {
+  int width = 0;
+  Stamp tip;
+  std::array<Stamp, 4> diagonals;  // towards (+1,+1), (-1,+1), (-1,-1), (+1,-1)
+};
+
+std::size_t DiagonalIndex(Wide dx, Wide dy) { return dy > 0 ? (dx > 0 ? 0 : 1) : (dx < 0 ? 2 : 3); }
+
+const PenStamps& StampsFor(int width) {
+  static thread_local PenStamps stamps;
+  if (stamps.width == width) return stamps;
+  stamps.width = width;
+  const int reach = width + 2;
+  StampRecorder tip(reach, stamps.tip);
+  const std::int64_t corner = reach - width / 2;
+  if (width <= 2) {
+    for (int y = 0; y < width; ++y) tip.Add(corner + y, corner, corner + width);
+  } else {
+    EllipseSpans(Rect{corner, corner, corner + width, corner + width}, &tip, nullptr);
+  }
+  const Point centre{reach, reach};
+  const std::array<Point, 4> steps = {Point{1, 1}, Point{-1, 1}, Point{-1, -1}, Point{1, -1}};
+  for (const Point& step : steps) {
+    StampRecorder diagonal(reach, stamps.diagonals[DiagonalIndex(step.x, step.y)]);
+    AddQuad(diagonal, centre, Point{centre.x + step.x, centre.y + step.y}, width);
+  }
+  return stamps;
+}
+
+void AddStamp(SpanSink& sink, const Stamp& stamp, Point p, int reach) {
+  if (Wide{p.y} + reach < 0 || Wide{p.y} - reach >= sink.height()) return;
+  for (const StampSpan& s : stamp) sink.Add(Wide{p.y} + s.dy, Wide{p.x} + s.x0, Wide{p.x} + s.x1);
+}
+
+void AddSegment(SpanSink& sink, Point p, Point q, const PenStamps& stamps) {
+  const int width = stamps.width;
+  const Wide half = width / 2;
+  const Wide dx = Wide{q.x} - p.x, dy = Wide{q.y} - p.y;
+  if (dy == 0) {
+    const Wide top = Wide{p.y} - half;
+    for (int i = 0; i < width; ++i) sink.Add(top + i, std::min(p.x, q.x), std::max(p.x, q.x));
+  } else if (dx == 0) {
+    const Wide left = Wide{p.x} - half;
+    const Wide first = std::max<Wide>(std::min(p.y, q.y), 0);
+    const Wide end = std::min<Wide>(std::max(p.y, q.y), sink.height());
+    for (Wide y = first; y < end; ++y) sink.Add(y, left, left + width);
+  } else if ((dx == 1 || dx == -1) && (dy == 1 || dy == -1)) {
+    AddStamp(sink, stamps.diagonals[DiagonalIndex(dx, dy)], p, width + 2);
+  } else {
+    AddQuad(sink, p, q, width);
+  }
+}
+
 }  // namespace
 
 Region::Region(int width, int height) : SpanSink(width, height), spans_(SpanScratch()) {
@@ -102,18 +127,30 @@ Region::Region(int width, int height) : SpanSink(width, height), spans_(SpanScra
 void Region::Take(int y, int x0, int x1) { spans_.push_back(Span{y, x0, x1}); }
 
 const std::vector<Region::Span>& Region::Merged() {
-  std::sort(spans_.begin(), spans_.end(), [](const Span& l, const Span& r) {
-    return l.y != r.y ? l.y < r.y : l.x0 < r.x0;
-  });
-  std::size_t out = 0;
-  for (const Span& s : spans_) {
-    if (out > 0 && spans_[out - 1].y == s.y && s.x0 <= spans_[out - 1].x1) {
-      spans_[out - 1].x1 = std::max(spans_[out - 1].x1, s.x1);
-    } else {
-      spans_[out++] = s;
+  // Spans are bucketed by row (all rows are on the bitmap), then each row's few spans are
+  // sorted by column and joined where they touch.
+  static thread_local std::vector<std::size_t> rowEnds;
+  static thread_local std::vector<Span> byRow;
+  rowEnds.assign(static_cast<std::size_t>(height()) + 1, 0);
+  for (const Span& s : spans_) ++rowEnds[static_cast<std::size_t>(s.y) + 1];
+  for (std::size_t y = 1; y < rowEnds.size(); ++y) rowEnds[y] += rowEnds[y - 1];
+  byRow.resize(spans_.size());
+  for (const Span& s : spans_) byRow[rowEnds[static_cast<std::size_t>(s.y)]++] = s;
+  spans_.clear();
+  std::size_t begin = 0;
+  for (std::size_t y = 0; y + 1 < rowEnds.size(); ++y) {
+    const auto first = byRow.begin() + static_cast<std::ptrdiff_t>(begin);
+    const auto last = byRow.begin() + static_cast<std::ptrdiff_t>(rowEnds[y]);
+    std::sort(first, last, [](const Span& l, const Span& r) { return l.x0 < r.x0; });
+    for (auto s = first; s != last; ++s) {
+      if (s != first && s->x0 <= spans_.back().x1) {
+        spans_.back().x1 = std::max(spans_.back().x1, s->x1);
+      } else {
+        spans_.push_back(*s);
+      }
     }
+    begin = rowEnds[y];
   }
-  spans_.resize(out);
   return spans_;
 }
 
@@ -123,13 +160,13 @@ void Region::Paint(Bitmap& target, Color color) {
 
 void StrokePolyline(Region& region, std::span<const Point> points, bool closed, int width) {
   if (points.empty()) return;
-  const std::vector<RowSpan>& tip = TipOf(width);
+  const PenStamps& stamps = StampsFor(width);
   for (std::size_t i = 0; i < points.size(); ++i) {
-    AddTip(region, tip, points[i]);
+    AddStamp(region, stamps.tip, points[i], width + 2);
     const bool last = i + 1 == points.size();
     if (last && !closed) break;
     const Point& next = points[last ? 0 : i + 1];
-    if (next != points[i]) AddSegment(region, points[i], next, width);
+    if (next != points[i]) AddSegment(region, points[i], next, stamps);
   }
 }
 

@@ -177,6 +177,11 @@ std::string GetWindowTitle(WindowId window) {
   return rec == nullptr ? std::string() : rec->title;
 }
 
+Style GetWindowStyle(WindowId window) {
+  const WindowRec* rec = detail::FindWindow(window);
+  return rec == nullptr ? Style::Caption : rec->style;
+}
+
 Size GetScreenSize() {
   return CurrentHost().ScreenSize();
 }

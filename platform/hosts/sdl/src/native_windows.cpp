@@ -12,13 +12,6 @@ namespace {
 // Our bitmaps hold 0x00RRGGBB in 32-bit words, which is SDL's RGB888.
 constexpr Uint32 BitmapFormat = SDL_PIXELFORMAT_RGB888;
 constexpr int BytesPerPixel = 4;
-// The fixed frame is 3 pixels a side; only the sizing frame is wider.
-constexpr int FixedFrameWidth = 2 * 3;
-
-bool HasSizingFrame(const raster::Rect& outer, const raster::Bitmap& content) {
-  return outer.width() - content.width() > FixedFrameWidth;
-}
-
 void Complain(const char* what) {
   std::fprintf(stderr, "frosty: %s: %s\n", what, SDL_GetError());
 }
@@ -43,8 +36,8 @@ NativeWindows::~NativeWindows() {
 void NativeWindows::Create(win::WindowId window) {
   const raster::Bitmap content = win::ComposeWindow(window);
   const raster::Rect outer = win::GetWindowRect(window);
-  const Uint32 flags =
-      SDL_WINDOW_HIDDEN | (HasSizingFrame(outer, content) ? SDL_WINDOW_RESIZABLE : 0);
+  const bool sizable = win::GetWindowStyle(window) == win::Style::Overlapped;
+  const Uint32 flags = SDL_WINDOW_HIDDEN | (sizable ? SDL_WINDOW_RESIZABLE : 0);
   const win::Size size{std::max(content.width(), 1), std::max(content.height(), 1)};
   SDL_Window* sdl =
       SDL_CreateWindow(win::GetWindowTitle(window).c_str(), static_cast<int>(outer.left),

@@ -79,6 +79,7 @@ bool IsWindowVisible(WindowId window);
 raster::Rect GetClientRect(WindowId window);  // left and top are always 0
 raster::Rect GetWindowRect(WindowId window);  // the outer frame on the screen
 std::string GetWindowTitle(WindowId window);
+Style GetWindowStyle(WindowId window);  // Style::Caption for no window
 Size GetScreenSize();
 
 // ---- the queue ---------------------------------------------------------------------------

@@ -44,13 +44,16 @@ void FilledRectangle(benchmark::State& state) {
 BENCHMARK(FilledRectangle);
 
 void OutlinedRectangle(benchmark::State& state) {
-  Run(state, [](Bitmap& c) { raster::DrawRectangle(c, {100, 100, 220, 190}, kThin, std::nullopt); });
+  Run(state, [](Bitmap& c) {
+    raster::DrawRectangle(c, {100, 100, 220, 190}, kThin, std::nullopt);
+  });
 }
 BENCHMARK(OutlinedRectangle);
 
 void FilledCircle(benchmark::State& state) {
   const auto radius = static_cast<int>(state.range(0));
-  Run(state, [radius](Bitmap& c) { raster::DrawEllipse(c, Circle(kOrigin, radius), kThin, 0xFF8080); });
+  Run(state,
+      [radius](Bitmap& c) { raster::DrawEllipse(c, Circle(kOrigin, radius), kThin, 0xFF8080); });
 }
 BENCHMARK(FilledCircle)->Arg(57)->Arg(15);
 
@@ -86,7 +89,8 @@ void WideLine(benchmark::State& state) {
 BENCHMARK(WideLine);
 
 void Text(benchmark::State& state) {
-  Run(state, [](Bitmap& c) { raster::DrawText(c, raster::Face::Sans, 12, 40, 40, "Add Topping!", 0); });
+  Run(state,
+      [](Bitmap& c) { raster::DrawText(c, raster::Face::Sans, 12, 40, 40, "Add Topping!", 0); });
 }
 BENCHMARK(Text);
 
@@ -110,14 +114,16 @@ void Redraw(Bitmap& c) {
     raster::DrawLine(c, {20 + 30 * i, 60}, {20 + 30 * i + 100, 60 + 66}, kThin);
   }
   static const std::array<const char*, 10> kLabels = {
-      "Add Scoop",  "Remove Scoop",   "Add Topping",    "Change Color",  "Change Topping",
+      "Add Scoop",      "Remove Scoop",   "Add Topping",   "Change Color",     "Change Topping",
       "Select Topping", "Add Good Stuff", "Pick a colour", "GLoBBo O' FRoSTy", "Scoops: 3"};
   for (std::size_t i = 0; i < kLabels.size(); ++i) {
     raster::DrawText(c, raster::Face::Sans, 12, 480, 20 + 20 * static_cast<int>(i), kLabels[i], 0);
   }
 }
 
-void WholeRedraw(benchmark::State& state) { Run(state, Redraw); }
+void WholeRedraw(benchmark::State& state) {
+  Run(state, Redraw);
+}
 BENCHMARK(WholeRedraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

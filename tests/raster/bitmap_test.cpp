@@ -35,11 +35,11 @@ TEST_P(FillRectTest, PaintsExactlyTheVisiblePartOfTheBox) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, FillRectTest,
-    testing::Values(Rect{2, 3, 5, 7}, Rect{-4, -4, 3, 2}, Rect{10, 6, 40, 40}, Rect{0, 0, 13, 9},
-                    Rect{5, 5, 5, 9}, Rect{6, 6, 2, 2}, Rect{kMin, kMin, kMax, kMax},
-                    Rect{kMin, 2, 4, kMax}, Rect{kMax - 1, 0, kMax, 5}, Rect{-3, kMin, 20, -1}));
+INSTANTIATE_TEST_SUITE_P(Boxes, FillRectTest,
+                         testing::Values(Rect{2, 3, 5, 7}, Rect{-4, -4, 3, 2}, Rect{10, 6, 40, 40},
+                                         Rect{0, 0, 13, 9}, Rect{5, 5, 5, 9}, Rect{6, 6, 2, 2},
+                                         Rect{kMin, kMin, kMax, kMax}, Rect{kMin, 2, 4, kMax},
+                                         Rect{kMax - 1, 0, kMax, 5}, Rect{-3, kMin, 20, -1}));
 
 struct CopyCase {
   std::int64_t sx, sy, w, h, dx, dy;
@@ -80,18 +80,17 @@ TEST_P(CopyFromTest, MatchesPixelByPixelCopyWithinOneBitmap) {
   EXPECT_EQ(b, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Blocks, CopyFromTest,
-    testing::Values(CopyCase{0, 0, 11, 7, 0, 0}, CopyCase{1, 1, 4, 3, 2, 3},
-                    CopyCase{0, 0, 11, 7, 2, 1}, CopyCase{2, 2, 11, 7, -1, -2},
-                    CopyCase{-3, -2, 6, 6, 0, 0}, CopyCase{0, 0, 5, 5, -3, 6},
-                    CopyCase{3, 0, 5, 7, 1, 0}, CopyCase{1, 0, 5, 7, 3, 0},
-                    CopyCase{0, 0, 0, 5, 1, 1}, CopyCase{0, 0, 5, -2, 1, 1},
-                    CopyCase{kMin, kMin, kMax, kMax, 0, 0},
-                    CopyCase{0, 0, kMax, kMax, kMin, kMin},
-                    CopyCase{kMax, kMax, kMax, kMax, kMin, kMin},
-                    CopyCase{-2, -1, kMax, kMax, 1, 0},
-                    CopyCase{kMin + 2, 0, kMax, 3, kMax, 0}));
+INSTANTIATE_TEST_SUITE_P(Blocks, CopyFromTest,
+                         testing::Values(CopyCase{0, 0, 11, 7, 0, 0}, CopyCase{1, 1, 4, 3, 2, 3},
+                                         CopyCase{0, 0, 11, 7, 2, 1}, CopyCase{2, 2, 11, 7, -1, -2},
+                                         CopyCase{-3, -2, 6, 6, 0, 0}, CopyCase{0, 0, 5, 5, -3, 6},
+                                         CopyCase{3, 0, 5, 7, 1, 0}, CopyCase{1, 0, 5, 7, 3, 0},
+                                         CopyCase{0, 0, 0, 5, 1, 1}, CopyCase{0, 0, 5, -2, 1, 1},
+                                         CopyCase{kMin, kMin, kMax, kMax, 0, 0},
+                                         CopyCase{0, 0, kMax, kMax, kMin, kMin},
+                                         CopyCase{kMax, kMax, kMax, kMax, kMin, kMin},
+                                         CopyCase{-2, -1, kMax, kMax, 1, 0},
+                                         CopyCase{kMin + 2, 0, kMax, 3, kMax, 0}));
 
 class ScrollRowsTest : public testing::TestWithParam<int> {};
 
@@ -145,13 +144,13 @@ TEST_P(ClipToBitmapTest, KeepsThePartOnTheBitmap) {
   EXPECT_EQ(raster::ClipToBitmap(GetParam().box, 20, 10), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, ClipToBitmapTest,
-    testing::Values(ClipCase{{2, 3, 5, 7}, {2, 3, 5, 7}}, ClipCase{{-5, -5, 5, 5}, {0, 0, 5, 5}},
-                    ClipCase{{15, 8, 30, 30}, {15, 8, 20, 10}},
-                    ClipCase{{kMin, kMin, kMax, kMax}, {0, 0, 20, 10}},
-                    ClipCase{{20, 0, 30, 5}, {}}, ClipCase{{-9, -9, 0, 0}, {}},
-                    ClipCase{{5, 5, 3, 8}, {}}));
+INSTANTIATE_TEST_SUITE_P(Boxes, ClipToBitmapTest,
+                         testing::Values(ClipCase{{2, 3, 5, 7}, {2, 3, 5, 7}},
+                                         ClipCase{{-5, -5, 5, 5}, {0, 0, 5, 5}},
+                                         ClipCase{{15, 8, 30, 30}, {15, 8, 20, 10}},
+                                         ClipCase{{kMin, kMin, kMax, kMax}, {0, 0, 20, 10}},
+                                         ClipCase{{20, 0, 30, 5}, {}}, ClipCase{{-9, -9, 0, 0}, {}},
+                                         ClipCase{{5, 5, 3, 8}, {}}));
 
 TEST(BitmapTest, NegativeSizesGiveAnEmptyBitmap) {
   const Bitmap b(-3, 7, kInk);

@@ -20,7 +20,9 @@ struct Size {
   int w, h;
 };
 
-Rect BoxOf(Size s) { return Rect{4, 3, 4 + s.w, 3 + s.h}; }
+Rect BoxOf(Size s) {
+  return Rect{4, 3, 4 + s.w, 3 + s.h};
+}
 
 Bitmap Draw(Size s, const raster::OptionalPen& pen, const raster::OptionalBrush& brush) {
   Bitmap b(kSide, kSide, kPaper);
@@ -100,13 +102,13 @@ std::string SizeName(const testing::TestParamInfo<Size>& info) {
 
 // Common sizes, the kit's circles (radius 57, 15, 8), and tall narrow boxes whose tips the
 // walk along the sides alone would miss.
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, EllipseSizeTest,
-    testing::Values(Size{3, 3}, Size{4, 4}, Size{5, 5},
-                    Size{6, 3}, Size{3, 10}, Size{4, 30}, Size{5, 40}, Size{6, 25}, Size{8, 60},
-                    Size{17, 17}, Size{31, 31}, Size{115, 115}, Size{40, 40}, Size{41, 20},
-                    Size{20, 41}, Size{100, 7}, Size{7, 100}, Size{64, 37}),
-    SizeName);
+INSTANTIATE_TEST_SUITE_P(Boxes, EllipseSizeTest,
+                         testing::Values(Size{3, 3}, Size{4, 4}, Size{5, 5}, Size{6, 3},
+                                         Size{3, 10}, Size{4, 30}, Size{5, 40}, Size{6, 25},
+                                         Size{8, 60}, Size{17, 17}, Size{31, 31}, Size{115, 115},
+                                         Size{40, 40}, Size{41, 20}, Size{20, 41}, Size{100, 7},
+                                         Size{7, 100}, Size{64, 37}),
+                         SizeName);
 
 class SmallEllipseTest : public testing::TestWithParam<Size> {};
 
@@ -155,7 +157,8 @@ class EllipseReferenceTest : public testing::TestWithParam<RecordedCount> {};
 TEST_P(EllipseReferenceTest, PaintsAsManyPixelsAsTheReference) {
   const RecordedCount& c = GetParam();
   const raster::OptionalBrush brush = c.brush ? raster::OptionalBrush(kBrush) : std::nullopt;
-  const raster::OptionalPen pen = c.penWidth > 0 ? raster::OptionalPen({c.penWidth, kPen}) : std::nullopt;
+  const raster::OptionalPen pen =
+      c.penWidth > 0 ? raster::OptionalPen({c.penWidth, kPen}) : std::nullopt;
   EXPECT_EQ(raster_test::Painted(Draw(c.size, pen, brush), kPaper).size(), c.painted);
 }
 

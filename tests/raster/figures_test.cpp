@@ -25,7 +25,9 @@ struct FigureCase {
   Figure draw;
 };
 
-std::string NameOf(const testing::TestParamInfo<FigureCase>& info) { return info.param.name; }
+std::string NameOf(const testing::TestParamInfo<FigureCase>& info) {
+  return info.param.name;
+}
 
 Rect Moved(Rect r, std::int64_t dx, std::int64_t dy) {
   return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
@@ -46,7 +48,8 @@ const FigureCase kFigures[] = {
      }},
     {"WideRectangle",
      [](Bitmap& b, std::int64_t dx, std::int64_t dy) {
-       raster::DrawRectangle(b, Moved({10, 12, 110, 100}, dx, dy), raster::Pen{9, kPen}, std::nullopt);
+       raster::DrawRectangle(b, Moved({10, 12, 110, 100}, dx, dy), raster::Pen{9, kPen},
+                             std::nullopt);
      }},
     {"FilledEllipse",
      [](Bitmap& b, std::int64_t dx, std::int64_t dy) {
@@ -93,7 +96,8 @@ TEST_P(FigureTest, DrawingPartlyOutsideEqualsCroppingALargerDrawing) {
 }
 
 TEST_P(FigureTest, FarAwayDrawsNothing) {
-  for (std::int64_t far : {std::int64_t{-1} << 40, std::int64_t{1} << 40, INT64_MAX / 2, INT64_MIN / 2}) {
+  for (std::int64_t far :
+       {std::int64_t{-1} << 40, std::int64_t{1} << 40, INT64_MAX / 2, INT64_MIN / 2}) {
     Bitmap b(50, 50, kPaper);
     GetParam().draw(b, far, 0);
     GetParam().draw(b, 0, far);
@@ -104,7 +108,8 @@ TEST_P(FigureTest, FarAwayDrawsNothing) {
 INSTANTIATE_TEST_SUITE_P(Figures, FigureTest, testing::ValuesIn(kFigures), NameOf);
 
 TEST(FigureTest, ReversedBoxesAreNormalised) {
-  for (const raster::OptionalPen& pen : {raster::OptionalPen({1, kPen}), raster::OptionalPen({6, kPen})}) {
+  for (const raster::OptionalPen& pen :
+       {raster::OptionalPen({1, kPen}), raster::OptionalPen({6, kPen})}) {
     Bitmap forward(90, 90, kPaper), reversed(90, 90, kPaper);
     raster::DrawRectangle(forward, {10, 20, 70, 60}, pen, kBrush);
     raster::DrawRectangle(reversed, {70, 60, 10, 20}, pen, kBrush);
@@ -124,8 +129,9 @@ TEST(FigureTest, BoxesSpanningTheWholeCoordinateRangeFinishAndCoverTheBitmap) {
   EXPECT_EQ(e, Bitmap(40, 30, kBrush));
   // A huge circle whose edge crosses the bitmap: drawn from the approximation, still a curve.
   Bitmap c(40, 30, kPaper);
-  raster::DrawEllipse(c, Rect{20 - (std::int64_t{1} << 40), -(std::int64_t{1} << 39), 21, std::int64_t{1} << 39},
-                      raster::Pen{1, kPen}, kBrush);
+  raster::DrawEllipse(
+      c, Rect{20 - (std::int64_t{1} << 40), -(std::int64_t{1} << 39), 21, std::int64_t{1} << 39},
+      raster::Pen{1, kPen}, kBrush);
   EXPECT_EQ(c.pixel(20, 15), kPen);
   EXPECT_EQ(c.pixel(10, 15), kBrush);
   EXPECT_EQ(c.pixel(30, 15), kPaper);

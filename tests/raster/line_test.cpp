@@ -69,7 +69,8 @@ TEST_P(ThinLineTest, StartingFarOffGivesTheVisiblePixelsOfTheWholeLine) {
   // The same line moved so that it starts about 100000 pixels off the bitmap.
   const auto [from, to] = GetParam();
   const std::int64_t sx = to.x >= from.x ? -1 : 1, sy = to.y >= from.y ? -1 : 1;
-  const std::int64_t scale = 1 + 100000 / (std::llabs(to.x - from.x) + std::llabs(to.y - from.y) + 1);
+  const std::int64_t scale =
+      1 + 100000 / (std::llabs(to.x - from.x) + std::llabs(to.y - from.y) + 1);
   const Point far{from.x + sx * (to.x - from.x == 0 ? 0 : 1) * scale * std::llabs(to.x - from.x),
                   from.y + sy * (to.y - from.y == 0 ? 0 : 1) * scale * std::llabs(to.y - from.y)};
   Bitmap b(64, 64);
@@ -78,20 +79,20 @@ TEST_P(ThinLineTest, StartingFarOffGivesTheVisiblePixelsOfTheWholeLine) {
 }
 
 // One line into each octant and onto each axis and diagonal, including slopes that hit ties.
-INSTANTIATE_TEST_SUITE_P(
-    Octants, ThinLineTest,
-    testing::Values(LineCase{{10, 30}, {50, 38}}, LineCase{{10, 30}, {18, 60}},
-                    LineCase{{50, 30}, {42, 60}}, LineCase{{50, 30}, {10, 38}},
-                    LineCase{{50, 30}, {10, 22}}, LineCase{{50, 30}, {42, 2}},
-                    LineCase{{10, 30}, {18, 2}}, LineCase{{10, 30}, {50, 22}},
-                    LineCase{{10, 30}, {50, 30}}, LineCase{{50, 30}, {10, 30}},
-                    LineCase{{30, 10}, {30, 50}}, LineCase{{30, 50}, {30, 10}},
-                    LineCase{{10, 10}, {40, 40}}, LineCase{{40, 40}, {10, 10}},
-                    LineCase{{40, 10}, {10, 40}}, LineCase{{10, 40}, {40, 10}},
-                    LineCase{{0, 0}, {4, 2}}, LineCase{{4, 2}, {0, 0}}, LineCase{{0, 2}, {4, 0}},
-                    LineCase{{4, 0}, {0, 2}}, LineCase{{0, 0}, {2, 4}}, LineCase{{2, 4}, {0, 0}},
-                    LineCase{{2, 0}, {0, 4}}, LineCase{{0, 4}, {2, 0}},
-                    LineCase{{3, 3}, {63, 33}}, LineCase{{60, 61}, {1, 2}}));
+INSTANTIATE_TEST_SUITE_P(Octants, ThinLineTest,
+                         testing::Values(LineCase{{10, 30}, {50, 38}}, LineCase{{10, 30}, {18, 60}},
+                                         LineCase{{50, 30}, {42, 60}}, LineCase{{50, 30}, {10, 38}},
+                                         LineCase{{50, 30}, {10, 22}}, LineCase{{50, 30}, {42, 2}},
+                                         LineCase{{10, 30}, {18, 2}}, LineCase{{10, 30}, {50, 22}},
+                                         LineCase{{10, 30}, {50, 30}}, LineCase{{50, 30}, {10, 30}},
+                                         LineCase{{30, 10}, {30, 50}}, LineCase{{30, 50}, {30, 10}},
+                                         LineCase{{10, 10}, {40, 40}}, LineCase{{40, 40}, {10, 10}},
+                                         LineCase{{40, 10}, {10, 40}}, LineCase{{10, 40}, {40, 10}},
+                                         LineCase{{0, 0}, {4, 2}}, LineCase{{4, 2}, {0, 0}},
+                                         LineCase{{0, 2}, {4, 0}}, LineCase{{4, 0}, {0, 2}},
+                                         LineCase{{0, 0}, {2, 4}}, LineCase{{2, 4}, {0, 0}},
+                                         LineCase{{2, 0}, {0, 4}}, LineCase{{0, 4}, {2, 0}},
+                                         LineCase{{3, 3}, {63, 33}}, LineCase{{60, 61}, {1, 2}}));
 
 // Pixels recorded from the reference renderer.
 struct RecordedLine {
@@ -110,19 +111,19 @@ TEST_P(RecordedLineTest, MatchesTheReference) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, RecordedLineTest,
-    testing::Values(
-        RecordedLine{{0, 0}, {4, 2}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
-        RecordedLine{{4, 2}, {0, 0}, {{1, 0}, {2, 1}, {3, 1}, {4, 2}}},
-        RecordedLine{{0, 0}, {2, 4}, {{0, 0}, {0, 1}, {1, 2}, {1, 3}}},
-        RecordedLine{{2, 4}, {0, 0}, {{0, 1}, {1, 2}, {1, 3}, {2, 4}}},
-        RecordedLine{{3, 3}, {3, 3}, {}},
-        RecordedLine{{1, 1}, {5, 1}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
-        RecordedLine{{0, 3}, {3, 0}, {{2, 1}, {1, 2}, {0, 3}}},
-        RecordedLine{{3, 0}, {0, 3}, {{3, 0}, {2, 1}, {1, 2}}},
-        RecordedLine{{0, 0}, {3, 3}, {{0, 0}, {1, 1}, {2, 2}}},
-        RecordedLine{{3, 3}, {0, 0}, {{1, 1}, {2, 2}, {3, 3}}},
-        RecordedLine{{6, 1}, {0, 4}, {{5, 1}, {6, 1}, {3, 2}, {4, 2}, {1, 3}, {2, 3}}},
-        RecordedLine{{1, 6}, {4, 0}, {{3, 1}, {3, 2}, {2, 3}, {2, 4}, {1, 5}, {1, 6}}}));
+    testing::Values(RecordedLine{{0, 0}, {4, 2}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+                    RecordedLine{{4, 2}, {0, 0}, {{1, 0}, {2, 1}, {3, 1}, {4, 2}}},
+                    RecordedLine{{0, 0}, {2, 4}, {{0, 0}, {0, 1}, {1, 2}, {1, 3}}},
+                    RecordedLine{{2, 4}, {0, 0}, {{0, 1}, {1, 2}, {1, 3}, {2, 4}}},
+                    RecordedLine{{3, 3}, {3, 3}, {}},
+                    RecordedLine{{1, 1}, {5, 1}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+                    RecordedLine{{0, 3}, {3, 0}, {{2, 1}, {1, 2}, {0, 3}}},
+                    RecordedLine{{3, 0}, {0, 3}, {{3, 0}, {2, 1}, {1, 2}}},
+                    RecordedLine{{0, 0}, {3, 3}, {{0, 0}, {1, 1}, {2, 2}}},
+                    RecordedLine{{3, 3}, {0, 0}, {{1, 1}, {2, 2}, {3, 3}}},
+                    RecordedLine{{6, 1}, {0, 4}, {{5, 1}, {6, 1}, {3, 2}, {4, 2}, {1, 3}, {2, 3}}},
+                    RecordedLine{
+                        {1, 6}, {4, 0}, {{3, 1}, {3, 2}, {2, 3}, {2, 4}, {1, 5}, {1, 6}}}));
 
 TEST(ThinLineTest, DiagonalAcrossTheWholeCoordinateRangePaintsTheMainDiagonal) {
   Bitmap b(20, 12);

@@ -81,12 +81,15 @@ TEST_P(TriangleFillTest, TrianglesSharingAnEdgeTileWithNoGapOrOverlap) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Triangles, TriangleFillTest,
-    testing::Values(Triangle{{{10, 5}, {50, 30}, {20, 55}}}, Triangle{{{32, 2}, {2, 40}, {60, 40}}},
-                    Triangle{{{5, 5}, {58, 6}, {31, 59}}}, Triangle{{{30, 10}, {31, 50}, {29, 30}}},
-                    Triangle{{{3, 33}, {60, 31}, {40, 32}}}, Triangle{{{20, 20}, {40, 20}, {30, 40}}},
-                    Triangle{{{20, 20}, {20, 44}, {44, 44}}}, Triangle{{{17, 49}, {44, 11}, {52, 58}}}));
+INSTANTIATE_TEST_SUITE_P(Triangles, TriangleFillTest,
+                         testing::Values(Triangle{{{10, 5}, {50, 30}, {20, 55}}},
+                                         Triangle{{{32, 2}, {2, 40}, {60, 40}}},
+                                         Triangle{{{5, 5}, {58, 6}, {31, 59}}},
+                                         Triangle{{{30, 10}, {31, 50}, {29, 30}}},
+                                         Triangle{{{3, 33}, {60, 31}, {40, 32}}},
+                                         Triangle{{{20, 20}, {40, 20}, {30, 40}}},
+                                         Triangle{{{20, 20}, {20, 44}, {44, 44}}},
+                                         Triangle{{{17, 49}, {44, 11}, {52, 58}}}));
 
 TEST(PolygonTest, ConeTriangleMatchesTheReference) {
   // The kit's cone: (0,-175), (-60,25), (60,25) around (300,250), as the reference draws it.
@@ -116,7 +119,8 @@ TEST(PolygonTest, HugeCoordinatesFillWhatIsVisibleWithoutHanging) {
   Bitmap b(40, 30, kPaper);
   raster::DrawPolygon(b, huge, raster::Pen{1, kPen}, kBrush);
   EXPECT_EQ(b, Bitmap(40, 30, kBrush));
-  const std::array<Point, 3> far = {Point{INT64_MAX, 0}, Point{INT64_MAX - 5, 9}, Point{INT64_MAX, 20}};
+  const std::array<Point, 3> far = {Point{INT64_MAX, 0}, Point{INT64_MAX - 5, 9},
+                                    Point{INT64_MAX, 20}};
   Bitmap c(40, 30, kPaper);
   raster::DrawPolygon(c, far, raster::Pen{7, kPen}, kBrush);
   EXPECT_EQ(c, Bitmap(40, 30, kPaper));

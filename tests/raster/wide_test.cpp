@@ -48,17 +48,29 @@ TEST_P(WideBoundsTest, CoversWhatTheReferenceCovers) {
 INSTANTIATE_TEST_SUITE_P(
     Strokes, WideBoundsTest,
     testing::Values(
-        BoundsCase{"width 5 keeps the end pixel", 5, {{40, 10}, {60, 10}}, false, {38, 8, 63, 13}, 0},
+        BoundsCase{
+            "width 5 keeps the end pixel", 5, {{40, 10}, {60, 10}}, false, {38, 8, 63, 13}, 0},
         BoundsCase{"rounded corners", 8, {{100, 10}, {120, 26}}, true, {96, 6, 123, 29}, 0},
-        BoundsCase{"even width: extra row on top", 4, {{10, 20}, {30, 20}}, false, {8, 18, 32, 22}, 0},
-        BoundsCase{"even width: extra column left", 4, {{20, 10}, {20, 30}}, false, {18, 8, 22, 32}, 0},
-        BoundsCase{"zero length: the tip alone", 5, {{80, 10}, {80, 10}}, false, {78, 8, 83, 13}, 21},
+        BoundsCase{
+            "even width: extra row on top", 4, {{10, 20}, {30, 20}}, false, {8, 18, 32, 22}, 0},
+        BoundsCase{
+            "even width: extra column left", 4, {{20, 10}, {20, 30}}, false, {18, 8, 22, 32}, 0},
+        BoundsCase{
+            "zero length: the tip alone", 5, {{80, 10}, {80, 10}}, false, {78, 8, 83, 13}, 21},
         BoundsCase{"1 x 1 box: the tip alone", 5, {{10, 10}, {11, 11}}, true, {8, 8, 13, 13}, 21},
         BoundsCase{"zero-width box: nothing", 5, {{30, 10}, {30, 20}}, true, {}, 0},
-        BoundsCase{"cone, width 3", 3, {{300, 425}, {240, 225}, {360, 225}}, false,
-                   {239, 224, 362, 427}, 1670},
-        BoundsCase{"cone, width 4", 4, {{300, 425}, {240, 225}, {360, 225}}, false,
-                   {238, 223, 362, 427}, 2306}));
+        BoundsCase{"cone, width 3",
+                   3,
+                   {{300, 425}, {240, 225}, {360, 225}},
+                   false,
+                   {239, 224, 362, 427},
+                   1670},
+        BoundsCase{"cone, width 4",
+                   4,
+                   {{300, 425}, {240, 225}, {360, 225}},
+                   false,
+                   {238, 223, 362, 427},
+                   2306}));
 
 TEST(WideStrokeTest, ThreePixelTipIsAPlusSign) {
   Bitmap b(10, 10, kPaper);

@@ -6,7 +6,9 @@
 namespace raster {
 namespace {
 
-int NonNegative(int v) { return v < 0 ? 0 : v; }
+int NonNegative(int v) {
+  return v < 0 ? 0 : v;
+}
 
 }  // namespace
 

@@ -15,8 +15,7 @@ constexpr std::int64_t kNarrowSide = std::int64_t{1} << 16;
 template <typename Int>
 class QuarterWalk {
  public:
-  QuarterWalk(std::int64_t w, std::int64_t h)
-      : w_(w), b_(h - 1), x_(w - 1), y_(h / 2) {
+  QuarterWalk(std::int64_t w, std::int64_t h) : w_(w), b_(h - 1), x_(w - 1), y_(h / 2) {
     const Int a = w - 1, b = h - 1, odd = b % 2;
     stepX_ = 8 * b * b;
     stepY_ = 8 * a * a;
@@ -62,8 +61,7 @@ class QuarterWalk {
 
 // Emits one row of the ellipse given the right half's run of curve pixels [xMin, xMax],
 // relative to the box; the left half mirrors it.
-void EmitRow(const Rect& box, Wide row, Wide xMin, Wide xMax, SpanSink* fill,
-             SpanSink* outline) {
+void EmitRow(const Rect& box, Wide row, Wide xMin, Wide xMax, SpanSink* fill, SpanSink* outline) {
   const Wide a = Wide{box.right} - box.left - 1;
   const Wide left = box.left;
   if (fill != nullptr) fill->Add(row, left + a - xMax, left + xMax + 1);

@@ -20,7 +20,9 @@ using detail::Wide;
 // Far wider than any bitmap; keeps the pen's tip table small.
 constexpr int kMaxPenWidth = 1 << 14;
 
-int WidthOf(const Pen& pen) { return std::clamp(pen.width, 1, kMaxPenWidth); }
+int WidthOf(const Pen& pen) {
+  return std::clamp(pen.width, 1, kMaxPenWidth);
+}
 
 Rect Normalised(const Rect& box) {
   return Rect{std::min(box.left, box.right), std::min(box.top, box.bottom),
@@ -28,8 +30,12 @@ Rect Normalised(const Rect& box) {
 }
 
 // Box sides in full: a box may span the whole 64-bit range.
-Wide WidthOf(const Rect& b) { return Wide{b.right} - b.left; }
-Wide HeightOf(const Rect& b) { return Wide{b.bottom} - b.top; }
+Wide WidthOf(const Rect& b) {
+  return Wide{b.right} - b.left;
+}
+Wide HeightOf(const Rect& b) {
+  return Wide{b.bottom} - b.top;
+}
 
 // Whether a box, grown by a pen's reach, can touch the bitmap at all.
 bool MayTouch(const Bitmap& target, const Rect& box, int penWidth) {
@@ -79,8 +85,7 @@ void DrawRectangle(Bitmap& target, const Rect& box, const OptionalPen& pen,
     return;
   }
   const std::array<Point, 4> path = {Point{b.left, b.top}, Point{b.right - 1, b.top},
-                                     Point{b.right - 1, b.bottom - 1},
-                                     Point{b.left, b.bottom - 1}};
+                                     Point{b.right - 1, b.bottom - 1}, Point{b.left, b.bottom - 1}};
   StrokeClosed(target, path, *pen);
 }
 

@@ -50,8 +50,10 @@ Edge MakeEdge(Point a, Point b, std::int64_t y) {
   if (dx > -kSmall && dx < kSmall && e.height < kSmall && t < kSmall) {
     // Screen-sized edges, the usual case, need no 128-bit division.
     std::int64_t q = 0, r = 0, tq = 0, tr = 0;
-    FloorDivide<std::int64_t>(static_cast<std::int64_t>(dx), static_cast<std::int64_t>(e.height), &q, &r);
-    FloorDivide<std::int64_t>(static_cast<std::int64_t>(t) * r, static_cast<std::int64_t>(e.height), &tq, &tr);
+    FloorDivide<std::int64_t>(static_cast<std::int64_t>(dx), static_cast<std::int64_t>(e.height),
+                              &q, &r);
+    FloorDivide<std::int64_t>(static_cast<std::int64_t>(t) * r, static_cast<std::int64_t>(e.height),
+                              &tq, &tr);
     e.stepBase = q;
     e.stepRemainder = static_cast<std::uint64_t>(r);
     e.base = a.x + t * q + tq;

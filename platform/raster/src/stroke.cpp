@@ -71,7 +71,9 @@ struct PenStamps {
   std::array<Stamp, 4> diagonals;  // towards (+1,+1), (-1,+1), (-1,-1), (+1,-1)
 };
 
-std::size_t DiagonalIndex(Wide dx, Wide dy) { return dy > 0 ? (dx > 0 ? 0 : 1) : (dx < 0 ? 2 : 3); }
+std::size_t DiagonalIndex(Wide dx, Wide dy) {
+  return dy > 0 ? (dx > 0 ? 0 : 1) : (dx < 0 ? 2 : 3);
+}
 
 const PenStamps& StampsFor(int width) {
   static thread_local PenStamps stamps;
@@ -124,7 +126,9 @@ Region::Region(int width, int height) : SpanSink(width, height), spans_(SpanScra
   spans_.clear();
 }
 
-void Region::Take(int y, int x0, int x1) { spans_.push_back(Span{y, x0, x1}); }
+void Region::Take(int y, int x0, int x1) {
+  spans_.push_back(Span{y, x0, x1});
+}
 
 const std::vector<Region::Span>& Region::Merged() {
   // Spans are bucketed by row (all rows are on the bitmap), then each row's few spans are

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <limits>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,17 +22,18 @@ constexpr int kMaxSize = 1000;
 
 // Windows-1252 code points for bytes 0x80..0x9F; the five unassigned bytes stay controls.
 constexpr std::array<char32_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t CodePointOf(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kCp1252High[byte - 0x80];
   return byte;
 }
 
-bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+bool IsControl(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
 
 // One rendered glyph; its 1-bit rows live in the owning SizedFont's `bits`.
 struct Glyph {
@@ -130,7 +131,9 @@ FT_Face OpenFace(FT_Library library, Face face) {
   return result;
 }
 
-FaceSlot& SlotOf(Face face) { return State().faces[face == Face::Sans ? 0 : 1]; }
+FaceSlot& SlotOf(Face face) {
+  return State().faces[face == Face::Sans ? 0 : 1];
+}
 
 // The face, loaded on first use; nullptr (after one warning) when none can be had.
 FT_Face LoadedFace(Face face) {
@@ -151,7 +154,9 @@ FT_Face LoadedFace(Face face) {
   return slot.face;
 }
 
-int RoundedPixels(FT_Pos v) { return static_cast<int>((v + 32) >> 6); }
+int RoundedPixels(FT_Pos v) {
+  return static_cast<int>((v + 32) >> 6);
+}
 
 FontMetrics MetricsOf(FT_Face face, int size) {
   const FT_Size_Metrics& m = face->size->metrics;
@@ -209,7 +214,8 @@ void StoreBitmap(const FT_GlyphSlot slot, SizedFont& font, Glyph& glyph) {
   unsigned char* out = font.bits.data() + glyph.offset;
   for (unsigned r = 0; r < bitmap.rows; ++r, out += glyph.pitch) {
     for (unsigned c = 0; c < bitmap.width; ++c) {
-      if (BitAt(bitmap, r, c)) out[c >> 3] = static_cast<unsigned char>(out[c >> 3] | (0x80u >> (c & 7)));
+      if (BitAt(bitmap, r, c))
+        out[c >> 3] = static_cast<unsigned char>(out[c >> 3] | (0x80u >> (c & 7)));
     }
   }
 }
@@ -234,8 +240,8 @@ const Glyph& GlyphFor(Face face, int size, SizedFont& font, unsigned char byte) 
 }
 
 // Paints the set bits of a glyph whose bitmap's top-left lands at (gx, gy).
-void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, __int128 gx,
-          __int128 gy, Color color) {
+void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, __int128 gx, __int128 gy,
+          Color color) {
   const __int128 r0 = std::max<__int128>(0, -gy);
   const __int128 r1 = std::min<__int128>(glyph.rows, target.height() - gy);
   const __int128 c0 = std::max<__int128>(0, -gx);
@@ -250,13 +256,14 @@ void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, __int12
   }
 }
 
-int ClampToInt(std::int64_t v) { return static_cast<int>(std::min<std::int64_t>(v, INT_MAX)); }
+int ClampToInt(std::int64_t v) {
+  return static_cast<int>(std::min<std::int64_t>(v, INT_MAX));
+}
 
 std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
   const __int128 sum = __int128{a} + b;
-  return static_cast<std::int64_t>(
-      std::clamp<__int128>(sum, std::numeric_limits<std::int64_t>::min(),
-                           std::numeric_limits<std::int64_t>::max()));
+  return static_cast<std::int64_t>(std::clamp<__int128>(
+      sum, std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()));
 }
 
 }  // namespace

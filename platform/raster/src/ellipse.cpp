@@ -121,17 +121,18 @@ void ApproxSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
   }
 }
 
-bool Exact(const Rect& box) {
-  return Wide{box.right} - box.left <= kExactEllipseSide &&
-         Wide{box.bottom} - box.top <= kExactEllipseSide;
+bool SidesAtMost(const Rect& box, std::int64_t side) {
+  return Wide{box.right} - box.left <= side && Wide{box.bottom} - box.top <= side;
 }
+
+bool Exact(const Rect& box) { return SidesAtMost(box, kExactEllipseSide); }
 
 }  // namespace
 
 void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
   if (fill == nullptr && outline == nullptr) return;
   if (Exact(box)) {
-    const bool narrow = box.width() <= kNarrowSide && box.height() <= kNarrowSide;
+    const bool narrow = SidesAtMost(box, kNarrowSide);
     (narrow ? ExactSpans<std::int64_t> : ExactSpans<Wide>)(box, fill, outline);
   } else {
     ApproxSpans(box, fill, outline);
@@ -140,8 +141,8 @@ void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
 
 bool EllipsePath(const Rect& box, std::vector<Point>& path) {
   path.clear();
-  if (!Exact(box)) return false;
-  QuarterWalk<Wide> walk(box.width(), box.height());
+  if (!SidesAtMost(box, kNarrowSide)) return false;
+  QuarterWalk<std::int64_t> walk(box.width(), box.height());
   std::int64_t x = 0, y = 0;
   while (walk.Next(&x, &y)) path.push_back({x, y});
   const std::size_t quarter = path.size();

@@ -17,7 +17,8 @@ constexpr std::int64_t kExactEllipseSide = std::int64_t{1} << 20;
 void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline);
 
 // The curve's pixels in order around the ellipse, for a wide pen's centre line. Returns
-// false, leaving `path` empty, for boxes too large to walk.
+// false, leaving `path` empty, for boxes wider or taller than 65536 pixels; those are
+// outlined with the one-pixel curve.
 bool EllipsePath(const Rect& box, std::vector<Point>& path);
 
 }  // namespace raster::detail

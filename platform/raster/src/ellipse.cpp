@@ -125,7 +125,9 @@ bool SidesAtMost(const Rect& box, std::int64_t side) {
   return Wide{box.right} - box.left <= side && Wide{box.bottom} - box.top <= side;
 }
 
-bool Exact(const Rect& box) { return SidesAtMost(box, kExactEllipseSide); }
+bool Exact(const Rect& box) {
+  return SidesAtMost(box, kExactEllipseSide);
+}
 
 }  // namespace
 

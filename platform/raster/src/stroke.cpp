@@ -64,7 +64,7 @@ class StampRecorder final : public SpanSink {
 
 // The shapes a pen of one width repeats along a path: its round tip, the filled w x w
 // ellipse centred as the pen's bands are (a square for w = 2), and the widened one-pixel
-// diagonal steps an ellipse's path is made of. Kept for the last width asked for.
+// diagonal steps an ellipse's path is made of.
 struct PenStamps {
   int width = 0;
   Stamp tip;
@@ -75,9 +75,7 @@ std::size_t DiagonalIndex(Wide dx, Wide dy) {
   return dy > 0 ? (dx > 0 ? 0 : 1) : (dx < 0 ? 2 : 3);
 }
 
-const PenStamps& StampsFor(int width) {
-  static thread_local PenStamps stamps;
-  if (stamps.width == width) return stamps;
+void MakeStamps(PenStamps& stamps, int width) {
   stamps.width = width;
   const int reach = width + 2;
   StampRecorder tip(reach, stamps.tip);
@@ -93,6 +91,16 @@ const PenStamps& StampsFor(int width) {
     StampRecorder diagonal(reach, stamps.diagonals[DiagonalIndex(step.x, step.y)]);
     AddQuad(diagonal, centre, Point{centre.x + step.x, centre.y + step.y}, width);
   }
+}
+
+// Figures drawn one after another often alternate between a few small widths (a frame of
+// three outlines, say), so every small width keeps its stamps; larger ones share one slot.
+const PenStamps& StampsFor(int width) {
+  constexpr int KeptWidths = 32;
+  static thread_local std::array<PenStamps, KeptWidths> small;
+  static thread_local PenStamps large;
+  PenStamps& stamps = width < KeptWidths ? small[static_cast<std::size_t>(width)] : large;
+  if (stamps.width != width) MakeStamps(stamps, width);
   return stamps;
 }
 
@@ -122,24 +130,29 @@ void AddSegment(SpanSink& sink, Point p, Point q, const PenStamps& stamps) {
 
 }  // namespace
 
-Region::Region(int width, int height) : SpanSink(width, height), spans_(SpanScratch()) {
+Region::Region(int width, int height)
+    : SpanSink(width, height), spans_(SpanScratch()), firstRow_(height), endRow_(0) {
   spans_.clear();
 }
 
 void Region::Take(int y, int x0, int x1) {
   spans_.push_back(Span{y, x0, x1});
+  firstRow_ = std::min(firstRow_, y);
+  endRow_ = std::max(endRow_, y + 1);
 }
 
 const std::vector<Region::Span>& Region::Merged() {
-  // Spans are bucketed by row (all rows are on the bitmap), then each row's few spans are
-  // sorted by column and joined where they touch.
+  // Spans are bucketed by row (only the rows the stroke touches), then each row's few spans
+  // are sorted by column and joined where they touch.
   static thread_local std::vector<std::size_t> rowEnds;
   static thread_local std::vector<Span> byRow;
-  rowEnds.assign(static_cast<std::size_t>(height()) + 1, 0);
-  for (const Span& s : spans_) ++rowEnds[static_cast<std::size_t>(s.y) + 1];
+  if (spans_.empty()) return spans_;
+  const auto row = [this](const Span& s) { return static_cast<std::size_t>(s.y - firstRow_); };
+  rowEnds.assign(static_cast<std::size_t>(endRow_ - firstRow_) + 1, 0);
+  for (const Span& s : spans_) ++rowEnds[row(s) + 1];
   for (std::size_t y = 1; y < rowEnds.size(); ++y) rowEnds[y] += rowEnds[y - 1];
   byRow.resize(spans_.size());
-  for (const Span& s : spans_) byRow[rowEnds[static_cast<std::size_t>(s.y)]++] = s;
+  for (const Span& s : spans_) byRow[rowEnds[row(s)]++] = s;
   spans_.clear();
   std::size_t begin = 0;
   for (std::size_t y = 0; y + 1 < rowEnds.size(); ++y) {

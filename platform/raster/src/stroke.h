@@ -25,6 +25,8 @@ class Region final : public SpanSink {
 
  private:
   std::vector<Span>& spans_;
+  int firstRow_;  // the rows spans were taken on: firstRow_ up to endRow_
+  int endRow_;
 };
 
 // The stroke of a pen `width` wide (2 or more) along the polyline through `points`: a band

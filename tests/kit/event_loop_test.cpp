@@ -162,6 +162,27 @@ TEST_F(EventLoop, AltLetterGoesToTheMenuNotToAKeyEvent) {
   EXPECT_EQ(Wait().kind, Mouse);
 }
 
+// Whatever the order of Ctrl and Alt, the kit sees Ctrl go up, so a plain letter afterwards is a
+// key and not a shortcut (a plain Q would quit).
+class CtrlAltOrder : public KitSession, public ::testing::WithParamInterface<std::vector<int>> {};
+
+TEST_P(CtrlAltOrder, LeavesNoCtrlBehind) {
+  for (const int step : GetParam()) {
+    if (step > 0) host.KeyDown(step);
+    if (step < 0) host.KeyUp(-step);
+  }
+  host.Type("q");
+  EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'q'}));
+  EXPECT_FALSE(kit::CtrlFlagSet());
+}
+
+constexpr int CtrlKey = win::vk::Control, AltKey = win::vk::Menu;
+INSTANTIATE_TEST_SUITE_P(Orders, CtrlAltOrder,
+                         ::testing::Values(std::vector<int>{CtrlKey, AltKey, -CtrlKey, -AltKey},
+                                           std::vector<int>{AltKey, CtrlKey, -AltKey, -CtrlKey},
+                                           std::vector<int>{CtrlKey, AltKey, -AltKey, -CtrlKey},
+                                           std::vector<int>{AltKey, CtrlKey, -CtrlKey, -AltKey}));
+
 TEST_F(EventLoop, CharacterTypedInTheConsoleReachesTheGraphicsWindow) {
   host.Focus(Console());
   host.Type("z");

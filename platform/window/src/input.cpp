@@ -27,16 +27,24 @@ void InputPress(WindowId window, int contentX, int contentY) {
   QueueInput(window, Msg::LButtonDown, AsWParam(contentX), contentY);
 }
 
-// Alt is tracked here, so keys pressed while it is held reach the window as system keys.
+// Alt and Ctrl are tracked here: as on the classic desktop, a key is a system key only while Alt
+// is held without Ctrl. So Ctrl's own messages always reach the window, and its Ctrl tracking
+// never misses a release.
+bool SystemKey() {
+  return Sys().altHeld && !Sys().ctrlHeld;
+}
+
 void InputKeyDown(int virtualKey, int character) {
   if (virtualKey == vk::Menu) Sys().altHeld = true;
-  const Msg msg = Sys().altHeld ? Msg::SysKeyDown : Msg::KeyDown;
+  if (virtualKey == vk::Control) Sys().ctrlHeld = true;
+  const Msg msg = SystemKey() ? Msg::SysKeyDown : Msg::KeyDown;
   QueueInput(Sys().focus, msg, AsWParam(virtualKey), IsCharacter(character) ? character : -1);
 }
 
 void InputKeyUp(int virtualKey) {
-  const Msg msg = Sys().altHeld ? Msg::SysKeyUp : Msg::KeyUp;
+  const Msg msg = SystemKey() ? Msg::SysKeyUp : Msg::KeyUp;
   if (virtualKey == vk::Menu) Sys().altHeld = false;
+  if (virtualKey == vk::Control) Sys().ctrlHeld = false;
   QueueInput(Sys().focus, msg, AsWParam(virtualKey), -1);
 }
 
@@ -54,6 +62,7 @@ void InputFocus(WindowId window, bool ctrlHeld) {
   if (!IsWindow(window)) return;
   if (Sys().tracking.window != 0 && Sys().tracking.window != window) detail::CloseMenu();
   Sys().focus = window;
+  Sys().ctrlHeld = ctrlHeld;
   if (ctrlHeld || !Sys().lastCtrlDown) return;
   Sys().lastCtrlDown = false;
   QueueInput(window, Msg::KeyUp, AsWParam(vk::Control), -1);

@@ -107,8 +107,11 @@ std::optional<std::int64_t> NextDeadline() {
   return timer->dueMs;
 }
 
-// Remembers whether Ctrl was last seen going down, for the mend on focus.
+// Remembers whether Ctrl was last seen going down, for the mend on focus. Alt counts as pressed
+// alone only until another key goes down.
 void NoteDelivered(const Message& message) {
+  const bool keyDown = message.msg == Msg::KeyDown || message.msg == Msg::SysKeyDown;
+  if (keyDown && message.wParam != static_cast<std::uintptr_t>(vk::Menu)) Sys().altAlone = false;
   if (message.wParam != static_cast<std::uintptr_t>(vk::Control)) return;
   if (message.msg == Msg::KeyDown || message.msg == Msg::SysKeyDown) Sys().lastCtrlDown = true;
   if (message.msg == Msg::KeyUp || message.msg == Msg::SysKeyUp) Sys().lastCtrlDown = false;

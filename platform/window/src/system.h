@@ -68,6 +68,7 @@ struct WindowSystem {
   std::deque<Message> input;
   WindowId focus = 0;
   bool altHeld = false;
+  bool ctrlHeld = false;  // Ctrl as the input says, whichever window it went to
   bool altAlone = false;      // Alt went down and nothing else happened since
   bool lastCtrlDown = false;  // the last Ctrl message delivered was a key-down
   MenuTracking tracking;

@@ -3,6 +3,7 @@
 // so that recorded sessions play back to the same cone.
 
 #include <cmath>
+#include <cstdlib>
 
 #include "preview.h"
 
@@ -16,10 +17,15 @@ bool Between(int low, int value, int high) {
   return low < value && value < high;
 }
 
+// Computed wide: a played script may press at the very ends of the int range.
+bool WithinFive(int a, int b) {
+  return std::llabs(static_cast<long long>(a) - b) <= 5;
+}
+
 // A true distance rather than a sum of squares, so that the rim test reads as it is meant.
 bool InsideScoop(int x, int y, int centreY) {
   const double dx = x;
-  const double dy = y - centreY;
+  const double dy = static_cast<double>(y) - centreY;
   return std::sqrt(dx * dx + dy * dy) < static_cast<double>(ScoopRadius);
 }
 
@@ -109,7 +115,7 @@ void SelectToppingAt(int x, int y, int& mode, int toppingCount, int& selectedTop
                      const ToppingArray& toppingX, const ToppingArray& toppingY) {
   // No early exit: where toppings overlap, the one placed last is the one on top.
   for (int slot = 0; slot < toppingCount; ++slot) {
-    if (std::abs(toppingX[slot] - x) <= 5 && std::abs(toppingY[slot] - y) <= 5) {
+    if (WithinFive(toppingX[slot], x) && WithinFive(toppingY[slot], y)) {
       mode = Moving;
       selectedTopping = slot;
     }

@@ -8,8 +8,8 @@ namespace kit {
 
 constexpr std::size_t FormatBufferSize = 1024;
 
-// Formats into `buffer`; output past 1023 characters is cut. Returns the length of what the
-// buffer holds, or the formatting routine's negative result (the buffer then holds "").
+// Formats into `buffer`; output past 1023 characters is cut. Returns the formatting routine's
+// count, at most 1023 (what the buffer kept), or its negative result (the buffer then holds "").
 int FormatCut(char (&buffer)[FormatBufferSize], const char* format, va_list args);
 
 }  // namespace kit

@@ -34,6 +34,9 @@ TEST_F(TextConsole, PrintReturnsTheFormattedCount) {
   EXPECT_EQ(KitPrint("%s", ""), 0);
   EXPECT_EQ(KitPrint("Clearing the graphics window\n"), 29);
   EXPECT_EQ(KitPrint("%d-%s", 42, "x"), 4);
+  // A NUL inside the text counts as formatted, though the console line ends there.
+  EXPECT_EQ(KitPrint("ab%cde", 0), 5);
+  EXPECT_EQ(printed.back(), "ab");
 }
 
 TEST_F(TextConsole, OverlongMessageIsCutAt1023Characters) {

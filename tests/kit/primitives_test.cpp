@@ -123,6 +123,10 @@ const PrimitiveCase Cases[] = {
      [] { return KitTextf(5, 3, 4, 12, "%d scoops", 3); },
      8,
      {"yellow text at (3,4), \"3 scoops\"\n"}},
+    {"TextfCountsPastANul",
+     [] { return KitTextf(0, 0, 0, 12, "ab%cde", 0); },
+     5,
+     {"black text at (0,0), \"ab\"\n"}},
     {"Clear", [] { return KitClear(); }, 1, {"Clearing the graphics window\n"}},
 };
 

@@ -120,6 +120,14 @@ TEST_F(TextConsole, ShowConsoleReportsEarlierVisibility) {
   EXPECT_NE(KitShowConsole(1), 0);
 }
 
+TEST_F(TextConsole, ShowingTheShownConsoleGivesItTheKeyboard) {
+  host.Focus(Graphics());
+  host.Call([] { KitShowConsole(1); });
+  host.Type("k");
+  EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'k'}));
+  EXPECT_EQ(win::FocusedWindow(), Console());
+}
+
 TEST_F(TextConsole, ClosingTheConsoleOnlyHidesIt) {
   host.Close(Console());
   Click(0, 0);

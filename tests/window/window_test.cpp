@@ -88,7 +88,8 @@ struct ShowCase {
 
 const ShowCase showCases[] = {
     {"ShowHidden", {true}, {false}, {"shown 1"}},
-    {"ShowTwice", {true, true}, {false, true}, {"shown 1"}},
+    // Showing a shown window tells the host again: it activates and raises it.
+    {"ShowTwice", {true, true}, {false, true}, {"shown 1", "shown 1"}},
     {"ShowThenHide", {true, false}, {false, true}, {"shown 1", "hidden 1"}},
     {"HideHidden", {false}, {false}, {}},
 };

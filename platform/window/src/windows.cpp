@@ -142,7 +142,12 @@ bool ShowWindow(WindowId window, bool show) {
   WindowRec* rec = detail::FindWindow(window);
   if (rec == nullptr) return false;
   const bool wasVisible = rec->visible;
-  if (wasVisible == show) return wasVisible;
+  if (wasVisible && show) {
+    Sys().focus = window;  // showing a shown window still activates it
+    CurrentHost().WindowShown(window, true);
+    return true;
+  }
+  if (!wasVisible && !show) return false;
   rec->visible = show;
   if (show) {
     rec->changed = true;

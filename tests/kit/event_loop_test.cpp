@@ -208,6 +208,19 @@ TEST_F(EventLoop, DrawingBetweenWaitsCostsOneCanvasCopy) {
   EXPECT_EQ(client.pixel(1, 1), raster::Rgb(255, 255, 255));
 }
 
+TEST_F(EventLoop, PaintCopiesTheCanvasEvenWhenItIsNotDirty) {
+  KitClear();
+  Click(0, 0);
+  Wait();
+  // Changed behind the kit's back: only a repaint can bring this pixel to the window.
+  kit::State().canvas.setPixel(10, 10, raster::Rgb(1, 2, 3));
+  ASSERT_EQ(kit::State().dirty, 0);
+  host.Call([this] { win::InputExpose(Graphics()); });
+  Click(0, 0);
+  Wait();
+  EXPECT_EQ(win::ClientPixels(Graphics()).pixel(10, 10), raster::Rgb(1, 2, 3));
+}
+
 TEST_F(EventLoop, WaitBeforeOpenReturnsQuitInsteadOfHanging) {
   KitClose();
   win::ResetWindowSystem();

@@ -5,11 +5,11 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation
-  libsdl2-dev libx11-dev
+  libsdl2-dev libx11-dev python3
   googletest libgtest-dev libbenchmark-dev
 )
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth xdotool imagemagick python3 clang libclang-rt-14-dev)
+  packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -134,3 +134,37 @@ INSTANTIATE_TEST_SUITE_P(
                     PolylineCase{{{-50, -40}, {300, 200}}, false, 30}));
 
 }  // namespace
+
+// The row-by-row stroke of a rectangle must equal the general stroke of its closed path, for
+// every small box size and pen width, on the bitmap and partly off it.
+struct RectangleStrokeCase {
+  int width;
+  Point offset;
+};
+
+class RectangleStrokeTest : public testing::TestWithParam<RectangleStrokeCase> {};
+
+TEST_P(RectangleStrokeTest, EqualsTheGeneralStrokeOfItsPath) {
+  const RectangleStrokeCase& c = GetParam();
+  for (int w = 2; w <= 24; ++w) {
+    for (int h = 2; h <= 24; ++h) {
+      const Point topLeft{c.offset.x, c.offset.y};
+      const Point bottomRight{c.offset.x + w - 1, c.offset.y + h - 1};
+      raster::Bitmap general(60, 50, 0xFFFFFF), direct(60, 50, 0xFFFFFF);
+      raster::detail::Region region(60, 50);
+      const std::array<Point, 4> path = {topLeft, Point{bottomRight.x, topLeft.y}, bottomRight,
+                                         Point{topLeft.x, bottomRight.y}};
+      raster::detail::StrokePolyline(region, path, true, c.width);
+      region.Paint(general, 0x0000FF);
+      raster::detail::StrokeRectangle(direct, topLeft, bottomRight, c.width, 0x0000FF);
+      ASSERT_TRUE(direct == general) << w << " x " << h;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WidthsAndPlaces, RectangleStrokeTest,
+    testing::Values(RectangleStrokeCase{2, {10, 10}}, RectangleStrokeCase{3, {10, 10}},
+                    RectangleStrokeCase{4, {20, 15}}, RectangleStrokeCase{5, {-3, -4}},
+                    RectangleStrokeCase{7, {40, 30}}, RectangleStrokeCase{8, {-10, 30}},
+                    RectangleStrokeCase{9, {12, -6}}, RectangleStrokeCase{16, {20, 20}}));

@@ -84,8 +84,13 @@ void DrawRectangle(Bitmap& target, const Rect& box, const OptionalPen& pen,
     if (WidthOf(b) > 1 || HeightOf(b) > 1) ThinBorder(target, b, pen->color);
     return;
   }
-  const std::array<Point, 4> path = {Point{b.left, b.top}, Point{b.right - 1, b.top},
-                                     Point{b.right - 1, b.bottom - 1}, Point{b.left, b.bottom - 1}};
+  const Point topLeft{b.left, b.top}, bottomRight{b.right - 1, b.bottom - 1};
+  if (WidthOf(b) > 1 && HeightOf(b) > 1) {
+    detail::StrokeRectangle(target, topLeft, bottomRight, WidthOf(*pen), pen->color);
+    return;
+  }
+  const std::array<Point, 4> path = {topLeft, Point{bottomRight.x, topLeft.y}, bottomRight,
+                                     Point{topLeft.x, bottomRight.y}};
   StrokeClosed(target, path, *pen);
 }
 

@@ -68,6 +68,7 @@ class StampRecorder final : public SpanSink {
 struct PenStamps {
   int width = 0;
   Stamp tip;
+  std::vector<StampSpan> tipRows;  // the tip row by row, from dy = -reach (empty: x0 == x1)
   std::array<Stamp, 4> diagonals;  // towards (+1,+1), (-1,+1), (-1,-1), (+1,-1)
 };
 
@@ -84,6 +85,14 @@ void MakeStamps(PenStamps& stamps, int width) {
     for (int y = 0; y < width; ++y) tip.Add(corner + y, corner, corner + width);
   } else {
     EllipseSpans(Rect{corner, corner, corner + width, corner + width}, &tip, nullptr);
+  }
+  // The tip is convex: one span a row.
+  stamps.tipRows.assign(static_cast<std::size_t>(2 * reach + 1), StampSpan{0, 0, 0});
+  for (const StampSpan& span : stamps.tip) {
+    StampSpan& row = stamps.tipRows[static_cast<std::size_t>(span.dy + reach)];
+    row = row.x0 == row.x1
+              ? span
+              : StampSpan{span.dy, std::min(row.x0, span.x0), std::max(row.x1, span.x1)};
   }
   const Point centre{reach, reach};
   const std::array<Point, 4> steps = {Point{1, 1}, Point{-1, 1}, Point{-1, -1}, Point{1, -1}};
@@ -184,6 +193,50 @@ void StrokePolyline(Region& region, std::span<const Point> points, bool closed, 
     if (last && !closed) break;
     const Point& next = points[last ? 0 : i + 1];
     if (next != points[i]) AddSegment(region, points[i], next, stamps);
+  }
+}
+
+void StrokeRectangle(Bitmap& target, Point topLeft, Point bottomRight, int width, Color color) {
+  const PenStamps& stamps = StampsFor(width);
+  const Wide reach = width + 2, half = width / 2;
+  const Wide left = topLeft.x, top = topLeft.y, right = bottomRight.x, bottom = bottomRight.y;
+  const Wide firstRow = std::max<Wide>(top - reach, 0);
+  const Wide endRow = std::min<Wide>(bottom + reach + 1, target.height());
+  const Point corners[4] = {
+      topLeft, {bottomRight.x, topLeft.y}, bottomRight, {topLeft.x, bottomRight.y}};
+  struct Interval {
+    Wide x0, x1;
+  };
+  for (Wide y = firstRow; y < endRow; ++y) {
+    // The bands of the four sides and the tips at the four corners that cross this row.
+    std::array<Interval, 8> row;
+    std::size_t n = 0;
+    if ((y >= top - half && y < top - half + width) ||
+        (y >= bottom - half && y < bottom - half + width)) {
+      row[n++] = {left, right};
+    }
+    if (y >= top && y < bottom) {
+      row[n++] = {left - half, left - half + width};
+      row[n++] = {right - half, right - half + width};
+    }
+    for (const Point& corner : corners) {
+      const Wide dy = y - corner.y;
+      if (dy < -reach || dy > reach) continue;
+      const StampSpan& tip = stamps.tipRows[static_cast<std::size_t>(dy + reach)];
+      if (tip.x0 != tip.x1) row[n++] = {corner.x + tip.x0, corner.x + tip.x1};
+    }
+    // At most eight intervals: an insertion sort is all they need.
+    for (std::size_t i = 1; i < n; ++i) {
+      for (std::size_t k = i; k > 0 && row[k - 1].x0 > row[k].x0; --k)
+        std::swap(row[k - 1], row[k]);
+    }
+    Color* pixels = target.row(static_cast<int>(y));
+    for (std::size_t i = 0; i < n;) {
+      Interval run = row[i++];
+      while (i < n && row[i].x0 <= run.x1) run.x1 = std::max(run.x1, row[i++].x1);
+      const Wide x0 = std::max<Wide>(run.x0, 0), x1 = std::min<Wide>(run.x1, target.width());
+      if (x0 < x1) std::fill(pixels + static_cast<int>(x0), pixels + static_cast<int>(x1), color);
+    }
   }
 }
 

@@ -33,4 +33,9 @@ class Region final : public SpanSink {
 // or widened quadrilateral along each segment and a round disc at every point.
 void StrokePolyline(Region& region, std::span<const Point> points, bool closed, int width);
 
+// The same stroke for the closed path around an axis-aligned rectangle, topLeft.x <
+// bottomRight.x and topLeft.y < bottomRight.y, worked out row by row without collecting spans:
+// the outlines of boxes are the commonest wide strokes.
+void StrokeRectangle(Bitmap& target, Point topLeft, Point bottomRight, int width, Color color);
+
 }  // namespace raster::detail

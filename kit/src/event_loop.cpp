@@ -190,7 +190,6 @@ int KitOpen(KitInstance /*instance*/, KitInstance previousInstance, const char* 
   state.animate = 0;
   state.oneFrame = 0;
   kit::CreateWindows();
-  state.holdsWindowDc = true;
   state.canvas = raster::Bitmap(kit::CanvasWidth, kit::CanvasHeight);
   win::ShowWindow(state.consoleWindow, showState != 0);
   win::ShowWindow(state.graphicsWindow, showState != 0);
@@ -199,7 +198,6 @@ int KitOpen(KitInstance /*instance*/, KitInstance previousInstance, const char* 
 }
 
 int KitClose() {
-  state.holdsWindowDc = false;
   kit::ScriptClose();
   return 1;
 }

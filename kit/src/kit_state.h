@@ -18,7 +18,6 @@ constexpr int NoEvent = -1;
 struct KitState {
   win::WindowId graphicsWindow = 0;
   win::WindowId consoleWindow = 0;
-  bool holdsWindowDc = false;
   raster::Bitmap canvas;  // made by KitOpen; undefined content until first filled
   int originX = 0;
   int originY = 0;

@@ -100,5 +100,11 @@ cmake_build "$freetype" "$root/deps-build/$arch/freetype" \
 cmake_build "$libpng" "$root/deps-build/$arch/libpng" \
   -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF -DSKIP_INSTALL_PROGRAMS=ON \
   -DZLIB_INCLUDE_DIR="/usr/$triple/include" -DZLIB_LIBRARY="/usr/$triple/lib/libz.a"
+# Their licences travel with every program that links them in.
+mkdir -p "$prefix/licenses"
+cp "$freetype/LICENSE.TXT" "$prefix/licenses/FreeType-LICENSE.txt"
+cp "$freetype/docs/FTL.TXT" "$prefix/licenses/FreeType-FTL.txt"
+cp "$libpng/LICENSE" "$prefix/licenses/libpng-LICENSE.txt"
+cp /usr/share/doc/libz-mingw-w64-dev/copyright "$prefix/licenses/zlib-copyright.txt"
 echo "$versions" >"$stamp"
 echo "Windows libraries for $arch are in $prefix"

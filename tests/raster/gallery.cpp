@@ -23,7 +23,7 @@ raster::Bitmap Enlarged(const raster::Bitmap& b, int zoom) {
 raster::Bitmap TextSizes() {
   raster::Bitmap b(480, 410, raster::Rgb(255, 255, 255));
   int y = 4;
-  for (raster::Face face : {raster::Face::Sans, raster::Face::Mono}) {
+  for (raster::Face face : {raster::Face::Sans, raster::Face::Fixed}) {
     for (int size = 6; size <= 24; size += 2) {
       const std::string label = std::to_string(size) + ": Add Scoop \x80 3.50 \xE9t\xE9 [Wedge]";
       if (face == raster::Face::Sans) {

@@ -41,7 +41,7 @@ int TextTop(std::int64_t rowTop, std::int64_t rowHeight) {
 }
 
 // The label with its access letter underlined just below the baseline, one pixel short of the
-// letter's advance so that it never touches the next letter's underline.
+// letter's advance, as the classic menus underline.
 void DrawLabel(raster::Bitmap& target, std::int64_t x, std::int64_t y, const MenuText& text,
                raster::Color color) {
   raster::DrawText(target, MenuFace, MenuTextSize, x, y, text.label, color);

@@ -1,5 +1,5 @@
 // Text is drawn with the faces built into the kit, never with the fonts a machine happens to
-// have: the demo's pictures are the same bytes whether fontconfig would find no font at all or
+// have: frosty-replay writes the same bytes whether fontconfig would find no font at all or
 // other faces than ours.
 
 #include <gtest/gtest.h>
@@ -28,44 +28,29 @@ const FontSetting settings[] = {
      "<dir>/usr/share/fonts/X11</dir>"},
 };
 
-// Sets FONTCONFIG_FILE for the runs started while it lives, and restores it.
-class FontconfigFile {
- public:
-  FontconfigFile(const FontSetting& setting, const fs::path& dir) {
-    if (const char* old = std::getenv("FONTCONFIG_FILE")) saved_ = old;
-    if (setting.directories == nullptr) {
-      ::unsetenv("FONTCONFIG_FILE");
-      return;
-    }
-    const fs::path file = dir / "fonts.conf";
-    replay_test::WriteFile(file, std::string("<?xml version=\"1.0\"?>\n<fontconfig>") +
-                                     setting.directories + "<cachedir>" + dir.string() +
-                                     "</cachedir></fontconfig>\n");
-    ::setenv("FONTCONFIG_FILE", file.c_str(), 1);
-  }
-  ~FontconfigFile() {
-    if (saved_.empty()) {
-      ::unsetenv("FONTCONFIG_FILE");
-    } else {
-      ::setenv("FONTCONFIG_FILE", saved_.c_str(), 1);
-    }
-  }
-  FontconfigFile(const FontconfigFile&) = delete;
-  FontconfigFile& operator=(const FontconfigFile&) = delete;
-
- private:
-  std::string saved_;
-};
-
-// Every PNG written by a run of the demo followed by a logged redraw (console text), by name.
+// Every PNG of the demo followed by a logged redraw (console text), by name.
 std::map<std::string, std::string> Pictures(const FontSetting& setting) {
   replay_test::TempDir dir;
-  const FontconfigFile fontconfig(setting, dir.path());
+  const char* own = std::getenv("FONTCONFIG_FILE");
+  const bool hadOwn = own != nullptr;
+  const std::string saved = hadOwn ? own : "";
+  if (setting.directories != nullptr) {
+    const fs::path config = dir.path() / "fonts.conf";
+    replay_test::WriteFile(config, std::string("<fontconfig>") + setting.directories +
+                                       "<cachedir>" + dir.path().string() +
+                                       "</cachedir></fontconfig>\n");
+    ::setenv("FONTCONFIG_FILE", config.c_str(), 1);
+  }
   replay_test::WriteFile(dir.path() / "logged.drive", "ctrl L\nclick -250 232\n");
   const replay_test::Run run =
       replay_test::RunReplay({FROSTY_SOURCE_DIR "/demo/demo.drive", "logged.drive", "--window",
                               "window.png", "--canvas", "canvas.png", "--console", "console.png"},
                              dir.path());
+  if (hadOwn) {
+    ::setenv("FONTCONFIG_FILE", saved.c_str(), 1);
+  } else {
+    ::unsetenv("FONTCONFIG_FILE");
+  }
   EXPECT_EQ(run.exitCode, 0) << setting.name << ": " << run.errors;
   std::map<std::string, std::string> pictures;
   for (const auto& entry : fs::directory_iterator(dir.path())) {

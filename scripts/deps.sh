@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation
+  libfreetype-dev libpng-dev
   libsdl2-dev libx11-dev python3
   googletest libgtest-dev libbenchmark-dev
 )

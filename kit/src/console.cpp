@@ -17,9 +17,9 @@ namespace kit {
 namespace {
 
 constexpr int RingSize = 25;
-// The console's fixed-pitch font: a classic ~14-pixel cell.
-constexpr raster::Face ConsoleFace = raster::Face::Mono;
-constexpr int ConsoleFontSize = 12;
+// The stock fixed-pitch font: 8 x 13 cells and no external leading, so lines are 13 pixels apart.
+constexpr raster::Face ConsoleFace = raster::Face::Fixed;
+constexpr int ConsoleFontSize = 0;  // a bitmap face has one size
 constexpr int LeftMargin = 5;
 constexpr raster::Color ConsoleBackground = raster::Rgb(255, 255, 255);
 

@@ -1,6 +1,8 @@
 // The console: what KitPrint returns, the ring of 25 messages and the repaint from it.
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "kit_session.h"
 
@@ -104,7 +106,7 @@ TEST_F(TextConsole, EveryMessageScrollsByOneLine) {
   const raster::Bitmap before = win::ClientPixels(Console());
   KitPrint("%s", "");
   const raster::Bitmap& after = win::ClientPixels(Console());
-  const raster::FontMetrics m = raster::GetFontMetrics(raster::Face::Mono, 12);
+  const raster::FontMetrics m = raster::GetFontMetrics(raster::Face::Fixed, 12);
   const int h = m.height + m.externalLeading;
   for (int y = 0; y + h < before.height(); ++y) {
     for (int x = 0; x < before.width(); ++x) {
@@ -137,5 +139,47 @@ TEST_F(TextConsole, ClosingTheConsoleOnlyHidesIt) {
   EXPECT_EQ(KitSetLogging(1), 1);
   EXPECT_TRUE(win::IsWindowVisible(Console()));
 }
+
+// The classic stock fixed-pitch font: 8 x 13 cells, lines 13 pixels apart with no leading.
+// Printing `after` gives the picture of printing `before` moved by (dx, dy).
+struct CellCase {
+  const char* name;
+  std::vector<const char*> before, after;
+  int dx, dy;
+};
+
+const CellCase cellCases[] = {
+    {"OneSpaceIsOneCell", {"Mg|"}, {" Mg|"}, 8, 0},
+    {"ThreeSpacesAreThreeCells", {"Mg|"}, {"   Mg|"}, 24, 0},
+    {"NoBreakSpaceIsOneCell", {"Mg|"}, {"\xA0Mg|"}, 8, 0},
+    {"AnEmptyMessageIsOneLine", {"Mg|"}, {"Mg|", ""}, 0, -13},
+    {"ThreeMessagesAreThreeLines", {"Mg|"}, {"Mg|", "", "\n", ""}, 0, -39},
+};
+
+class ConsoleCells : public TextConsole, public ::testing::WithParamInterface<CellCase> {
+ protected:
+  raster::Bitmap Printed(const std::vector<const char*>& messages) {
+    Restart();
+    for (const char* m : messages) KitPrint("%s", m);
+    return win::ClientPixels(Console());
+  }
+};
+
+TEST_P(ConsoleCells, MoveTextByWholeCellsAndLines) {
+  const CellCase& c = GetParam();
+  const raster::Bitmap before = Printed(c.before);
+  const raster::Bitmap after = Printed(c.after);
+  int ink = 0;
+  for (int y = std::max(0, -c.dy); y < before.height(); ++y) {
+    for (int x = 0; x + c.dx < before.width(); ++x) {
+      ink += before.pixel(x, y) == 0 ? 1 : 0;
+      ASSERT_EQ(after.pixel(x + c.dx, y + c.dy), before.pixel(x, y)) << x << "," << y;
+    }
+  }
+  EXPECT_GT(ink, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Console, ConsoleCells, ::testing::ValuesIn(cellCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -197,4 +197,89 @@ TEST_F(RunMenu, AutoRepeatedCtrlLTogglesAgain) {
   EXPECT_FALSE(kit::LoggingOn());
 }
 
+// ---- the open menu, measured against the classic desktop's ----------------------------------
+
+class RunMenuGeometry : public RunMenu {
+ protected:
+  // Opens the Run menu with a press on "Run" over a white canvas, calls `look` while it is open,
+  // then closes it.
+  void WhileOpen(const std::function<void()>& look) {
+    KitClear();
+    host.PressContent(Graphics(), 10, 10);
+    host.Call(look);
+    host.Press(Graphics(), 400, 400);  // closes the menu
+    Click(0, 0);
+    Wait();
+  }
+};
+
+// Rows of each entry in window content (the bar is rows 0 to 18): items 17 rows, separators 9,
+// all from column 3 to 283 of a popup 287 wide and 246 tall.
+TEST_F(RunMenuGeometry, EntriesLieWhereTheClassicMenuPutsThem) {
+  const std::pair<int, int> rows[16] = {{22, 39},   {39, 56},   {56, 73},   {73, 82},
+                                        {82, 99},   {99, 108},  {108, 125}, {125, 142},
+                                        {142, 159}, {159, 168}, {168, 185}, {185, 194},
+                                        {194, 211}, {211, 228}, {228, 245}, {245, 262}};
+  WhileOpen([&] {
+    for (int i = 0; i < 16; ++i) {
+      const auto [top, bottom] = rows[i];
+      EXPECT_EQ(win::GetDropdownItemRect(Graphics(), i), (raster::Rect{3, top, 284, bottom})) << i;
+    }
+    EXPECT_EQ(win::GetMenuBarItemRect(Graphics(), 0), (raster::Rect{0, 0, 32, 19}));
+  });
+}
+
+struct Landmark {
+  const char* what;
+  int x, y;
+  raster::Color colour;
+};
+
+constexpr raster::Color Grey = 0xC0C0C0, DarkGrey = 0x808080, White = 0xFFFFFF, Black = 0;
+
+TEST_F(RunMenuGeometry, BoxPopupAndSeparatorsHaveTheClassicEdges) {
+  const Landmark landmarks[] = {
+      {"bar row above the sunken box", 0, 0, Grey},
+      {"box top-left", 0, 1, DarkGrey},
+      {"box top, last dark pixel", 30, 1, DarkGrey},
+      {"box right column", 31, 1, White},
+      {"box bottom-left", 0, 18, White},
+      {"right of the 32-wide box", 32, 10, Grey},
+      {"popup's outer top edge", 100, 19, Grey},
+      {"popup's inner top edge", 100, 20, White},
+      {"popup's inner right edge", 285, 30, DarkGrey},
+      {"popup's outer right edge", 286, 30, Black},
+      {"canvas right of the 287-wide popup", 287, 30, White},
+      {"popup's outer bottom edge, row 264 = 19 + 246 - 1", 100, 264, Black},
+      {"canvas below the popup", 100, 265, White},
+      {"separator row 4 of its slot", 4, 77, DarkGrey},
+      {"separator row 5 of its slot", 4, 78, White},
+      {"separator inset 4 on the left", 3, 77, Grey},
+      {"separator's last pixel", 282, 77, DarkGrey},
+      {"separator inset 4 on the right", 283, 77, Grey},
+  };
+  WhileOpen([&] {
+    const raster::Bitmap window = win::ComposeWindow(Graphics());
+    for (const Landmark& l : landmarks) EXPECT_EQ(window.pixel(l.x, l.y), l.colour) << l.what;
+  });
+}
+
+// Shortcut texts start at one tab column after the widest label: every one begins with the
+// same "C", so their first black pixel is the same column for all eight.
+TEST_F(RunMenuGeometry, ShortcutsAreLeftAlignedAtOneTabColumn) {
+  WhileOpen([&] {
+    const raster::Bitmap window = win::ComposeWindow(Graphics());
+    for (int i : {0, 1, 2, 4, 6, 7, 8, 10}) {
+      const raster::Rect item = win::GetDropdownItemRect(Graphics(), i);
+      int first = -1;
+      for (int x = 200; x < item.right && first < 0; ++x) {
+        for (auto y = item.top; y < item.bottom; ++y) {
+          if (window.pixel(x, static_cast<int>(y)) == Black) first = x;
+        }
+      }
+      EXPECT_EQ(first, 238) << i;
+    }
+  });
+}
+
 }  // namespace

@@ -19,21 +19,25 @@ raster::Bitmap Enlarged(const raster::Bitmap& b, int zoom) {
   return out;
 }
 
-// Sizes 6 to 24 in the proportional face, then in the fixed-pitch face drawn opaque.
+// Sizes 6 to 24 in the scalable face, then the two bitmap faces (one size each): the menu face
+// on the menu grey and the fixed-pitch face drawn opaque, with every Windows-1252 character.
 raster::Bitmap TextSizes() {
-  raster::Bitmap b(480, 410, raster::Rgb(255, 255, 255));
+  raster::Bitmap b(480, 305, raster::Rgb(255, 255, 255));
   int y = 4;
-  for (raster::Face face : {raster::Face::Sans, raster::Face::Mono}) {
-    for (int size = 6; size <= 24; size += 2) {
-      const std::string label = std::to_string(size) + ": Add Scoop \x80 3.50 \xE9t\xE9 [Wedge]";
-      if (face == raster::Face::Sans) {
-        raster::DrawText(b, face, size, 4, y, label, 0);
-      } else {
-        raster::DrawTextOpaque(b, face, size, 4, y, label, 0xFFFFFF, raster::Rgb(0, 0, 128));
-      }
-      y += raster::GetFontMetrics(face, size).height + 2;
-    }
-    y += 8;
+  for (int size = 6; size <= 24; size += 2) {
+    const std::string label = std::to_string(size) + ": Add Scoop \x80 3.50 \xE9t\xE9 [Wedge]";
+    raster::DrawText(b, raster::Face::Sans, size, 4, y, label, 0);
+    y += raster::GetFontMetrics(raster::Face::Sans, size).height + 2;
+  }
+  b.fillRect({0, y + 4, b.width(), y + 4 + 21}, raster::Rgb(192, 192, 192));
+  raster::DrawText(b, raster::Face::Menu, 0, 4, y + 8, "Menu: Animate  Ctrl+A \x80 3.50 \xE9t\xE9",
+                   0);
+  y += 33;
+  for (int first = 0x20; first < 0x100; first += 0x30) {
+    std::string line;
+    for (int c = first; c < first + 0x30 && c < 0x100; ++c) line += static_cast<char>(c);
+    raster::DrawTextOpaque(b, raster::Face::Fixed, 0, 4, y, line, 0xFFFFFF, raster::Rgb(0, 0, 128));
+    y += raster::GetFontMetrics(raster::Face::Fixed, 0).height;
   }
   return b;
 }

@@ -22,8 +22,8 @@ struct FaceSize {
 };
 
 std::string Name(const testing::TestParamInfo<FaceSize>& info) {
-  return std::string(info.param.face == Face::Sans ? "Sans" : "Mono") +
-         std::to_string(info.param.size);
+  const char* names[] = {"Sans", "Menu", "Fixed"};
+  return names[static_cast<int>(info.param.face)] + std::to_string(info.param.size);
 }
 
 class TextSizeTest : public testing::TestWithParam<FaceSize> {};
@@ -99,16 +99,47 @@ TEST_P(TextSizeTest, OpaqueTextFillsItsExtentAndDrawsTheSameGlyphs) {
 INSTANTIATE_TEST_SUITE_P(Faces, TextSizeTest,
                          testing::Values(FaceSize{Face::Sans, 6}, FaceSize{Face::Sans, 12},
                                          FaceSize{Face::Sans, 16}, FaceSize{Face::Sans, 24},
-                                         FaceSize{Face::Mono, 8}, FaceSize{Face::Mono, 13},
-                                         FaceSize{Face::Mono, 24}, FaceSize{Face::Sans, 127}),
+                                         FaceSize{Face::Menu, 13}, FaceSize{Face::Fixed, 13},
+                                         FaceSize{Face::Sans, 127}),
                          Name);
 
-TEST(TextTest, MonoFaceHasOneAdvanceForEveryCharacter) {
-  const int w = raster::MeasureText(Face::Mono, 13, "M").width;
-  ASSERT_GT(w, 0);
-  for (int c = 1; c < 256; ++c) {
-    const char ch = static_cast<char>(c);
-    EXPECT_EQ(raster::MeasureText(Face::Mono, 13, std::string_view(&ch, 1)).width, w) << c;
+// The bitmap faces have the classic cells whatever size is asked for: the menu face's 13-pixel
+// cell, the fixed face's 8 x 13 with no external leading.
+struct BitmapFace {
+  Face face;
+  raster::FontMetrics metrics;
+  int widthOfM;
+};
+
+TEST(TextTest, BitmapFacesHaveTheClassicCellsAtEverySize) {
+  const BitmapFace faces[] = {{Face::Menu, {13, 11, 0, 5}, 9}, {Face::Fixed, {13, 11, 0, 8}, 8}};
+  for (const BitmapFace& f : faces) {
+    for (int size : {0, 1, 8, 13, 24, 1000}) {
+      const raster::FontMetrics m = raster::GetFontMetrics(f.face, size);
+      EXPECT_EQ(m.height, f.metrics.height) << size;
+      EXPECT_EQ(m.ascent, f.metrics.ascent) << size;
+      EXPECT_EQ(m.externalLeading, f.metrics.externalLeading) << size;
+      EXPECT_EQ(m.averageCharWidth, f.metrics.averageCharWidth) << size;
+      EXPECT_EQ(raster::MeasureText(f.face, size, "M").width, f.widthOfM) << size;
+    }
+  }
+}
+
+// Console text is Windows-1252: every byte is one 8-pixel cell, and every printable character
+// has a glyph of its own rather than the one drawn for control characters.
+TEST(TextTest, FixedFaceDrawsEveryWindows1252CharacterInOneCell) {
+  const auto drawn = [](unsigned char byte) {
+    Bitmap b(20, 20, kPaper);
+    const char c = static_cast<char>(byte);
+    EXPECT_EQ(raster::DrawText(b, Face::Fixed, 0, 2, 2, std::string_view(&c, 1), kInk), 8) << +byte;
+    return b;
+  };
+  const Bitmap box = drawn(0x01);
+  for (int byte = 0x20; byte < 0x100; ++byte) {
+    const bool control = byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
+                         byte == 0x90 || byte == 0x9D;  // DEL and the five unassigned bytes
+    if (control) continue;
+    EXPECT_NE(drawn(static_cast<unsigned char>(byte)), box) << byte;
   }
 }
 

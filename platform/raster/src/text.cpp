@@ -1,9 +1,9 @@
 #include "raster/text.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_WINFONTS_H
 
 #include <algorithm>
 #include <array>
@@ -11,10 +11,14 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace raster {
+namespace fonts {
+extern const unsigned char LiberationSansRegular[], MenuSansSerif[], Fixed8x13[];
+extern const std::size_t LiberationSansRegularSize, MenuSansSerifSize, Fixed8x13Size;
+}  // namespace fonts
+
 namespace {
 
 constexpr int kMinSize = 1;
@@ -53,17 +57,20 @@ struct SizedFont {
   std::vector<unsigned char> bits;
 };
 
+// A scalable face keeps one SizedFont per pixel size; a bitmap face has one size, kept at 0.
 struct FaceSlot {
   bool tried = false;
   FT_Face face = nullptr;
   std::array<std::unique_ptr<SizedFont>, kMaxSize + 1> sizes;
 };
 
+constexpr std::size_t kFaceCount = 3;
+
 struct TextState {
   bool libraryTried = false;
   FT_Library library = nullptr;
   bool warned = false;
-  std::array<FaceSlot, 2> faces;
+  std::array<FaceSlot, kFaceCount> faces;
 };
 
 TextState& State() {
@@ -76,63 +83,45 @@ int ClampSize(int size) {
   return std::clamp(size, kMinSize, kMaxSize);
 }
 
-// The file fontconfig picks for `family`; with `exact`, only a face of that very family.
-bool FindFontFile(const char* family, bool exact, std::string* file, int* index) {
-  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
-  if (pattern == nullptr) return false;
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (match == nullptr) return false;
-  FcChar8* path = nullptr;
-  FcChar8* matchedFamily = nullptr;
-  bool found = FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch;
-  if (found && exact) {
-    found = FcPatternGetString(match, FC_FAMILY, 0, &matchedFamily) == FcResultMatch &&
-            FcStrCmpIgnoreCase(matchedFamily, reinterpret_cast<const FcChar8*>(family)) == 0;
-  }
-  if (found) {
-    *file = reinterpret_cast<const char*>(path);
-    if (FcPatternGetInteger(match, FC_INDEX, 0, index) != FcResultMatch) *index = 0;
-  }
-  FcPatternDestroy(match);
-  return found;
-}
-
-// Both faces' files are looked up in one fontconfig session, which is then closed: fontconfig
-// holds on to memory until it is shut down.
-struct FontFile {
-  std::string path;
-  int index = 0;
+// The faces of fonts/, turned into arrays by EmbedFile.cmake.
+struct EmbeddedFace {
+  const unsigned char* bytes;
+  std::size_t size;
 };
 
-std::array<FontFile, 2> FindFontFiles() {
-  std::array<FontFile, 2> files;
-  const char* preferred[] = {"Liberation Sans", "Liberation Mono"};
-  const char* generic[] = {"sans-serif", "monospace"};
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (!FindFontFile(preferred[i], true, &files[i].path, &files[i].index)) {
-      FindFontFile(generic[i], false, &files[i].path, &files[i].index);
-    }
+EmbeddedFace BytesOf(Face face) {
+  switch (face) {
+    case Face::Menu:
+      return {fonts::MenuSansSerif, fonts::MenuSansSerifSize};
+    case Face::Fixed:
+      return {fonts::Fixed8x13, fonts::Fixed8x13Size};
+    case Face::Sans:
+      break;
   }
-  FcFini();
-  return files;
+  return {fonts::LiberationSansRegular, fonts::LiberationSansRegularSize};
 }
 
+// A bitmap face is set to its one size here, once; a face without a Unicode character map (the
+// menu face's map is its own 8-bit code page, which is ours) gets the map it has.
 FT_Face OpenFace(FT_Library library, Face face) {
-  static const std::array<FontFile, 2> files = FindFontFiles();
-  const FontFile& file = files[face == Face::Sans ? 0 : 1];
+  const EmbeddedFace file = BytesOf(face);
   FT_Face result = nullptr;
-  if (file.path.empty() || FT_New_Face(library, file.path.c_str(), file.index, &result) != 0) {
+  if (FT_New_Memory_Face(library, file.bytes, static_cast<FT_Long>(file.size), 0, &result) != 0) {
+    return nullptr;
+  }
+  const bool ready =
+      (result->charmap != nullptr ||
+       (result->num_charmaps > 0 && FT_Set_Charmap(result, result->charmaps[0]) == 0)) &&
+      (FT_IS_SCALABLE(result) || (result->num_fixed_sizes > 0 && FT_Select_Size(result, 0) == 0));
+  if (!ready) {
+    FT_Done_Face(result);
     return nullptr;
   }
   return result;
 }
 
 FaceSlot& SlotOf(Face face) {
-  return State().faces[face == Face::Sans ? 0 : 1];
+  return State().faces[static_cast<std::size_t>(face) % kFaceCount];
 }
 
 // The face, loaded on first use; nullptr (after one warning) when none can be had.
@@ -149,7 +138,7 @@ FT_Face LoadedFace(Face face) {
   }
   if (slot.face == nullptr && !state.warned) {
     state.warned = true;
-    std::fprintf(stderr, "raster: no usable font found through fontconfig; text is not drawn\n");
+    std::fprintf(stderr, "raster: a built-in font cannot be loaded; its text is not drawn\n");
   }
   return slot.face;
 }
@@ -158,19 +147,25 @@ int RoundedPixels(FT_Pos v) {
   return static_cast<int>((v + 32) >> 6);
 }
 
+// The classic average width: the face's own figure where it has one; a fixed-pitch bitmap face's
+// cell width otherwise.
+int AverageCharWidth(FT_Face face, int size) {
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  if (os2 != nullptr && face->units_per_EM != 0) {
+    return (os2->xAvgCharWidth * size + face->units_per_EM / 2) / face->units_per_EM;
+  }
+  FT_WinFNT_HeaderRec header;
+  if (FT_Get_WinFNT_Header(face, &header) == 0) return header.avg_width;
+  return RoundedPixels(face->size->metrics.max_advance);
+}
+
 FontMetrics MetricsOf(FT_Face face, int size) {
   const FT_Size_Metrics& m = face->size->metrics;
   FontMetrics metrics;
   metrics.ascent = RoundedPixels(m.ascender);
   metrics.height = metrics.ascent + RoundedPixels(-m.descender);
   metrics.externalLeading = std::max(0, RoundedPixels(m.height) - metrics.height);
-  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-  if (os2 != nullptr && face->units_per_EM != 0) {
-    metrics.averageCharWidth =
-        (os2->xAvgCharWidth * size + face->units_per_EM / 2) / face->units_per_EM;
-  } else {
-    metrics.averageCharWidth = RoundedPixels(m.max_advance) / 2;
-  }
+  metrics.averageCharWidth = AverageCharWidth(face, size);
   return metrics;
 }
 
@@ -183,14 +178,21 @@ FontMetrics FallbackMetrics(int size) {
   return metrics;
 }
 
-SizedFont* FontFor(Face face, int size) {
+// Bitmap faces have the one size OpenFace selected; scalable ones are set to `size` before use.
+bool UseSize(FT_Face ft, int size) {
+  return !FT_IS_SCALABLE(ft) || FT_Set_Pixel_Sizes(ft, 0, static_cast<FT_UInt>(size)) == 0;
+}
+
+// `size` is clamped; for a bitmap face it becomes 0, the one size it has.
+SizedFont* FontFor(Face face, int* size) {
   FT_Face ft = LoadedFace(face);
   if (ft == nullptr) return nullptr;
-  std::unique_ptr<SizedFont>& font = SlotOf(face).sizes[static_cast<std::size_t>(size)];
+  if (!FT_IS_SCALABLE(ft)) *size = 0;
+  std::unique_ptr<SizedFont>& font = SlotOf(face).sizes[static_cast<std::size_t>(*size)];
   if (!font) {
-    if (FT_Set_Pixel_Sizes(ft, 0, static_cast<FT_UInt>(size)) != 0) return nullptr;
+    if (!UseSize(ft, *size)) return nullptr;
     font = std::make_unique<SizedFont>();
-    font->metrics = MetricsOf(ft, size);
+    font->metrics = MetricsOf(ft, *size);
   }
   return font.get();
 }
@@ -220,6 +222,14 @@ void StoreBitmap(const FT_GlyphSlot slot, SizedFont& font, Glyph& glyph) {
   }
 }
 
+// A face without a Unicode map is indexed by the byte itself: the menu face's own code page is
+// Windows-1252, as our text is.
+FT_UInt GlyphIndex(FT_Face ft, unsigned char byte) {
+  const char32_t code = CodePointOf(byte);
+  if (IsControl(code)) return 0;
+  return FT_Get_Char_Index(ft, ft->charmap->encoding == FT_ENCODING_UNICODE ? code : byte);
+}
+
 bool RenderGlyph(FT_Face ft, FT_UInt index) {
   return FT_Load_Glyph(ft, index, FT_LOAD_TARGET_MONO) == 0 &&
          FT_Render_Glyph(ft->glyph, FT_RENDER_MODE_MONO) == 0;
@@ -230,9 +240,8 @@ const Glyph& GlyphFor(Face face, int size, SizedFont& font, unsigned char byte) 
   if (glyph.ready) return glyph;
   glyph.ready = true;
   FT_Face ft = SlotOf(face).face;
-  if (FT_Set_Pixel_Sizes(ft, 0, static_cast<FT_UInt>(size)) != 0) return glyph;
-  const char32_t code = CodePointOf(byte);
-  const FT_UInt index = IsControl(code) ? 0 : FT_Get_Char_Index(ft, code);
+  if (!UseSize(ft, size)) return glyph;
+  const FT_UInt index = GlyphIndex(ft, byte);
   if (!RenderGlyph(ft, index) && !RenderGlyph(ft, 0)) return glyph;
   glyph.advance = RoundedPixels(ft->glyph->advance.x);
   StoreBitmap(ft->glyph, font, glyph);
@@ -270,13 +279,13 @@ std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
 
 FontMetrics GetFontMetrics(Face face, int size) {
   size = ClampSize(size);
-  const SizedFont* font = FontFor(face, size);
+  const SizedFont* font = FontFor(face, &size);
   return font != nullptr ? font->metrics : FallbackMetrics(size);
 }
 
 TextExtent MeasureText(Face face, int size, std::string_view text) {
   size = ClampSize(size);
-  SizedFont* font = FontFor(face, size);
+  SizedFont* font = FontFor(face, &size);
   if (font == nullptr) {
     const FontMetrics metrics = FallbackMetrics(size);
     const auto width = static_cast<std::int64_t>(text.size()) * metrics.averageCharWidth;
@@ -290,7 +299,7 @@ TextExtent MeasureText(Face face, int size, std::string_view text) {
 int DrawText(Bitmap& target, Face face, int size, std::int64_t x, std::int64_t y,
              std::string_view text, Color color) {
   size = ClampSize(size);
-  SizedFont* font = FontFor(face, size);
+  SizedFont* font = FontFor(face, &size);
   if (font == nullptr) return MeasureText(face, size, text).width;
   const __int128 baseline = __int128{y} + font->metrics.ascent;
   std::int64_t advance = 0;

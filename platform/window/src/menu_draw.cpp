@@ -34,24 +34,23 @@ void DrawEdge(raster::Bitmap& target, const raster::Rect& box, raster::Color top
   target.fillRect({box.right - 1, box.top, box.right, box.bottom}, bottomRight);
 }
 
+// The text cell centred in the row; an odd spare pixel goes above it.
 int TextTop(std::int64_t rowTop, std::int64_t rowHeight) {
   const int cell = raster::GetFontMetrics(MenuFace, MenuTextSize).height;
-  return static_cast<int>(rowTop + (rowHeight - cell) / 2);
+  return static_cast<int>(rowTop + (rowHeight - cell + 1) / 2);
 }
 
-int TextWidth(std::string_view text) {
-  return raster::MeasureText(MenuFace, MenuTextSize, text).width;
-}
-
-// The label with its access letter underlined just below the baseline.
+// The label with its access letter underlined just below the baseline, one pixel short of the
+// letter's advance, as the classic menus underline.
 void DrawLabel(raster::Bitmap& target, std::int64_t x, std::int64_t y, const MenuText& text,
                raster::Color color) {
   raster::DrawText(target, MenuFace, MenuTextSize, x, y, text.label, color);
   if (text.access < 0) return;
+  const std::string_view label = text.label;
   const auto access = static_cast<std::size_t>(text.access);
-  const std::int64_t left = x + TextWidth(std::string_view(text.label).substr(0, access));
+  const std::int64_t left = x + MenuTextWidth(label.substr(0, access));
   const std::int64_t row = y + raster::GetFontMetrics(MenuFace, MenuTextSize).ascent + 1;
-  target.fillRect({left, row, left + TextWidth(text.label.substr(access, 1)), row + 1}, color);
+  target.fillRect({left, row, left + MenuTextWidth(label.substr(access, 1)) - 1, row + 1}, color);
 }
 
 void DrawCheckMark(raster::Bitmap& target, std::int64_t x, std::int64_t y, raster::Color color) {
@@ -75,8 +74,8 @@ void DrawItemFace(raster::Bitmap& target, const DropdownLayout& layout, const ra
   const MenuText text = ParseMenuText(item.text);
   const int top = TextTop(at.top, at.height());
   DrawLabel(target, layout.textLeft + offset, top, text, color);
-  const std::int64_t shortcutLeft = layout.shortcutRight + offset - TextWidth(text.shortcut);
-  raster::DrawText(target, MenuFace, MenuTextSize, shortcutLeft, top, text.shortcut, color);
+  raster::DrawText(target, MenuFace, MenuTextSize, layout.shortcutLeft + offset, top, text.shortcut,
+                   color);
 }
 
 void PaintItem(raster::Bitmap& target, const DropdownLayout& layout, const raster::Rect& box,
@@ -92,10 +91,11 @@ void PaintItem(raster::Bitmap& target, const DropdownLayout& layout, const raste
   }
 }
 
+// An etched line four rows down the slot, one pixel in from each side of the item.
 void PaintSeparator(raster::Bitmap& target, const raster::Rect& box) {
-  const std::int64_t row = box.top + box.height() / 2 - 1;
-  target.fillRect({box.left, row, box.right, row + 1}, Shadow);
-  target.fillRect({box.left, row + 1, box.right, row + 2}, Highlight);
+  const std::int64_t row = box.top + 4;
+  target.fillRect({box.left + 1, row, box.right - 1, row + 1}, Shadow);
+  target.fillRect({box.left + 1, row + 1, box.right - 1, row + 2}, Highlight);
 }
 
 }  // namespace
@@ -104,13 +104,14 @@ void PaintMenuBar(raster::Bitmap& target, const MenuRec& bar, int activeItem, Ba
   target.fillRect({0, 0, target.width(), MenuBarHeight}, Face);
   const std::vector<raster::Rect> rects = BarItemRects(bar);
   for (std::size_t i = 0; i < rects.size(); ++i) {
+    // The edge of an active item leaves the bar's top row out; its text stays where it is.
+    const raster::Rect box = {rects[i].left, rects[i].top + 1, rects[i].right, rects[i].bottom};
     const bool active = static_cast<int>(i) == activeItem;
-    const int offset = active && look == BarLook::Pressed ? 1 : 0;
-    if (active && look == BarLook::Pressed) DrawEdge(target, rects[i], Shadow, Highlight);
-    if (active && look == BarLook::Raised) DrawEdge(target, rects[i], Highlight, Shadow);
+    if (active && look == BarLook::Pressed) DrawEdge(target, box, Shadow, Highlight);
+    if (active && look == BarLook::Raised) DrawEdge(target, box, Highlight, Shadow);
     const MenuText text = ParseMenuText(bar.items[i].text);
-    const std::int64_t left = rects[i].left + (rects[i].width() - TextWidth(text.label)) / 2;
-    DrawLabel(target, left + offset, TextTop(0, MenuBarHeight) + offset, text, Text);
+    const std::int64_t left = box.left + (box.width() - MenuTextWidth(text.label)) / 2;
+    DrawLabel(target, left, TextTop(box.top, box.height()), text, Text);
   }
 }
 

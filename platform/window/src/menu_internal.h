@@ -12,8 +12,10 @@
 
 namespace win::detail {
 
-constexpr raster::Face MenuFace = raster::Face::Sans;
-constexpr int MenuTextSize = 11;  // a 13-pixel cell, as the classic menu font has
+// The classic 8-point menu face: a 13-pixel cell, one size.
+constexpr raster::Face MenuFace = raster::Face::Menu;
+constexpr int MenuTextSize = 0;
+int MenuTextWidth(std::string_view text);
 
 namespace menucolor {
 constexpr raster::Color Face = 0xC0C0C0, Shadow = 0x808080, Highlight = 0xFFFFFF, Text = 0x000000,
@@ -38,8 +40,8 @@ std::vector<raster::Rect> BarItemRects(const MenuRec& bar);
 struct DropdownLayout {
   raster::Rect frame;
   std::vector<raster::Rect> items;
-  int textLeft = 0;       // where labels start
-  int shortcutRight = 0;  // where shortcut texts end
+  int textLeft = 0;      // where labels start
+  int shortcutLeft = 0;  // the shared tab column where shortcut texts start
 };
 DropdownLayout LayoutDropdown(const MenuRec& popup, const raster::Rect& barItem);
 

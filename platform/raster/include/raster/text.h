@@ -1,6 +1,7 @@
 #pragma once
 // Text through FreeType, drawn crisp (no anti-aliasing) as the classic desktop does.
-// Faces are found with fontconfig; glyphs are cached per face and size.
+// The faces are built into the library (see fonts/README.md), so every machine draws the same
+// pixels; glyphs are cached per face and size.
 // Strings are 8-bit text in the Windows-1252 ("ANSI") character set.
 
 #include <string_view>
@@ -10,17 +11,18 @@
 namespace raster {
 
 enum class Face {
-  Sans,  // proportional: drawn text and the menus
-  Mono,  // fixed pitch: the console
+  Sans,   // scalable proportional: the canvas text
+  Menu,   // the classic 8-point menu face: a bitmap of one size, 13-pixel cell
+  Fixed,  // fixed pitch, 8 x 13 cells: the console; a bitmap of one size
 };
 
-// Size 0 asks for the face's default size.
+// Size 0 asks for the default size; bitmap faces have one size and ignore it.
 constexpr int DefaultTextSize = 16;
 
 struct FontMetrics {
-  int height = 0;            // ascent + descent: the height of a character cell
-  int ascent = 0;            // baseline below the cell's top
-  int externalLeading = 0;   // extra space the font suggests between lines
+  int height = 0;           // ascent + descent: the height of a character cell
+  int ascent = 0;           // baseline below the cell's top
+  int externalLeading = 0;  // extra space the font suggests between lines
   int averageCharWidth = 0;
 };
 

@@ -2,7 +2,8 @@
 # Builds the Windows libraries the kit needs with MinGW-w64, from Debian's own source packages:
 # FreeType and libpng (static), into build/windows/deps/ARCH; zlib comes ready-built from
 # libz-mingw-w64-dev. The result is cached: a later run with the same source versions does
-# nothing, so CI pays for the build once per machine.
+# nothing, and a copy kept in ~/.cache/frosty-windows serves every fresh clone on the machine,
+# so CI pays for the build once per machine.
 # Usage: scripts/windows-deps.sh ARCH   (x86_64 or i686)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -85,9 +86,14 @@ cmake_build() {
 install_missing "g++-mingw-w64-${arch//_/-}" libz-mingw-w64-dev dpkg-dev cmake ninja-build
 ensure_deb_src
 
-stamp="$prefix/.versions"
 versions="$(apt-cache showsrc freetype libpng1.6 | awk '/^Version:/ {print $2}' | sort | tr '\n' ' ')"
-if [[ -f "$stamp" && "$(cat "$stamp")" == "$versions" ]]; then exit 0; fi
+built_for() { [[ -f "$1/.versions" && "$(cat "$1/.versions")" == "$versions" ]]; }
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/frosty-windows/deps/$arch"
+if built_for "$prefix"; then exit 0; fi
+if built_for "$cache"; then
+  rm -rf "$prefix" && mkdir -p "$(dirname "$prefix")" && cp -a "$cache" "$prefix"
+  exit 0
+fi
 
 rm -rf "$prefix" "$root/deps-build/$arch"
 freetype=$(fetch_source freetype)
@@ -106,5 +112,6 @@ cp "$freetype/LICENSE.TXT" "$prefix/licenses/FreeType-LICENSE.txt"
 cp "$freetype/docs/FTL.TXT" "$prefix/licenses/FreeType-FTL.txt"
 cp "$libpng/LICENSE" "$prefix/licenses/libpng-LICENSE.txt"
 cp /usr/share/doc/libz-mingw-w64-dev/copyright "$prefix/licenses/zlib-copyright.txt"
-echo "$versions" >"$stamp"
+echo "$versions" >"$prefix/.versions"
+rm -rf "$cache" && mkdir -p "$(dirname "$cache")" && cp -a "$prefix" "$cache"
 echo "Windows libraries for $arch are in $prefix"

@@ -62,6 +62,9 @@ TEST_F(TextConsole, RepaintShowsTheLast25MessagesOldestFirst) {
   Restart();
   const raster::Bitmap first25 = RepaintedAfterPrinting(1, 25);
   EXPECT_FALSE(all == first25);
+  // And 25 are kept, not fewer: the first of 25 messages is still shown.
+  Restart();
+  EXPECT_FALSE(first25 == RepaintedAfterPrinting(2, 25));
 }
 
 TEST_F(TextConsole, RepaintOfAFewMessagesEqualsPrintingThem) {

@@ -208,6 +208,19 @@ TEST_F(EventLoop, DrawingBetweenWaitsCostsOneCanvasCopy) {
   EXPECT_EQ(client.pixel(1, 1), raster::Rgb(255, 255, 255));
 }
 
+// After the first paint, only the dirty flag brings drawing to the window.
+TEST_F(EventLoop, DrawingAfterAWaitReachesTheWindowAtTheNextWait) {
+  KitClear();
+  Click(0, 0);
+  Wait();
+  const raster::Bitmap& client = win::ClientPixels(Graphics());
+  ASSERT_EQ(client.pixel(KitOriginX(), KitOriginY()), raster::Rgb(255, 255, 255));
+  KitCircle(2, 0, 0, 50);
+  Click(0, 0);
+  Wait();
+  EXPECT_EQ(client.pixel(KitOriginX(), KitOriginY()), raster::Rgb(255, 0, 0));
+}
+
 TEST_F(EventLoop, PaintCopiesTheCanvasEvenWhenItIsNotDirty) {
   KitClear();
   Click(0, 0);

@@ -185,16 +185,35 @@ TEST_F(RunMenu, LetterWithoutCtrlChangesNoFlag) {
   EXPECT_EQ(CurrentFlags(), (Flags{0, 0, 0}));
 }
 
-TEST_F(RunMenu, AutoRepeatedCtrlLTogglesAgain) {
+struct HeldCase {
+  const char* name;
+  char letter;
+  int repeats;  // auto-repeated key-downs after the first
+  int logging, oneFrame;
+};
+
+// Shortcuts other than Record and Playback act on each auto-repeat of a held letter.
+class HeldShortcut : public KitSession, public ::testing::WithParamInterface<HeldCase> {};
+
+TEST_P(HeldShortcut, ActsOnEachRepeat) {
+  const HeldCase c = GetParam();
   host.KeyDown(win::vk::Control);
-  host.KeyDown('L', 12);
-  host.KeyDown('L', 12);
-  host.KeyDown('L', 12);
-  host.KeyUp('L');
+  host.KeyDown(c.letter, c.letter - 'A' + 1);
+  for (int i = 0; i < c.repeats; ++i) host.KeyDown(c.letter, c.letter - 'A' + 1, true);
+  std::vector<int> seen;
+  host.Call([&seen] { seen = {kit::LoggingOn() ? 1 : 0, kit::State().oneFrame}; });
+  host.KeyUp(c.letter);
   host.KeyUp(win::vk::Control);
   Click(0, 0);
   Wait();
-  EXPECT_FALSE(kit::LoggingOn());
+  EXPECT_EQ(seen, (std::vector<int>{c.logging, c.oneFrame}));
 }
+
+// Logging starts on; Advance one frame's request is taken by the first pass after it, so only
+// a repeat can leave one pending.
+INSTANTIATE_TEST_SUITE_P(Letters, HeldShortcut,
+                         ::testing::Values(HeldCase{"LoggingTogglesAgain", 'L', 2, 0, 0},
+                                           HeldCase{"OneFrameAgain", 'F', 1, 1, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

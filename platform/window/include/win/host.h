@@ -41,7 +41,8 @@ Host& CurrentHost();
 void InputPress(WindowId window, int contentX, int contentY);
 // A key went down or up in the window with the keyboard focus. `character` is the character the
 // key yields on the classic desktop (13 for Enter, 1..26 for Ctrl+letter), or -1 for none.
-void InputKeyDown(int virtualKey, int character);
+// `repeat` marks a key-down that auto-repeat sends while the key is held.
+void InputKeyDown(int virtualKey, int character, bool repeat = false);
 void InputKeyUp(int virtualKey);
 // A character typed with no key of its own (a character not on the keyboard layout).
 void InputChar(int character);

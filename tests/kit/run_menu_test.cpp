@@ -1,6 +1,7 @@
 // The Run menu's entries and check marks, the Ctrl shortcuts, KitSetRunMode and KitSetLogging.
 
 #include <functional>
+#include <string>
 
 #include "kit_session.h"
 
@@ -119,7 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RunModeCase{2, {0, 1, 0}, {1, 1, 0}}, RunModeCase{5, {1, 1, 0}, {1, 1, 1}},
                       RunModeCase{3, {1, 0, 0}, {1, 0, 0}}, RunModeCase{4, {0, 1, 0}, {0, 1, 0}},
                       RunModeCase{-1, {1, 1, 0}, {1, 1, 0}},
-                      RunModeCase{-2147483647 - 1, {0, 0, 0}, {0, 0, 0}}));
+                      RunModeCase{-2147483647 - 1, {0, 0, 0}, {0, 0, 0}}),
+    [](const auto& info) {
+      const int mode = info.param.mode;
+      return mode < 0 ? "ModeMinus" + std::to_string(-static_cast<long long>(mode))
+                      : "Mode" + std::to_string(mode);
+    });
 
 struct ShortcutCase {
   char letter;
@@ -159,7 +165,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(ShortcutCase{'A', {0, 0, 0}, {1, 0, 0}},
                                          ShortcutCase{'H', {1, 1, 0}, {0, 1, 0}},
                                          ShortcutCase{'F', {1, 0, 0}, {0, 1, 0}}),
-                       ::testing::Bool()));
+                       ::testing::Bool()),
+    [](const auto& info) {
+      const char letter = std::get<0>(info.param).letter;
+      return std::string("Ctrl") + letter +
+             (std::get<1>(info.param) ? "FromTheConsole" : "FromGraphics");
+    });
 
 struct CommandCase {
   int id;
@@ -176,7 +187,10 @@ TEST_P(MenuCommand, ChosenWithTheMouse) {
 INSTANTIATE_TEST_SUITE_P(Items, MenuCommand,
                          ::testing::Values(CommandCase{1, {0, 0, 0}, {1, 0, 0}},
                                            CommandCase{2, {1, 1, 0}, {0, 1, 0}},
-                                           CommandCase{3, {1, 0, 0}, {0, 1, 0}}));
+                                           CommandCase{3, {1, 0, 0}, {0, 1, 0}}),
+                         [](const auto& info) {
+                           return "Command" + std::to_string(info.param.id);
+                         });
 
 TEST_F(RunMenu, LetterWithoutCtrlChangesNoFlag) {
   host.KeyDown('A', 'a');

@@ -24,6 +24,13 @@ void PrintTo(const KeyCase& c, std::ostream* os) {
   *os << "SDL key " << c.sdl << " is virtual key " << c.virtualKey;
 }
 
+std::string KeyCaseName(const testing::TestParamInfo<KeyCase>& info) {
+  const KeyCase& c = info.param;
+  std::string name = "Sdl" + std::to_string(c.sdl);
+  if (c.scancode != SDL_SCANCODE_UNKNOWN) name += "Scancode" + std::to_string(c.scancode);
+  return name + "IsVk" + std::to_string(c.virtualKey);
+}
+
 class VirtualKeyTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(VirtualKeyTest, MatchesTheClassicCode) {
@@ -50,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{0x439, 'Q', SDL_SCANCODE_Q}, KeyCase{0x44F, 'Z', SDL_SCANCODE_Z},
                     // A Cyrillic letter on a punctuation key has no code; nor has a special key.
                     KeyCase{0x445, 0, SDL_SCANCODE_LEFTBRACKET},
-                    KeyCase{SDLK_MUTE, 0, SDL_SCANCODE_A}));
+                    KeyCase{SDLK_MUTE, 0, SDL_SCANCODE_A}),
+    KeyCaseName);
 
 // ---- characters of text input ------------------------------------------------------------
 

@@ -1,5 +1,7 @@
 #include "scenario.h"
 
+#include <utility>
+
 #include "pz417/kit_tools.h"
 #include "win/host.h"
 #include "win/window.h"
@@ -36,26 +38,27 @@ std::string Scenario::Failure() {
 
 // Called by the host, at a wait, once the kit is open and its windows exist.
 bool Scenario::QueueNext() {
-  const std::optional<Command> command = inputs_.Next();
+  std::optional<Command> command = inputs_.Next();
   if (!command) {
     if (!inputs_.Error().empty()) failure_ = inputs_.Error();  // the file changed since the check
     return false;
   }
-  if (const std::string why = Queue(*command); !why.empty()) {
+  if (const std::string why = Queue(std::move(*command)); !why.empty()) {
     host_.FailStep(why);
     return false;
   }
   return true;
 }
 
-std::string Scenario::Queue(const Command& command) {
+// A `type` line's text may be long: it is moved, never copied.
+std::string Scenario::Queue(Command command) {
   const win::WindowId window = KitGraphicsWindow();
   switch (command.op) {
     case Op::Press:
       host_.Press(window, command.x, command.y);
       break;
     case Op::Type:
-      host_.Type(command.text);
+      host_.Type(std::move(command.text));
       break;
     case Op::Char:
       host_.Call([character = command.character] { win::InputChar(character); });
@@ -99,7 +102,7 @@ std::string Scenario::Queue(const Command& command) {
       });
       break;
     case Op::Snapshot:
-      host_.Call([this, path = command.text] { record_.SnapshotCanvas(path); });
+      host_.Call([this, path = std::move(command.text)] { record_.SnapshotCanvas(path); });
       break;
   }
   return {};

@@ -25,7 +25,7 @@ class Scenario {
  private:
   bool QueueNext();
   // Queues the steps of one command; why it cannot be carried out, or empty.
-  std::string Queue(const Command& command);
+  std::string Queue(Command command);
   // What a held key yields on the classic desktop with the modifiers held now.
   int CharacterOfHeld(int key) const;
   bool Held(int key) const { return held_.contains(key); }

@@ -29,6 +29,8 @@ class Host {
   virtual void WindowDestroyed(WindowId /*window*/) {}
   // The window's content (menu bar, client area, dropdown) changed; `pixels` is what to show.
   virtual void Present(WindowId /*window*/, const raster::Bitmap& /*pixels*/) {}
+  // False for a host that shows nothing: no picture is composed for it to present.
+  virtual bool ShowsWindows() { return true; }
 };
 
 // The host in use; the window system does not own it. Without one, a built-in host with a

@@ -6,7 +6,8 @@
 // number of pump passes instead, as a person's input reaches a busy program on the desktop.
 //
 // Implements: ScreenSize (1024 x 768 unless told), NowMs (virtual), PumpInput (a step after
-// every so many passes without a wait), WaitForInput (the next step, or running dry).
+// every so many passes without a wait), WaitForInput (the next step, or running dry),
+// ShowsWindows (false: nothing is composed to be presented).
 
 #include <cstddef>
 #include <deque>
@@ -73,6 +74,8 @@ class HeadlessHost final : public win::Host {
   void PumpInput() override;
   void WaitForInput(std::optional<std::int64_t> deadlineMs) override;
   void WindowCreated(win::WindowId window) override;
+  // Its windows are looked at only when asked for (ComposeWindow), never presented.
+  bool ShowsWindows() override { return false; }
 
   // The first window created: the kit's graphics window.
   win::WindowId FirstWindow() const { return firstWindow_; }

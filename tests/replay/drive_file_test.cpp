@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace replay {
 namespace {
 
@@ -55,26 +57,6 @@ struct GoodLine {
   }
 };
 
-// A line as a test name: letters and digits kept, a minus sign as "m", anything else one "_";
-// the case's number in front keeps names apart that would read the same.
-template <typename Case>
-std::string LineName(const testing::TestParamInfo<Case>& info) {
-  std::string name(1, 'L');
-  name += std::to_string(info.index);
-  for (const char c : std::string_view(info.param.text).substr(0, 40)) {
-    const bool alphanumeric =
-        (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    if (alphanumeric) {
-      name += c;
-    } else if (c == '-') {
-      name += 'm';
-    } else if (name.back() != '_') {
-      name += '_';
-    }
-  }
-  return name;
-}
-
 class DriveGoodLine : public testing::TestWithParam<GoodLine> {};
 
 TEST_P(DriveGoodLine, BecomesItsCommand) {
@@ -108,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{"tick", WithCount(Op::Tick, 1)}, GoodLine{"tick 287", WithCount(Op::Tick, 287)},
         GoodLine{"tick 1000000", WithCount(Op::Tick, 1000000)}, GoodLine{"close", Made(Op::Close)},
         GoodLine{"snapshot out dir/a.png\r", WithText(Op::Snapshot, "out dir/a.png")}),
-    LineName<GoodLine>);
+    replay_test::PrintedName());
 
 struct BadLine {
   std::string text;
@@ -166,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"close now", 1, "too many"}, BadLine{"snapshot", 1, "missing argument"},
         // Blank lines and comments count as lines; the first bad line stops the parse.
         BadLine{"# a comment\n\nclick 0 0\r\n  \nbogus\nalso bogus", 5, "\"bogus\""}),
-    LineName<BadLine>);
+    replay_test::PrintedName());
 
 TEST(DriveFile, CommentsAndBlankLinesAreSkippedAndLinesNumbered) {
   const DriveParse parse = ParseDrive("# set-up\n\nclick 0 26\r\n   # nothing\ntick 3 # wait\n");

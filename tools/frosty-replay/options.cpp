@@ -57,16 +57,18 @@ std::string HelpText() {
              "\n"
              "Runs GLoBBo O' FRoSTy on the headless host and plays the FILEs, in order, as what\n"
              "a person does. Every FILE is checked whole before the program starts, then read\n"
-             "again as it is played. Each step is taken when the program waits for input. A\n"
-             "program that keeps running without waiting, as while it plays a script back, is\n"
-             "given the next step after every " +
+             "again as it is played (a pipe is first copied to a temporary file).\n"
+             "\n"
+             "Each step is taken when the program waits for input. A program that keeps running\n"
+             "without waiting, as while it plays a script back, is given the next step after\n"
+             "every " +
              BusyPasses +
-             " pump passes (one pass takes one message, about\n"
-             "one played event), as a person's input reaches a busy program on the desktop; so\n"
-             "`tick N` there lets up to N x " +
+             " pump passes (a pass takes one message; about one played event), as\n"
+             "a person's input reaches a busy program on the desktop; so `tick N` there lets up\n"
+             "to N x " +
              BusyPasses +
-             " events play first. When the input runs out and\n"
-             "the program still runs, the graphics window is closed, as a user would.\n"
+             " events play first. When the input runs out and the program still\n"
+             "runs, the graphics window is closed, as a user would.\n"
              "\n"
              "Exit status: the program's own when it ended normally and all went well; 1 when an\n"
              "output could not be written; 2 for a bad command line or a bad input file (nothing\n"

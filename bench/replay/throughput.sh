@@ -8,6 +8,7 @@
 # Usage: bench/replay/throughput.sh [EVENTS...]   (default: 1000 10000 100000)
 #   FROSTY_REPLAY=path  the binary to measure (default: the release build's)
 #   LOG=off             leave the drawing log off
+#   KINDS=ticks         only these sessions (default: "ticks clicks")
 # Flat memory means the same peak RSS for 1000 and 1000000 events.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -48,7 +49,11 @@ clicks_session() {
 }
 
 printf '%-8s %10s %9s %10s %12s\n' session events seconds events/s "peak RSS"
-for kind in ticks clicks; do
+for kind in ${KINDS:-ticks clicks}; do
+  if [[ "$kind" != ticks && "$kind" != clicks ]]; then
+    echo "KINDS takes ticks and clicks, not $kind" >&2
+    exit 2
+  fi
   for size in "${sizes[@]}"; do
     "${kind}_session" "$size" > "$work/session.drive"
     /usr/bin/time -f '%e %M' -o "$work/time.txt" \

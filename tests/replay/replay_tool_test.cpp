@@ -173,6 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "a.drive:4: not carried out: the program had ended before this step",
                     "Mouse 0 -100\nQuit\n"},
         StepFailure{"StepAfterMenuQuit", "menu 8\ntick\n", "a.drive:2: not carried out", "Quit\n"},
+        StepFailure{"StepAfterCtrlQ", "ctrl Q\nclick 0 0\n", "a.drive:2: not carried out",
+                    "Quit\n"},
         StepFailure{"RepeatOfAKeyNotHeld", "click 0 0\ndown R\nup R\nrepeat R\n",
                     "a.drive:4: a key repeats only while held", "Mouse 0 0\nKey 114\nQuit\n"}),
     [](const auto& info) { return info.param.name; });

@@ -20,8 +20,8 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// A copy of what is left in `from` in a temporary file, which goes away when closed. False
-// with errno set, or with `tooLong`, when it cannot be made.
+// A copy of what is left in `from` in a temporary file, which goes away when closed; nothing,
+// with errno set or with `tooLong`, when it cannot be made.
 File Spooled(std::FILE* from, bool& tooLong) {
   File copy(std::tmpfile());
   if (!copy) return nullptr;

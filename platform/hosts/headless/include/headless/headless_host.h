@@ -26,7 +26,7 @@ class HeadlessHost final : public win::Host {
 
   explicit HeadlessHost(win::Size screen = {1024, 768});
 
-  // ---- the scenario: each call queues one step, run when the program next waits ------------
+  // ---- the scenario: each call queues its steps, one run at each wait of the program --------
   void Press(win::WindowId window, int clientX, int clientY);           // at a client pixel
   void PressContent(win::WindowId window, int contentX, int contentY);  // menu bar rows included
   // `repeat`: a key-down that auto-repeat sends while the key is held.

@@ -3,6 +3,7 @@
 # every test on both builds: a bounded fuzzing run of the file readers, then the whole suite (unit,
 # end-to-end through frosty-replay, real windows under Xvfb). Optimisation-dependent faults show
 # only in the release build; memory and undefined-behaviour faults only under the sanitizers.
+# Both suites run even when the first fails, so that one run reports every failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --tests
@@ -11,7 +12,12 @@ for preset in debug release; do
   cmake --build --preset "$preset"
 done
 scripts/fuzz.sh 30
+failed=()
 for preset in debug release; do
   echo "== ctest --preset $preset"
-  ctest --preset "$preset" -j "$(nproc)"
+  ctest --preset "$preset" -j "$(nproc)" || failed+=("$preset")
 done
+if [[ ${#failed[@]} -gt 0 ]]; then
+  echo "failed: ${failed[*]}" >&2
+  exit 1
+fi

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace raster::detail {
 namespace {
@@ -44,40 +45,45 @@ void WalkQuarter(std::int64_t w, std::int64_t h, RowFn&& row) {
 }
 
 // Emits one row of the ellipse given the right half's run of curve pixels [xMin, xMax],
-// relative to the box; the left half mirrors it.
-void EmitRow(const Rect& box, Wide row, Wide xMin, Wide xMax, SpanSink* fill, SpanSink* outline) {
-  const Wide a = Wide{box.right} - box.left - 1;
-  const Wide left = box.left;
-  if (fill != nullptr) fill->Add(row, left + a - xMax, left + xMax + 1);
+// relative to the box; the left half mirrors it. Int holds every coordinate of the box.
+template <typename Int, typename Sink>
+void EmitRow(const Rect& box, Int row, Int xMin, Int xMax, Sink* fill, Sink* outline) {
+  const auto add = [row](Sink* sink, Int x0, Int x1) {
+    if constexpr (std::is_same_v<Int, Wide>) {
+      sink->Add(row, x0, x1);
+    } else {
+      sink->AddNear(row, x0, x1);
+    }
+  };
+  const Int a = Int{box.right} - box.left - 1;
+  const Int left = box.left;
+  if (fill != nullptr) add(fill, left + a - xMax, left + xMax + 1);
   if (outline == nullptr) return;
   if (a - xMin + 1 >= xMin) {
-    outline->Add(row, left + a - xMax, left + xMax + 1);
+    add(outline, left + a - xMax, left + xMax + 1);
   } else {
-    outline->Add(row, left + a - xMax, left + a - xMin + 1);
-    outline->Add(row, left + xMin, left + xMax + 1);
+    add(outline, left + a - xMax, left + a - xMin + 1);
+    add(outline, left + xMin, left + xMax + 1);
   }
 }
 
-// Emits a row of the lower half and its mirror in the upper half.
-void EmitMirrored(const Rect& box, std::int64_t y, std::int64_t xMin, std::int64_t xMax,
-                  SpanSink* fill, SpanSink* outline) {
-  const Wide b = Wide{box.bottom} - box.top - 1;
-  EmitRow(box, Wide{box.top} + y, xMin, xMax, fill, outline);
-  if (b - y != y) EmitRow(box, Wide{box.top} + b - y, xMin, xMax, fill, outline);
-}
+// An exact box (sides up to kExactEllipseSide) this far from the origin shows on no bitmap;
+// nearer ones have every coordinate in 64 bits.
+constexpr std::int64_t kNear = std::int64_t{1} << 40;
 
-template <typename Int>
-void ExactSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
-  const Wide height = (fill != nullptr ? fill : outline)->height();
-  const Wide top = box.top, b = Wide{box.bottom} - box.top - 1;
-  // Most rows of a large box lie off the bitmap, directly and mirrored.
-  const auto shows = [&](std::int64_t y) {
-    return (top + y >= 0 && top + y < height) || (top + b - y >= 0 && top + b - y < height);
-  };
-  WalkQuarter<Int>(box.width(), box.height(),
-                   [&](std::int64_t y, std::int64_t inner, std::int64_t outer, bool) {
-                     if (shows(y)) EmitMirrored(box, y, inner, outer, fill, outline);
-                   });
+template <typename WalkInt, typename Sink>
+void ExactSpans(const Rect& box, Sink* fill, Sink* outline) {
+  const std::int64_t height = (fill != nullptr ? fill : outline)->height();
+  const std::int64_t top = box.top, b = box.height() - 1;
+  WalkQuarter<WalkInt>(box.width(), box.height(),
+                       [&](std::int64_t y, std::int64_t inner, std::int64_t outer, bool) {
+                         // Most rows of a large box lie off the bitmap, directly and mirrored.
+                         if (top + y >= 0 && top + y < height)
+                           EmitRow(box, top + y, inner, outer, fill, outline);
+                         if (b - y != y && top + b - y >= 0 && top + b - y < height) {
+                           EmitRow(box, top + b - y, inner, outer, fill, outline);
+                         }
+                       });
 }
 
 // The right half's outermost curve column on row y (relative) of a very large box.
@@ -98,7 +104,7 @@ void ApproxSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
     const Wide y = rel >= h / 2 ? rel : h - 1 - rel;
     const Wide xMax = std::max(ApproxHalfWidth(a, b, y), w / 2);
     const Wide inner = y == h - 1 ? w / 2 : ApproxHalfWidth(a, b, y + 1) + 1;
-    EmitRow(box, row, std::clamp(inner, w / 2, xMax), xMax, fill, outline);
+    EmitRow<Wide>(box, row, std::clamp(inner, w / 2, xMax), xMax, fill, outline);
   }
 }
 
@@ -110,16 +116,25 @@ bool Exact(const Rect& box) {
   return SidesAtMost(box, kExactEllipseSide);
 }
 
+template <typename Sink>
+void Spans(const Rect& box, Sink* fill, Sink* outline) {
+  if (fill == nullptr && outline == nullptr) return;
+  if (!Exact(box)) {
+    ApproxSpans(box, fill, outline);
+  } else if (box.left > -kNear && box.left < kNear && box.top > -kNear && box.top < kNear) {
+    const bool narrow = SidesAtMost(box, kWideOutlineSide);
+    (narrow ? ExactSpans<std::int64_t, Sink> : ExactSpans<Wide, Sink>)(box, fill, outline);
+  }
+}
+
 }  // namespace
 
 void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
-  if (fill == nullptr && outline == nullptr) return;
-  if (Exact(box)) {
-    const bool narrow = SidesAtMost(box, kWideOutlineSide);
-    (narrow ? ExactSpans<std::int64_t> : ExactSpans<Wide>)(box, fill, outline);
-  } else {
-    ApproxSpans(box, fill, outline);
-  }
+  Spans(box, fill, outline);
+}
+
+void EllipseSpans(const Rect& box, PaintSink* fill, PaintSink* outline) {
+  Spans(box, fill, outline);
 }
 
 void QuarterRows(const Rect& box, std::int64_t first, std::int64_t end,

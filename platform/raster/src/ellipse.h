@@ -18,8 +18,10 @@ constexpr std::int64_t kExactEllipseSide = std::int64_t{1} << 20;
 constexpr std::int64_t kWideOutlineSide = std::int64_t{1} << 16;
 
 // Row spans of the curve (`outline`) and of everything between its two sides (`fill`);
-// either sink may be null. `box` is normalised with both sides at least 3.
+// either sink may be null. `box` is normalised with both sides at least 3. Painting sinks
+// get an overload of their own, which calls them directly.
 void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline);
+void EllipseSpans(const Rect& box, PaintSink* fill, PaintSink* outline);
 
 // One row of the curve's lower right quarter, in columns from the box's left: the curve's
 // pixels on the row run from `inner` to `outer`, and `diagonal` tells whether the curve

@@ -276,7 +276,8 @@ void StrokeEllipse(Bitmap& target, const Rect& box, int width, Color color) {
       while (i < runs.size() && runs[i].x0 <= run.x1) run.x1 = std::max(run.x1, runs[i++].x1);
       const Wide x0 = std::max<Wide>(Wide{box.left} + run.x0, 0);
       const Wide x1 = std::min<Wide>(Wide{box.left} + run.x1, target.width());
-      if (x0 < x1) std::fill(pixels + static_cast<int>(x0), pixels + static_cast<int>(x1), color);
+      if (x0 < x1)
+        FillPixels(pixels + static_cast<int>(x0), static_cast<std::size_t>(x1 - x0), color);
     }
   }
 }

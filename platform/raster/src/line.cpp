@@ -65,6 +65,21 @@ class Walk {
   UWide c_;
 };
 
+// Sets `count` pixels from pixels[at] on: one step along the major axis each pixel, and one
+// along the minor axis whenever the error term carries.
+template <typename UInt>
+void Step(Color* pixels, std::ptrdiff_t at, std::int64_t count, UInt remainder, UInt twiceA,
+          UInt twiceB, std::ptrdiff_t majorStep, std::ptrdiff_t minorStep, Color color) {
+  for (std::int64_t k = 0; k < count; ++k) {
+    pixels[at] = color;
+    at += majorStep;
+    remainder += twiceB;
+    const bool carry = remainder >= twiceA;
+    remainder -= carry ? twiceA : 0;
+    at += carry ? minorStep : 0;
+  }
+}
+
 }  // namespace
 
 void DrawThinLine(Bitmap& target, Point from, Point to, Color color) {
@@ -90,20 +105,23 @@ void DrawThinLine(Bitmap& target, Point from, Point to, Color color) {
   if (kLo >= kHi) return;
 
   UWide remainder = 0;
-  Wide m = static_cast<Wide>(walk.MinorAt(static_cast<UWide>(kLo), &remainder));
-  for (Wide k = kLo; k < kHi; ++k) {
-    const auto majorPos = static_cast<int>(major.start + major.step * k);
-    const auto minorPos = static_cast<int>(minor.start + minor.step * m);
-    if (xMajor) {
-      target.row(minorPos)[majorPos] = color;
-    } else {
-      target.row(majorPos)[minorPos] = color;
-    }
-    remainder += walk.twiceB();
-    if (remainder >= walk.twiceA()) {
-      remainder -= walk.twiceA();
-      ++m;
-    }
+  const Wide m = static_cast<Wide>(walk.MinorAt(static_cast<UWide>(kLo), &remainder));
+  const auto majorPos = static_cast<std::ptrdiff_t>(major.start + major.step * kLo);
+  const auto minorPos = static_cast<std::ptrdiff_t>(minor.start + minor.step * m);
+  // Walk by index into the pixels. Lines shorter than 2^61 pixels (all but far-off ones)
+  // keep their error terms in 64 bits.
+  const std::ptrdiff_t stride = target.width();
+  const std::ptrdiff_t at = xMajor ? minorPos * stride + majorPos : majorPos * stride + minorPos;
+  const std::ptrdiff_t majorStep = xMajor ? major.step : major.step * stride;
+  const std::ptrdiff_t minorStep = xMajor ? minor.step * stride : minor.step;
+  const auto count = static_cast<std::int64_t>(kHi - kLo);
+  Color* pixels = target.row(0);
+  if (walk.twiceA() < (UWide{1} << 62)) {
+    Step(pixels, at, count, static_cast<std::uint64_t>(remainder),
+         static_cast<std::uint64_t>(walk.twiceA()), static_cast<std::uint64_t>(walk.twiceB()),
+         majorStep, minorStep, color);
+  } else {
+    Step(pixels, at, count, remainder, walk.twiceA(), walk.twiceB(), majorStep, minorStep, color);
   }
 }
 

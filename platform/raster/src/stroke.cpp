@@ -75,7 +75,9 @@ const std::vector<Region::Span>& Region::Merged() {
 }
 
 void Region::Paint(Bitmap& target, Color color) {
-  for (const Span& s : Merged()) std::fill(target.row(s.y) + s.x0, target.row(s.y) + s.x1, color);
+  for (const Span& s : Merged()) {
+    FillPixels(target.row(s.y) + s.x0, static_cast<std::size_t>(s.x1 - s.x0), color);
+  }
 }
 
 void StrokePolyline(Region& region, std::span<const Point> points, bool closed, int width) {
@@ -92,44 +94,44 @@ void StrokePolyline(Region& region, std::span<const Point> points, bool closed, 
 
 void StrokeRectangle(Bitmap& target, Point topLeft, Point bottomRight, int width, Color color) {
   const PenStamps& stamps = StampsFor(width);
-  const Wide reach = width + 2, half = width / 2;
+  const Wide half = width / 2;
   const Wide left = topLeft.x, top = topLeft.y, right = bottomRight.x, bottom = bottomRight.y;
-  const Wide firstRow = std::max<Wide>(top - reach, 0);
-  const Wide endRow = std::min<Wide>(bottom + reach + 1, target.height());
-  const Point corners[4] = {
-      topLeft, {bottomRight.x, topLeft.y}, bottomRight, {topLeft.x, bottomRight.y}};
-  struct Interval {
-    Wide x0, x1;
+  const Wide firstRow = std::max<Wide>(top - half, 0);
+  const Wide endRow = std::min<Wide>(bottom - half + width, target.height());
+  // The sides' bands, [x0, x1) each.
+  const Wide leftBand = left - half, rightBand = right - half;
+  const auto paint = [&target, color](Wide y, Wide x0, Wide x1) {
+    x0 = std::max<Wide>(x0, 0);
+    x1 = std::min<Wide>(x1, target.width());
+    if (x0 < x1) {
+      FillPixels(target.row(static_cast<int>(y)) + static_cast<int>(x0),
+                 static_cast<std::size_t>(x1 - x0), color);
+    }
   };
   for (Wide y = firstRow; y < endRow; ++y) {
-    // The bands of the four sides and the tips at the four corners that cross this row.
-    std::array<Interval, 8> row;
-    std::size_t n = 0;
-    if ((y >= top - half && y < top - half + width) ||
-        (y >= bottom - half && y < bottom - half + width)) {
-      row[n++] = {left, right};
-    }
-    if (y >= top && y < bottom) {
-      row[n++] = {left - half, left - half + width};
-      row[n++] = {right - half, right - half + width};
-    }
-    for (const Point& corner : corners) {
-      if (const StampSpan* tip = stamps.TipRow(y - corner.y)) {
-        row[n++] = {corner.x + tip->x0, corner.x + tip->x1};
+    const bool sides = y >= top && y < bottom;
+    const StampSpan* topTip = stamps.TipRow(y - top);
+    const StampSpan* bottomTip = stamps.TipRow(y - bottom);
+    if (topTip == nullptr && bottomTip == nullptr) {
+      // Between the corners only the sides' bands cross the row.
+      if (!sides) continue;
+      if (rightBand <= leftBand + width) {
+        paint(y, leftBand, rightBand + width);
+      } else {
+        paint(y, leftBand, leftBand + width);
+        paint(y, rightBand, rightBand + width);
       }
+      continue;
     }
-    // At most eight intervals: an insertion sort is all they need.
-    for (std::size_t i = 1; i < n; ++i) {
-      for (std::size_t k = i; k > 0 && row[k - 1].x0 > row[k].x0; --k)
-        std::swap(row[k - 1], row[k]);
+    // On the rows of a top or bottom band, every piece crossing the row touches that band
+    // (the tips are centred on its ends, the sides' bands hold them): one run.
+    Wide x0 = sides ? leftBand : left, x1 = sides ? rightBand + width : right;
+    for (const StampSpan* tip : {topTip, bottomTip}) {
+      if (tip == nullptr) continue;
+      x0 = std::min<Wide>(x0, left + tip->x0);
+      x1 = std::max<Wide>(x1, right + tip->x1);
     }
-    Color* pixels = target.row(static_cast<int>(y));
-    for (std::size_t i = 0; i < n;) {
-      Interval run = row[i++];
-      while (i < n && row[i].x0 <= run.x1) run.x1 = std::max(run.x1, row[i++].x1);
-      const Wide x0 = std::max<Wide>(run.x0, 0), x1 = std::min<Wide>(run.x1, target.width());
-      if (x0 < x1) std::fill(pixels + static_cast<int>(x0), pixels + static_cast<int>(x1), color);
-    }
+    paint(y, x0, x1);
   }
 }
 

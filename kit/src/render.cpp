@@ -59,7 +59,8 @@ void DrawFigure(const Shape& shape, raster::Color rgb) {
 void DrawTextLines(const Shape& shape, raster::Color rgb) {
   const std::string_view text = shape.text != nullptr ? shape.text : "";
   const int size = static_cast<int>(shape.x2);
-  const int h = raster::MeasureText(TextFace, size, text).height;
+  // The extent's height is the cell's, whatever the text: measure none of it.
+  const int h = raster::MeasureText(TextFace, size, {}).height;
   const raster::Point anchor = ToCanvas(shape.x1, shape.y1);
   std::int64_t top = anchor.y - h;
   for (std::size_t start = 0;; top += h) {

@@ -25,15 +25,9 @@ void Bitmap::setPixel(std::int64_t x, std::int64_t y, Color c) {
 void Bitmap::fillRect(const Rect& box, Color c) {
   const Rect clip = ClipToBitmap(box, width_, height_);
   if (clip.empty()) return;
-  const auto left = static_cast<int>(clip.left);
   const auto cols = static_cast<std::size_t>(clip.width());
-  if (clip.width() == width_) {
-    // Whole rows lie end to end: one run.
-    FillPixels(row(static_cast<int>(clip.top)), cols * static_cast<std::size_t>(clip.height()), c);
-    return;
-  }
-  for (auto y = static_cast<int>(clip.top); y < clip.bottom; ++y)
-    FillPixels(row(y) + left, cols, c);
+  Color* first = row(static_cast<int>(clip.top)) + clip.left;
+  for (std::int64_t y = clip.top; y < clip.bottom; ++y, first += width_) FillPixels(first, cols, c);
 }
 
 void Bitmap::copyFrom(const Bitmap& src, std::int64_t sx, std::int64_t sy, std::int64_t w,

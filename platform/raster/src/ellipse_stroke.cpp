@@ -123,17 +123,27 @@ class EllipseStroke {
     const Wide top = box.top, tipEnd = stamps.tipTop + stamps.width;
     firstRow_ = std::max<Wide>(0, -top - tipEnd + 1);
     endRow_ = std::min<Wide>(box.height(), canvasHeight - top - stamps.tipTop);
-    // The rows the diagonal steps with extra pixels on the bitmap start from.
-    Wide first = firstRow_, end = endRow_;
+    // The rows the diagonal steps with extra pixels on the bitmap start from, and the rows
+    // the stroke can paint at all: its pixels lie within the tip's or the extras' rows of a
+    // curve pixel.
+    Wide first = firstRow_, end = endRow_, above = stamps.tipTop, below = tipEnd - 1;
     for (const std::vector<StampSpan>& extras : stamps.diagonalExtras) {
       for (const StampSpan& extra : extras) {
         first = std::min(first, -top - extra.dy);
         end = std::max(end, canvasHeight - top - extra.dy);
+        above = std::min<Wide>(above, extra.dy);
+        below = std::max<Wide>(below, extra.dy);
       }
     }
+    paintFirst_ = std::clamp<Wide>(top + above, 0, canvasHeight);
+    paintEnd_ = std::clamp<Wide>(Wide{box.bottom} + below, paintFirst_, canvasHeight);
     KeepQuarterRows(std::max<Wide>(first, 0), std::min<Wide>(end, box.height()));
     if (firstRow_ < endRow_) RowSequences();
   }
+
+  // The bitmap rows the stroke can paint: paintFirst() up to paintEnd().
+  int paintFirst() const { return static_cast<int>(paintFirst_); }
+  int paintEnd() const { return static_cast<int>(paintEnd_); }
 
   // The stroke's runs on bitmap row y, as columns relative to the box's left side.
   void RunsOn(Wide y, std::vector<Interval>& runs) const {
@@ -259,6 +269,7 @@ class EllipseStroke {
   Scratch& s_;
   Wide firstRow_ = 0, endRow_ = 0;          // the window of box rows under the tips
   Wide quarterFirst_ = 0, quarterEnd_ = 0;  // the quarter's rows kept
+  Wide paintFirst_ = 0, paintEnd_ = 0;
 };
 
 }  // namespace
@@ -266,7 +277,7 @@ class EllipseStroke {
 void StrokeEllipse(Bitmap& target, const Rect& box, int width, Color color) {
   const EllipseStroke stroke(box, StampsFor(width), target.width(), target.height());
   std::vector<Interval>& runs = TheScratch().row;
-  for (int y = 0; y < target.height(); ++y) {
+  for (int y = stroke.paintFirst(); y < stroke.paintEnd(); ++y) {
     stroke.RunsOn(y, runs);
     std::sort(runs.begin(), runs.end(),
               [](const Interval& l, const Interval& r) { return l.x0 < r.x0; });

@@ -94,45 +94,59 @@ void StrokePolyline(Region& region, std::span<const Point> points, bool closed, 
 
 void StrokeRectangle(Bitmap& target, Point topLeft, Point bottomRight, int width, Color color) {
   const PenStamps& stamps = StampsFor(width);
-  const Wide half = width / 2;
-  const Wide left = topLeft.x, top = topLeft.y, right = bottomRight.x, bottom = bottomRight.y;
-  const Wide firstRow = std::max<Wide>(top - half, 0);
-  const Wide endRow = std::min<Wide>(bottom - half + width, target.height());
-  // The sides' bands, [x0, x1) each.
-  const Wide leftBand = left - half, rightBand = right - half;
-  const auto paint = [&target, color](Wide y, Wide x0, Wide x1) {
-    x0 = std::max<Wide>(x0, 0);
-    x1 = std::min<Wide>(x1, target.width());
-    if (x0 < x1) {
-      FillPixels(target.row(static_cast<int>(y)) + static_cast<int>(x0),
-                 static_cast<std::size_t>(x1 - x0), color);
+  // Sides this far out lie off any bitmap whatever the pen; clamped there, all sums fit 64 bits.
+  const auto near = [](std::int64_t v) {
+    constexpr std::int64_t Far = std::int64_t{1} << 40;
+    return std::clamp(v, -Far, Far);
+  };
+  const std::int64_t left = near(topLeft.x), top = near(topLeft.y);
+  const std::int64_t right = near(bottomRight.x), bottom = near(bottomRight.y);
+  const std::int64_t half = width / 2, leftBand = left - half, rightBand = right - half;
+  const std::int64_t columns = target.width(), rows = target.height();
+  // Runs as columns [x0, x1) clipped to the bitmap; empty when x0 >= x1.
+  struct Run {
+    std::int64_t x0, x1;
+  };
+  const auto clip = [columns](std::int64_t x0, std::int64_t x1) {
+    return Run{std::max<std::int64_t>(x0, 0), std::min<std::int64_t>(x1, columns)};
+  };
+  const auto paint = [&target, color](std::int64_t y, Run run) {
+    if (run.x0 < run.x1) {
+      FillPixels(target.row(static_cast<int>(y)) + run.x0,
+                 static_cast<std::size_t>(run.x1 - run.x0), color);
     }
   };
-  for (Wide y = firstRow; y < endRow; ++y) {
+  // A row of a top or bottom band: every piece crossing it touches that band (the tips are
+  // centred on its ends, the sides' bands hold them), so it is one run.
+  const auto bandRow = [&](std::int64_t y) {
     const bool sides = y >= top && y < bottom;
-    const StampSpan* topTip = stamps.TipRow(y - top);
-    const StampSpan* bottomTip = stamps.TipRow(y - bottom);
-    if (topTip == nullptr && bottomTip == nullptr) {
-      // Between the corners only the sides' bands cross the row.
-      if (!sides) continue;
-      if (rightBand <= leftBand + width) {
-        paint(y, leftBand, rightBand + width);
-      } else {
-        paint(y, leftBand, leftBand + width);
-        paint(y, rightBand, rightBand + width);
-      }
-      continue;
-    }
-    // On the rows of a top or bottom band, every piece crossing the row touches that band
-    // (the tips are centred on its ends, the sides' bands hold them): one run.
-    Wide x0 = sides ? leftBand : left, x1 = sides ? rightBand + width : right;
-    for (const StampSpan* tip : {topTip, bottomTip}) {
+    std::int64_t x0 = sides ? leftBand : left, x1 = sides ? rightBand + width : right;
+    for (const StampSpan* tip : {stamps.TipRow(y - top), stamps.TipRow(y - bottom)}) {
       if (tip == nullptr) continue;
-      x0 = std::min<Wide>(x0, left + tip->x0);
-      x1 = std::max<Wide>(x1, right + tip->x1);
+      x0 = std::min<std::int64_t>(x0, left + tip->x0);
+      x1 = std::max<std::int64_t>(x1, right + tip->x1);
     }
-    paint(y, x0, x1);
+    paint(y, clip(x0, x1));
+  };
+  const std::int64_t topBandEnd = top - half + width, bottomBand = bottom - half;
+  const std::int64_t firstRow = std::max<std::int64_t>(top - half, 0);
+  const std::int64_t endRow = std::min<std::int64_t>(bottomBand + width, rows);
+  if (topBandEnd >= bottomBand) {
+    // The bands meet: every row is a band row.
+    for (std::int64_t y = firstRow; y < endRow; ++y) bandRow(y);
+    return;
   }
+  for (std::int64_t y = firstRow; y < std::min(topBandEnd, endRow); ++y) bandRow(y);
+  // Between the bands only the sides' bands cross a row, the same on every row.
+  const bool joined = rightBand <= leftBand + width;
+  const Run first = clip(leftBand, joined ? rightBand + width : leftBand + width);
+  const Run second = joined ? Run{0, 0} : clip(rightBand, rightBand + width);
+  const std::int64_t middleEnd = std::min(bottomBand, endRow);
+  for (std::int64_t y = std::max(topBandEnd, firstRow); y < middleEnd; ++y) {
+    paint(y, first);
+    paint(y, second);
+  }
+  for (std::int64_t y = std::max(bottomBand, firstRow); y < endRow; ++y) bandRow(y);
 }
 
 }  // namespace raster::detail

@@ -1,7 +1,8 @@
 // Drawing costs what the canvas can show, not what the arguments describe. Each call runs cold
 // on a fresh thread (the rasterizer keeps its scratch per thread, so nothing is left from earlier
-// calls) and must allocate little, however wide its pen and however large its figure. The
-// process's own allocation count is the measure: this test binary replaces operator new.
+// calls) and must allocate little, however wide its pen and however large its figure; once
+// warm, drawing allocates nothing. The process's own allocation count is the measure: this test
+// binary replaces operator new.
 
 #include <atomic>
 #include <climits>
@@ -69,6 +70,29 @@ const DrawingCall kCalls[] = {
     {"HugeTriangle", [] { KitTriangle(0, INT_MIN, 0, INT_MAX, 5, 0, INT_MAX, INT_MAX); }},
     {"HugeRectangle", [] { KitRectangle(0, INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MAX); }},
 };
+
+// Once a kind of figure has been drawn, drawing it again allocates nothing: pens, stamps,
+// glyphs and scratch are kept.
+TEST_F(KitSession, ASecondRoundOfEveryFigureAllocatesNothing) {
+  KitSetLogging(0);
+  const auto round = [] {
+    KitClear();
+    KitRectangle(1, -300, -250, 300, 250, 0);
+    KitRectangle(22, -280, -210, -260, -190, 3);
+    KitRectangle(0, -280, -210, -260, -190, 1);
+    KitCircle(11, 0, 25, 57);
+    KitOval(4, -100, 80, 60, -20, 5);
+    KitTriangle(14, 0, -175, -60, 25, 60, 25, 0);
+    KitTriangle(3, -40, -40, 40, -30, 0, 60, 4);
+    KitLine(0, -60, 25, 60, -15, 1);
+    KitLine(2, -60, 25, 60, -15, 6);
+    KitTextf(0, -285, 127, 12, "Change Topping %d", 3);
+  };
+  round();
+  const std::size_t before = allocatedBytes;
+  round();
+  EXPECT_EQ(allocatedBytes - before, 0u);
+}
 
 INSTANTIATE_TEST_SUITE_P(Calls, DrawingMemory, testing::ValuesIn(kCalls),
                          [](const testing::TestParamInfo<DrawingCall>& info) {

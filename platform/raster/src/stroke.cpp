@@ -1,7 +1,6 @@
 #include "stroke.h"
 
 #include <algorithm>
-#include <array>
 
 #include "pen.h"
 

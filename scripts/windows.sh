@@ -51,11 +51,36 @@ done
 
 [[ $testing -eq 1 ]] || exit 0
 scripts/deps.sh --tests
+# The Linux release build is the reference the Windows programs are held to.
+cmake --preset release >/dev/null
+cmake --build --preset release --target frosty-replay frosty-x-helper
+linux=build/release
+
+# The Windows programs against the Linux ones: the same bytes from frosty-replay.exe, and
+# frosty.exe under Wine on Xvfb through the desktop suite.
+desktop_cases() {
+  local build="build/windows/$1"
+  echo "== $1: frosty-replay.exe against the Linux frosty-replay"
+  python3 tests/windows/same_as_linux.py --linux "$linux/tools/frosty-replay/frosty-replay" \
+    --windows "$build/tools/frosty-replay/frosty-replay.exe" --launcher scripts/wine-run.sh \
+    --source . || return 1
+  echo "== $1: frosty.exe under Wine on Xvfb"
+  python3 tests/sdl/xvfb_suite.py --frosty "$build/platform/hosts/win32/frosty.exe" \
+    --launcher scripts/wine-run.sh --replay "$linux/tools/frosty-replay/frosty-replay" \
+    --x-helper "$linux/tests/sdl/frosty-x-helper"
+}
+
+failed=()
 for arch in "${arches[@]}"; do
   if ! can_run "$arch"; then
     echo "== $arch: built only; running it needs Debian's wine32 (i386 multiarch)"
     continue
   fi
   echo "== $arch: the test suite under Wine"
-  ctest --preset "$(preset_of "$arch")" -j "$(nproc)"
+  ctest --preset "$(preset_of "$arch")" -j "$(nproc)" || failed+=("$arch suite")
+  desktop_cases "$arch" || failed+=("$arch desktop")
 done
+if [[ ${#failed[@]} -gt 0 ]]; then
+  echo "failed: ${failed[*]}" >&2
+  exit 1
+fi

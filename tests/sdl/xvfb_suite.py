@@ -333,6 +333,12 @@ class Suite:
 
     def ctrl_released_in_another_window(self):
         # Were Ctrl still taken as held, the "a" typed next would start the title moving.
+        if self.paths.launcher:
+            # Wine without a window manager does not take the focus given back by another
+            # client as an activation, so the "a" would reach no window at all.
+            print("      (skipped under a launcher: focus handed back by another client)")
+            return
+
         def release_elsewhere(frosty):
             root = run(["xdotool", "search", "--maxdepth", "0", "--name", ""], self.env)
             frosty.xdo("keydown", "ctrl", "windowfocus", root.stdout.split()[0], "keyup", "ctrl")

@@ -8,9 +8,13 @@ packages=(
   libsdl2-dev libx11-dev python3
   googletest libgtest-dev libbenchmark-dev
 )
-if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
-fi
+for option in "$@"; do
+  case "$option" in
+    --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev) ;;
+    --wine) packages+=(wine64) ;;  # runs the Windows build
+    *) echo "usage: $0 [--tests] [--wine]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,9 +8,12 @@ packages=(
   libsdl2-dev libx11-dev python3
   googletest libgtest-dev libbenchmark-dev
 )
-if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
-fi
+# dpkg-shlibdeps (dpkg-dev) and file find the .deb's Depends.
+packaging=(dpkg-dev file)
+case "${1:-}" in
+  --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev "${packaging[@]}") ;;
+  --package) packages+=("${packaging[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -77,7 +77,7 @@ std::intptr_t GraphicsWindowProc(win::WindowId window, win::Msg msg, std::uintpt
       return 0;
     case win::Msg::KeyDown:
     case win::Msg::KeyUp:
-      RunMenuKey(msg, static_cast<int>(wParam));
+      RunMenuKey(msg, static_cast<int>(wParam), win::IsKeyRepeat(lParam));
       return 0;
     case win::Msg::Command:
       RunMenuCommand(static_cast<int>(wParam));

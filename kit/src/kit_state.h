@@ -54,7 +54,7 @@ enum RunMenuCommand {
 // Run menu and Ctrl shortcuts.
 void BuildRunMenu(win::WindowId window);
 void RunMenuCommand(int commandId);
-void RunMenuKey(win::Msg msg, int virtualKey);
+void RunMenuKey(win::Msg msg, int virtualKey, bool repeat);
 void SetMenuCheck(int commandId, bool checked);
 bool CtrlFlagSet();
 bool LoggingOn();

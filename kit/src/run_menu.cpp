@@ -127,13 +127,17 @@ void RunMenuCommand(int commandId) {
   }
 }
 
-void RunMenuKey(win::Msg msg, int virtualKey) {
+// Record Script and Playback Script toggle, so a key held a little long would undo them: only
+// the first key-down of a held key acts for those two. Every other shortcut acts on each repeat.
+void RunMenuKey(win::Msg msg, int virtualKey, bool repeat) {
   if (virtualKey == CtrlKey) {
     menuState.ctrlFlag = msg == win::Msg::KeyDown ? 1 : 0;
     return;
   }
   if (msg != win::Msg::KeyDown || !menuState.ctrlFlag) return;
-  if (const int command = ShortcutCommand(virtualKey)) RunMenuCommand(command);
+  const int command = ShortcutCommand(virtualKey);
+  const bool toggledByHolding = command == RecordCommand || command == PlaybackCommand;
+  if (command != 0 && !(repeat && toggledByHolding)) RunMenuCommand(command);
 }
 
 bool CtrlFlagSet() {

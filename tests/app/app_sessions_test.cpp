@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "replay_session.h"
 
 namespace {
@@ -195,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ButtonCase{-294, 100, 5, 1, Selecting}, ButtonCase{-186, 100, 5, 1, Selecting},
                     // Off the column: a press in Placing that misses the scoops changes nothing.
                     ButtonCase{-295, 100, 0, 1, Placing}, ButtonCase{-185, 100, 0, 1, Placing},
-                    ButtonCase{-250, 245, 0, 1, Placing}, ButtonCase{-250, 70, 0, 1, Placing}));
+                    ButtonCase{-250, 245, 0, 1, Placing}, ButtonCase{-250, 70, 0, 1, Placing}),
+    replay_test::PrintedName());
 
 struct ScoopLimitCase {
   const char* presses;  // a: Add Scoop, r: Remove Scoop
@@ -221,7 +223,8 @@ INSTANTIATE_TEST_SUITE_P(Presses, ScoopLimits,
                          testing::Values(ScoopLimitCase{"r", 1, 1}, ScoopLimitCase{"a", 2, 0},
                                          ScoopLimitCase{"aa", 3, 0}, ScoopLimitCase{"aaaa", 3, 0},
                                          ScoopLimitCase{"aaar", 2, 1},
-                                         ScoopLimitCase{"aaarrrr", 1, 1}));
+                                         ScoopLimitCase{"aaarrrr", 1, 1}),
+                         replay_test::PrintedName());
 
 // ---- placing, moving and selecting toppings -------------------------------------------------
 
@@ -254,7 +257,8 @@ INSTANTIATE_TEST_SUITE_P(Presses, ScoopRims,
                                          RimCase{2, 0, 138, true}, RimCase{2, 0, 139, false},
                                          RimCase{2, 56, 82, true}, RimCase{2, 57, 82, false},
                                          RimCase{3, 0, 195, true}, RimCase{3, 0, 196, false},
-                                         RimCase{3, -56, 139, true}, RimCase{3, -57, 139, false}));
+                                         RimCase{3, -56, 139, true}, RimCase{3, -57, 139, false}),
+                         replay_test::PrintedName());
 
 TEST(Toppings, TheEleventhIsRefused) {
   std::string drive;
@@ -342,7 +346,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(std::pair{0, Candy("red", 0, 40)}, std::pair{1, Sprinkle(0, 40)},
                     std::pair{2, std::string("red line from (-8,40) to (8,40), width 1")},
                     std::pair{3, std::string("red triangle at (-7,33), (7,33), (0,47)")},
-                    std::pair{4, Candy("red", 0, 40)}));
+                    std::pair{4, Candy("red", 0, 40)}),
+    replay_test::PrintedName());
 
 // ---- the palette ------------------------------------------------------------------------------
 
@@ -384,7 +389,8 @@ INSTANTIATE_TEST_SUITE_P(
         PaletteCase{Click(-270, -200) + Click(-250, -210), "black"},
         PaletteCase{Click(-270, -200) + Click(0, 40), "black"},
         // After "Add Scoop" the palette is gone but presses still pick colours.
-        PaletteCase{Button(0) + Click(-230, -140), "pink"}));
+        PaletteCase{Button(0) + Click(-230, -140), "pink"}),
+    replay_test::PrintedName());
 
 // ---- good stuff -------------------------------------------------------------------------------
 
@@ -417,7 +423,8 @@ INSTANTIATE_TEST_SUITE_P(
                     GoodStuffCase{-145, 90, false, false}, GoodStuffCase{-190, 90, false, false},
                     GoodStuffCase{-160, 97, false, false}, GoodStuffCase{-185, 81, true, false},
                     GoodStuffCase{-160, 70, false, false}, GoodStuffCase{-146, 71, true, false},
-                    GoodStuffCase{0, 40, false, false}));
+                    GoodStuffCase{0, 40, false, false}),
+    replay_test::PrintedName());
 
 TEST(GoodStuff, BothStayAndSitOnTheTopScoop) {
   Session session;
@@ -446,7 +453,8 @@ TEST_P(TitleBounce, PositionAfterTicks) {
 INSTANTIATE_TEST_SUITE_P(Ticks, TitleBounce,
                          testing::Values(std::pair{0, 70}, std::pair{1, 69}, std::pair{191, -121},
                                          std::pair{192, -119}, std::pair{287, 71},
-                                         std::pair{288, 69}));
+                                         std::pair{288, 69}),
+                         replay_test::PrintedName());
 
 class StatusLine : public testing::TestWithParam<std::pair<std::string, Mode>> {};
 
@@ -456,13 +464,12 @@ TEST_P(StatusLine, TellsWhatToDoNext) {
   EXPECT_EQ(CountOf(redraw, StatusOf[GetParam().second]), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, StatusLine,
-                         testing::Values(std::pair{std::string("tick\n"), Placing},
-                                         std::pair{Button(5), Selecting},
-                                         std::pair{Click(0, 40), Moving},
-                                         std::pair{Button(3), Coloring},
-                                         std::pair{Button(6), Decorating},
-                                         std::pair{Click(0, 40) + Button(2), Placing}));
+INSTANTIATE_TEST_SUITE_P(
+    Modes, StatusLine,
+    testing::Values(std::pair{std::string("tick\n"), Placing}, std::pair{Button(5), Selecting},
+                    std::pair{Click(0, 40), Moving}, std::pair{Button(3), Coloring},
+                    std::pair{Button(6), Decorating}, std::pair{Click(0, 40) + Button(2), Placing}),
+    replay_test::PrintedName());
 
 // ---- canvas pixels -----------------------------------------------------------------------------
 

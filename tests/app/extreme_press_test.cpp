@@ -5,6 +5,7 @@
 
 #include <climits>
 
+#include "case_name.h"
 #include "preview.h"
 
 namespace {
@@ -32,6 +33,11 @@ TEST_P(ExtremePress, SelectsNoTopping) {
 
 INSTANTIATE_TEST_SUITE_P(IntRangeEnds, ExtremePress,
                          testing::Values(Press{INT_MIN, INT_MAX}, Press{INT_MAX, INT_MIN},
-                                         Press{5, INT_MIN}, Press{INT_MIN, 25}));
+                                         Press{5, INT_MIN}, Press{INT_MIN, 25}),
+                         [](const auto& info) {
+                           return replay_test::CaseName(
+                               info.index,
+                               std::to_string(info.param.x) + " " + std::to_string(info.param.y));
+                         });
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "case_name.h"
 #include "headless/headless_host.h"
 #include "preview.h"
 #include "pz417/kit_tools.h"
@@ -46,6 +47,6 @@ TEST_P(PressButtonGuard, ChangesNothingAndDrawsTheNotice) {
 
 // y 270 gives row -1, y 70 row 7: the first rows beyond the column on either side.
 INSTANTIATE_TEST_SUITE_P(RowsOffTheColumn, PressButtonGuard,
-                         testing::Values(270, 70, 0, -100000, 100000));
+                         testing::Values(270, 70, 0, -100000, 100000), replay_test::PrintedName());
 
 }  // namespace

@@ -64,6 +64,9 @@ TEST_F(TextConsole, RepaintShowsTheLast25MessagesOldestFirst) {
   Restart();
   const raster::Bitmap first25 = RepaintedAfterPrinting(1, 25);
   EXPECT_FALSE(all == first25);
+  // And 25 are kept, not fewer: the first of 25 messages is still shown.
+  Restart();
+  EXPECT_FALSE(first25 == RepaintedAfterPrinting(2, 25));
 }
 
 TEST_F(TextConsole, RepaintOfAFewMessagesEqualsPrintingThem) {
@@ -75,6 +78,7 @@ TEST_F(TextConsole, RepaintOfAFewMessagesEqualsPrintingThem) {
 }
 
 struct NewlineCase {
+  const char* name;
   const char* a;
   const char* b;
   bool same;
@@ -94,12 +98,14 @@ TEST_P(ConsoleLines, LookSameOrDifferent) {
   EXPECT_EQ(win::ClientPixels(Console()) == a, c.same);
 }
 
-INSTANTIATE_TEST_SUITE_P(Messages, ConsoleLines,
-                         ::testing::Values(NewlineCase{"text\n", "text", true},
-                                           NewlineCase{"\n", "", true},
-                                           NewlineCase{"one\ntwo\n", "onetwo", false},
-                                           NewlineCase{"x\n\n", "x\n", false},
-                                           NewlineCase{"", "nothing", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Messages, ConsoleLines,
+    ::testing::Values(NewlineCase{"TrailingNewlineDropped", "text\n", "text", true},
+                      NewlineCase{"NewlineAloneIsAnEmptyLine", "\n", "", true},
+                      NewlineCase{"InnerNewlineKept", "one\ntwo\n", "onetwo", false},
+                      NewlineCase{"OnlyOneTrailingNewlineDropped", "x\n\n", "x\n", false},
+                      NewlineCase{"EmptyMessageIsALine", "", "nothing", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextConsole, EveryMessageScrollsByOneLine) {
   KitPrint("top\n");

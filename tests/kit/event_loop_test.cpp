@@ -1,5 +1,8 @@
 // The event loop on the headless host: arming and ticks, presses, keys, quitting, coordinates.
 
+#include <cstdlib>
+#include <string>
+
 #include "kit_session.h"
 
 namespace {
@@ -109,7 +112,11 @@ TEST_P(KitCoordinates, PressAtClientPixel) {
 INSTANTIATE_TEST_SUITE_P(Presses, KitCoordinates,
                          ::testing::Values(PixelCase{297, 248, 0, 0}, PixelCase{307, 228, 10, 20},
                                            PixelCase{0, 0, -297, 248},
-                                           PixelCase{594, 495, 297, -247}));
+                                           PixelCase{594, 495, 297, -247}),
+                         [](const auto& info) {
+                           return "Pixel" + std::to_string(info.param.clientX) + "x" +
+                                  std::to_string(info.param.clientY);
+                         });
 
 TEST_F(EventLoop, OriginIsTheCentreOfThe595By496ClientArea) {
   EXPECT_EQ(win::GetClientRect(Graphics()), (raster::Rect{0, 0, 595, 496}));
@@ -177,11 +184,23 @@ TEST_P(CtrlAltOrder, LeavesNoCtrlBehind) {
 }
 
 constexpr int CtrlKey = win::vk::Control, AltKey = win::vk::Menu;
+// Named by the order of the steps, as "CtrlDown_AltDown_CtrlUp_AltUp".
+std::string OrderName(const ::testing::TestParamInfo<std::vector<int>>& info) {
+  std::string name;
+  for (const int step : info.param) {
+    name += name.empty() ? "" : "_";
+    name += std::abs(step) == CtrlKey ? "Ctrl" : "Alt";
+    name += step > 0 ? "Down" : "Up";
+  }
+  return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Orders, CtrlAltOrder,
                          ::testing::Values(std::vector<int>{CtrlKey, AltKey, -CtrlKey, -AltKey},
                                            std::vector<int>{AltKey, CtrlKey, -AltKey, -CtrlKey},
                                            std::vector<int>{CtrlKey, AltKey, -AltKey, -CtrlKey},
-                                           std::vector<int>{AltKey, CtrlKey, -CtrlKey, -AltKey}));
+                                           std::vector<int>{AltKey, CtrlKey, -CtrlKey, -AltKey}),
+                         OrderName);
 
 TEST_F(EventLoop, CharacterTypedInTheConsoleReachesTheGraphicsWindow) {
   host.Focus(Console());
@@ -206,6 +225,19 @@ TEST_F(EventLoop, DrawingBetweenWaitsCostsOneCanvasCopy) {
   const raster::Bitmap& client = win::ClientPixels(Graphics());
   EXPECT_EQ(client.pixel(KitOriginX(), KitOriginY()), raster::Rgb(255, 0, 0));
   EXPECT_EQ(client.pixel(1, 1), raster::Rgb(255, 255, 255));
+}
+
+// After the first paint, only the dirty flag brings drawing to the window.
+TEST_F(EventLoop, DrawingAfterAWaitReachesTheWindowAtTheNextWait) {
+  KitClear();
+  Click(0, 0);
+  Wait();
+  const raster::Bitmap& client = win::ClientPixels(Graphics());
+  ASSERT_EQ(client.pixel(KitOriginX(), KitOriginY()), raster::Rgb(255, 255, 255));
+  KitCircle(2, 0, 0, 50);
+  Click(0, 0);
+  Wait();
+  EXPECT_EQ(client.pixel(KitOriginX(), KitOriginY()), raster::Rgb(255, 0, 0));
 }
 
 TEST_F(EventLoop, PaintCopiesTheCanvasEvenWhenItIsNotDirty) {

@@ -29,8 +29,8 @@ class KitSession : public ::testing::Test {
     win::ResetWindowSystem();
     kit::ResetKitForTests();
     win::SetHost(&host);
-    host.SetWhenDry(headless::HeadlessHost::WhenDry::Fail,
-                    [] { ADD_FAILURE() << "the kit waited for input that the test did not give"; });
+    host.SetWhenDry([] { ADD_FAILURE() << "the kit waited for input that the test did not give"; });
+    host.SetWhenStepFails([](const std::string& why) { ADD_FAILURE() << why; });
     KitSetPrintHook([this](std::string_view message) { printed.emplace_back(message); });
     KitOpen(nullptr, nullptr, "", 1);
   }

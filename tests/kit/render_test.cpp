@@ -31,6 +31,8 @@ class Render : public KitSession {
 };
 
 TEST_F(Render, FillCanvasIsWhiteInsideABlackFrame) {
+  kit::State().canvas = raster::Bitmap(601, 540, Blue);  // so that the frame must be drawn
+  KitClear();
   const raster::Bitmap& c = KitCanvas();
   EXPECT_EQ(c.pixel(0, 0), Black);
   EXPECT_EQ(c.pixel(1, 1), White);

@@ -1,6 +1,7 @@
 // The Run menu's entries and check marks, the Ctrl shortcuts, KitSetRunMode and KitSetLogging.
 
 #include <functional>
+#include <string>
 
 #include "kit_session.h"
 
@@ -119,7 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RunModeCase{2, {0, 1, 0}, {1, 1, 0}}, RunModeCase{5, {1, 1, 0}, {1, 1, 1}},
                       RunModeCase{3, {1, 0, 0}, {1, 0, 0}}, RunModeCase{4, {0, 1, 0}, {0, 1, 0}},
                       RunModeCase{-1, {1, 1, 0}, {1, 1, 0}},
-                      RunModeCase{-2147483647 - 1, {0, 0, 0}, {0, 0, 0}}));
+                      RunModeCase{-2147483647 - 1, {0, 0, 0}, {0, 0, 0}}),
+    [](const auto& info) {
+      const int mode = info.param.mode;
+      return mode < 0 ? "ModeMinus" + std::to_string(-static_cast<long long>(mode))
+                      : "Mode" + std::to_string(mode);
+    });
 
 struct ShortcutCase {
   char letter;
@@ -159,7 +165,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(ShortcutCase{'A', {0, 0, 0}, {1, 0, 0}},
                                          ShortcutCase{'H', {1, 1, 0}, {0, 1, 0}},
                                          ShortcutCase{'F', {1, 0, 0}, {0, 1, 0}}),
-                       ::testing::Bool()));
+                       ::testing::Bool()),
+    [](const auto& info) {
+      const char letter = std::get<0>(info.param).letter;
+      return std::string("Ctrl") + letter +
+             (std::get<1>(info.param) ? "FromTheConsole" : "FromGraphics");
+    });
 
 struct CommandCase {
   int id;
@@ -176,7 +187,10 @@ TEST_P(MenuCommand, ChosenWithTheMouse) {
 INSTANTIATE_TEST_SUITE_P(Items, MenuCommand,
                          ::testing::Values(CommandCase{1, {0, 0, 0}, {1, 0, 0}},
                                            CommandCase{2, {1, 1, 0}, {0, 1, 0}},
-                                           CommandCase{3, {1, 0, 0}, {0, 1, 0}}));
+                                           CommandCase{3, {1, 0, 0}, {0, 1, 0}}),
+                         [](const auto& info) {
+                           return "Command" + std::to_string(info.param.id);
+                         });
 
 TEST_F(RunMenu, LetterWithoutCtrlChangesNoFlag) {
   host.KeyDown('A', 'a');
@@ -185,17 +199,36 @@ TEST_F(RunMenu, LetterWithoutCtrlChangesNoFlag) {
   EXPECT_EQ(CurrentFlags(), (Flags{0, 0, 0}));
 }
 
-TEST_F(RunMenu, AutoRepeatedCtrlLTogglesAgain) {
+struct HeldCase {
+  const char* name;
+  char letter;
+  int repeats;  // auto-repeated key-downs after the first
+  int logging, oneFrame;
+};
+
+// Shortcuts other than Record and Playback act on each auto-repeat of a held letter.
+class HeldShortcut : public KitSession, public ::testing::WithParamInterface<HeldCase> {};
+
+TEST_P(HeldShortcut, ActsOnEachRepeat) {
+  const HeldCase c = GetParam();
   host.KeyDown(win::vk::Control);
-  host.KeyDown('L', 12);
-  host.KeyDown('L', 12);
-  host.KeyDown('L', 12);
-  host.KeyUp('L');
+  host.KeyDown(c.letter, c.letter - 'A' + 1);
+  for (int i = 0; i < c.repeats; ++i) host.KeyDown(c.letter, c.letter - 'A' + 1, true);
+  std::vector<int> seen;
+  host.Call([&seen] { seen = {kit::LoggingOn() ? 1 : 0, kit::State().oneFrame}; });
+  host.KeyUp(c.letter);
   host.KeyUp(win::vk::Control);
   Click(0, 0);
   Wait();
-  EXPECT_FALSE(kit::LoggingOn());
+  EXPECT_EQ(seen, (std::vector<int>{c.logging, c.oneFrame}));
 }
+
+// Logging starts on; Advance one frame's request is taken by the first pass after it, so only
+// a repeat can leave one pending.
+INSTANTIATE_TEST_SUITE_P(Letters, HeldShortcut,
+                         ::testing::Values(HeldCase{"LoggingTogglesAgain", 'L', 2, 0, 0},
+                                           HeldCase{"OneFrameAgain", 'F', 1, 1, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the open menu, measured against the classic desktop's ----------------------------------
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace replay {
 namespace {
 
@@ -35,6 +37,12 @@ Command WithCount(Op op, int count) {
   return command;
 }
 
+Command WithKeyAndCount(Op op, int key, int count) {
+  Command command = WithKey(op, key);
+  command.count = count;
+  return command;
+}
+
 Command WithText(Op op, const std::string& text) {
   Command command = Made(op);
   command.text = text;
@@ -42,17 +50,17 @@ Command WithText(Op op, const std::string& text) {
 }
 
 struct GoodLine {
-  const char* line;
+  const char* text;
   Command expected;
   friend void PrintTo(const GoodLine& c, std::ostream* os) {
-    *os << testing::PrintToString(c.line);
+    *os << testing::PrintToString(c.text);
   }
 };
 
 class DriveGoodLine : public testing::TestWithParam<GoodLine> {};
 
 TEST_P(DriveGoodLine, BecomesItsCommand) {
-  const DriveParse parse = ParseDrive(GetParam().line);
+  const DriveParse parse = ParseDrive(GetParam().text);
   ASSERT_FALSE(parse.error) << parse.error->message;
   ASSERT_EQ(parse.commands.size(), 1u);
   EXPECT_EQ(parse.commands[0], GetParam().expected);
@@ -76,15 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{"ctrl L", WithKey(Op::Ctrl, 'L')}, GoodLine{"ctrl q", WithKey(Op::Ctrl, 'Q')},
         GoodLine{"down Ctrl", WithKey(Op::Down, 17)}, GoodLine{"up Alt", WithKey(Op::Up, 18)},
         GoodLine{"down r", WithKey(Op::Down, 'R')}, GoodLine{"up Shift", WithKey(Op::Up, 16)},
+        GoodLine{"repeat r", WithKeyAndCount(Op::Repeat, 'R', 1)},
+        GoodLine{"repeat Ctrl 1000000", WithKeyAndCount(Op::Repeat, 17, 1000000)},
         GoodLine{"menu 4", WithCount(Op::Menu, 4)}, GoodLine{"menu 9", WithCount(Op::Menu, 9)},
         GoodLine{"tick", WithCount(Op::Tick, 1)}, GoodLine{"tick 287", WithCount(Op::Tick, 287)},
         GoodLine{"tick 1000000", WithCount(Op::Tick, 1000000)}, GoodLine{"close", Made(Op::Close)},
-        GoodLine{"snapshot out dir/a.png\r", WithText(Op::Snapshot, "out dir/a.png")}));
+        GoodLine{"snapshot out dir/a.png\r", WithText(Op::Snapshot, "out dir/a.png")}),
+    replay_test::PrintedName());
 
 struct BadLine {
-  const char* text;
+  std::string text;
   int line;
-  const char* reason;  // a part of the message
+  std::string reason;  // a part of the message
   friend void PrintTo(const BadLine& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 };
 
@@ -125,9 +136,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"menu", 1, "missing argument"}, BadLine{"menu x", 1, "not a whole number"},
         BadLine{"tick 0", 1, "not in 1..1000000"}, BadLine{"tick -3", 1, "not in"},
         BadLine{"tick 1000001", 1, "not in"}, BadLine{"tick 2 3", 1, "too many arguments"},
+        BadLine{"repeat", 1, "missing argument (repeat NAME [N])"},
+        BadLine{"repeat Return", 1, "unknown key \"Return\""},
+        BadLine{"repeat R 0", 1, "0 is not in 1..1000000"},
+        BadLine{"repeat R 2 3", 1, "too many arguments"},
+        // What the file holds is shown safely: control bytes escaped, a long word cut short.
+        BadLine{"\x01\x1b[31mjump\x7f\"\\", 1, R"(unknown command "\x01\x1b[31mjump\x7f\"\\")"},
+        BadLine{"caf\xc3\xa9", 1, R"(unknown command "caf\xc3\xa9")"},
+        BadLine{std::string(300, 'x'), 1,
+                "unknown command \"" + std::string(40, 'x') + "\"... (300 bytes)"},
         BadLine{"close now", 1, "too many"}, BadLine{"snapshot", 1, "missing argument"},
         // Blank lines and comments count as lines; the first bad line stops the parse.
-        BadLine{"# a comment\n\nclick 0 0\r\n  \nbogus\nalso bogus", 5, "\"bogus\""}));
+        BadLine{"# a comment\n\nclick 0 0\r\n  \nbogus\nalso bogus", 5, "\"bogus\""}),
+    replay_test::PrintedName());
 
 TEST(DriveFile, CommentsAndBlankLinesAreSkippedAndLinesNumbered) {
   const DriveParse parse = ParseDrive("# set-up\n\nclick 0 26\r\n   # nothing\ntick 3 # wait\n");

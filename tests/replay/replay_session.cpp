@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -20,11 +21,19 @@ constexpr std::string_view RedrawStart =
 constexpr int OriginX = 297;
 constexpr int OriginY = 248;
 
+// Ignored signals stay ignored across exec, so a write past the limit fails with EFBIG.
+bool LimitFileSize(rlim_t bytes) {
+  if (bytes == RLIM_INFINITY) return true;
+  const rlimit limit{bytes, bytes};
+  return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
 [[noreturn]] void ExecReplay(const std::vector<std::string>& arguments,
                              const std::filesystem::path& workingDir,
-                             const std::filesystem::path& errorFile) {
+                             const std::filesystem::path& errorFile, rlim_t fileSizeLimit) {
   const int errors = ::open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (errors < 0 || ::dup2(errors, STDERR_FILENO) < 0 || ::chdir(workingDir.c_str()) != 0) {
+  if (errors < 0 || ::dup2(errors, STDERR_FILENO) < 0 || ::chdir(workingDir.c_str()) != 0 ||
+      !LimitFileSize(fileSizeLimit)) {
     ::_exit(127);
   }
   std::vector<char*> argv;
@@ -48,10 +57,11 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-Run RunReplay(const std::vector<std::string>& arguments, const std::filesystem::path& workingDir) {
+Run RunReplay(const std::vector<std::string>& arguments, const std::filesystem::path& workingDir,
+              rlim_t fileSizeLimit) {
   const std::filesystem::path errorFile = workingDir / "stderr.txt";
   const pid_t child = ::fork();
-  if (child == 0) ExecReplay(arguments, workingDir, errorFile);
+  if (child == 0) ExecReplay(arguments, workingDir, errorFile, fileSizeLimit);
   Run run;
   int status = 0;
   if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {

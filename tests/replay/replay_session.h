@@ -2,6 +2,8 @@
 // Runs the built frosty-replay as a person would run it, in a temporary folder, and reads back
 // what it wrote: the console log, the events, the canvas.
 
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -29,8 +31,10 @@ struct Run {
   std::string errors;  // what frosty-replay printed on its standard error
 };
 
-// Runs frosty-replay with `arguments` in `workingDir`.
-Run RunReplay(const std::vector<std::string>& arguments, const std::filesystem::path& workingDir);
+// Runs frosty-replay with `arguments` in `workingDir`. With a `fileSizeLimit`, no file of the
+// run may grow past that many bytes: a write beyond fails as on a full disk.
+Run RunReplay(const std::vector<std::string>& arguments, const std::filesystem::path& workingDir,
+              rlim_t fileSizeLimit = RLIM_INFINITY);
 
 struct Session {
   TempDir dir;

@@ -86,6 +86,12 @@ struct Played {
   std::string events;
 };
 
+// --help's rule: a program that does not wait is given the next step every 1000 pump passes.
+// From Ctrl+P's key-down on, the playback never waits and each pass plays one Periodic event:
+// its key-up, Ctrl's key-up and the close each come 1000 passes later, and the pass after the
+// close's turns the quit into Quit.
+constexpr int PeriodicsUntilTheClose = 3 * 1000;
+
 class LiveInput : public testing::TestWithParam<Played> {};
 
 TEST_P(LiveInput, GivesTheEventsInOrder) {
@@ -110,12 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
               "PZ417_PERIODIC(3);\nPZ417_MOUSE(0, -100);\nPZ417_KBD(97);\nPZ417_PERIODIC(2);\n"}},
             "Periodic\nPeriodic\nPeriodic\nMouse 0 -100\nKey 97\nPeriodic\nPeriodic\nQuit\n"},
         // As the kit's player reads them: blank lines skipped, CR LF, a run of 0 is one tick,
-        // a key's sign dropped, only the low 8 bits kept.
+        // a key's sign kept (character 233 is written as -23), only the low 8 bits kept.
         Played{"ScriptReadAsThePlayerReadsIt",
                {{"s.scr",
                  "\nPZ417_PERIODIC(0);\r\n\r\nPZ417_MOUSE(-5, 10);\nPZ417_KBD(-23);\n"
                  "PZ417_KBD(321);\nPZ417_KBD(10);\n"}},
-               "Periodic\nMouse -5 10\nKey 23\nKey 65\nKey 10\nQuit\n"},
+               "Periodic\nMouse -5 10\nKey -23\nKey 65\nKey 10\nQuit\n"},
         Played{"UnfinishedLastLineIsNotPlayed",
                {{"s.scr", "PZ417_MOUSE(0, -100);\nPZ417_KBD(97);"}},
                "Mouse 0 -100\nQuit\n"},
@@ -133,11 +139,70 @@ INSTANTIATE_TEST_SUITE_P(
         Played{"NamedKeys",
                {{"a.drive", "key Return\nkey Tab\nkey BackSpace\nkey Escape\nkey Left\n"}},
                "Key 13\nKey 9\nKey 8\nKey 27\nQuit\n"},
-        Played{"CloseEndsTheRun",
-               {{"a.drive", "click 0 -100\nclose\nclick 0 0\n"}},
-               "Mouse 0 -100\nQuit\n"},
-        Played{"MenuQuit", {{"a.drive", "menu 8\ntick\n"}}, "Quit\n"}),
+        Played{"CloseEndsTheRun", {{"a.drive", "click 0 -100\nclose\n"}}, "Mouse 0 -100\nQuit\n"},
+        Played{"MenuQuit", {{"a.drive", "menu 8\n"}}, "Quit\n"}),
     [](const auto& info) { return info.param.name; });
+
+struct StepFailure {
+  const char* name;
+  std::string drive;
+  std::string message;  // what stderr must hold
+  std::string events;   // what happened before the run stopped
+};
+
+class StepFailures : public testing::TestWithParam<StepFailure> {};
+
+// A step that cannot be carried out stops the run where it is, names its line and fails the
+// run, instead of the run going on from somewhere else.
+TEST_P(StepFailures, StopTheRunNameTheLineAndExitThree) {
+  TempDir dir;
+  WriteFile(dir.path() / "a.drive", GetParam().drive);
+  const replay_test::Run run = RunReplay({"a.drive", "--events", "events.txt"}, dir.path());
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_NE(run.errors.find(GetParam().message), std::string::npos) << run.errors;
+  EXPECT_EQ(ReadFile(dir.path() / "events.txt"), GetParam().events);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drives, StepFailures,
+    testing::Values(
+        StepFailure{"GreyedMenuEntry", "click 0 0\nmenu 9\nmenu 1\ntick 3\n",
+                    "a.drive:2: the Run menu entry with command id 9 is greyed",
+                    "Mouse 0 0\nQuit\n"},
+        StepFailure{"StepAfterTheWindowClosed", "click 0 -100\nclose\n\nclick 0 0\n",
+                    "a.drive:4: not carried out: the program had ended before this step",
+                    "Mouse 0 -100\nQuit\n"},
+        StepFailure{"StepAfterMenuQuit", "menu 8\ntick\n", "a.drive:2: not carried out", "Quit\n"},
+        StepFailure{"StepAfterCtrlQ", "ctrl Q\nclick 0 0\n", "a.drive:2: not carried out",
+                    "Quit\n"},
+        StepFailure{"RepeatOfAKeyNotHeld", "click 0 0\ndown R\nup R\nrepeat R\n",
+                    "a.drive:4: a key repeats only while held", "Mouse 0 0\nKey 114\nQuit\n"}),
+    [](const auto& info) { return info.param.name; });
+
+// Holding Ctrl+R a while to stop a recording must not start a new one, which would empty the
+// script just made.
+TEST(LiveInput, HoldingCtrlRStopsTheRecordingOnce) {
+  TempDir dir;
+  WriteFile(dir.path() / "a.drive",
+            "ctrl R\nclick 0 -100\ndown Ctrl\ndown R\nrepeat R 5\nup R\nup Ctrl\nclick 0 0\n");
+  ASSERT_EQ(RunReplay({"a.drive"}, dir.path()).exitCode, 0);
+  EXPECT_EQ(ReadFile(dir.path() / "PZ417.SCR"), "PZ417_MOUSE(0, -100);\n");
+}
+
+// A person's input reaches a program that plays a script back without ever waiting, so even an
+// endless playback lets the drive file go on and close the window.
+TEST(LiveInput, ArrivesDuringAnEndlessPlayback) {
+  TempDir dir;
+  WriteFile(dir.path() / "PZ417.SCR", "PZ417_PERIODIC(2147483647);\n");
+  WriteFile(dir.path() / "a.drive", "click 0 0\nctrl P\nclose\n");
+  const replay_test::Run run = RunReplay({"a.drive", "--events", "events.txt"}, dir.path());
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const std::vector<std::string> events = replay_test::Lines(ReadFile(dir.path() / "events.txt"));
+  ASSERT_EQ(events.size(), PeriodicsUntilTheClose + 2u);
+  EXPECT_EQ(events.front(), "Mouse 0 0");
+  EXPECT_EQ(replay_test::CountOf(events, "Periodic"), PeriodicsUntilTheClose);
+  EXPECT_EQ(events.back(), "Quit");
+}
 
 // Recorded by the kit with Ctrl+R, then played by frosty-replay: the same events.
 TEST(LiveInput, AScriptTheKitRecordedPlaysBackTheSame) {
@@ -182,11 +247,40 @@ TEST(Outputs, WindowConsoleSnapshotsAndLog) {
   EXPECT_EQ(replay_test::RedrawCount(ReadFile(dir.path() / "log.txt")), 2);
 }
 
-TEST(Outputs, AnOutputThatCannotBeWrittenFailsTheRun) {
+struct OutputFault {
+  const char* name;
+  std::string option;
+  std::string path;
+  rlim_t fileSizeLimit;  // bytes; a write past it fails as on a full disk
+  std::string reason;    // the system's, in the message
+};
+
+class OutputFaults : public testing::TestWithParam<OutputFault> {};
+
+TEST_P(OutputFaults, FailTheRunWithTheFileAndTheReason) {
+  const OutputFault& c = GetParam();
   TempDir dir;
-  const replay_test::Run run = RunReplay({"--canvas", "no/such/folder/c.png"}, dir.path());
+  WriteFile(dir.path() / "a.drive", "click 0 0\nctrl L\ntick 10\n");
+  const replay_test::Run run =
+      RunReplay({"a.drive", c.option, c.path}, dir.path(), c.fileSizeLimit);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.errors.find("no/such/folder/c.png"), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find(c.path), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find(c.reason), std::string::npos) << run.errors;
 }
+
+// The limits leave room for the message itself, which goes to a file too.
+constexpr rlim_t Unlimited = RLIM_INFINITY, Small = 512, Tiny = 64;
+INSTANTIATE_TEST_SUITE_P(
+    Files, OutputFaults,
+    testing::Values(OutputFault{"NoFolder", "--canvas", "no/such/folder/c.png", Unlimited,
+                                "No such file or directory"},
+                    OutputFault{"NoFolderForTheLog", "--log", "no/such/folder/log.txt", Unlimited,
+                                "No such file or directory"},
+                    OutputFault{"CanvasTooLarge", "--canvas", "c.png", Small, "File too large"},
+                    OutputFault{"WindowTooLarge", "--window", "w.png", Small, "File too large"},
+                    OutputFault{"LogTooLarge", "--log", "log.txt", Small, "File too large"},
+                    OutputFault{"EventsTooLarge", "--events", "events.txt", Tiny,
+                                "File too large"}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace

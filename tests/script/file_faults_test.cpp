@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "script_session.h"
 
 namespace {
@@ -22,9 +23,6 @@ void DirectoryInItsPlace() {
 }
 void DanglingLink() {
   fs::create_symlink("nowhere/PZ417.SCR", "PZ417.SCR");
-}
-void LinkToAFullDevice() {
-  fs::create_symlink("/dev/full", "PZ417.SCR");
 }
 // Even root cannot create a file at the top of the process file system.
 void UnwritableDirectory() {
@@ -55,16 +53,38 @@ TEST_P(RecordingFault, ReportsEachLineAndRecordingGoesOn) {
   EXPECT_EQ(printed, GetParam().messages) << "stopping with nothing pending writes nothing";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, RecordingFault,
-    testing::Values(FaultCase{"DirectoryInItsPlace",
-                              DirectoryInItsPlace,
-                              {CannotOpenToWrite, CannotOpenToWrite}},
-                    FaultCase{"UnwritableDirectory",
-                              UnwritableDirectory,
-                              {CannotOpenToWrite, CannotOpenToWrite}},
-                    FaultCase{"LinkToAFullDevice", LinkToAFullDevice, {CannotWrite, CannotWrite}}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, RecordingFault,
+                         testing::Values(FaultCase{"DirectoryInItsPlace",
+                                                   DirectoryInItsPlace,
+                                                   {CannotOpenToWrite, CannotOpenToWrite}},
+                                         FaultCase{"UnwritableDirectory",
+                                                   UnwritableDirectory,
+                                                   {CannotOpenToWrite, CannotOpenToWrite}}),
+                         [](const testing::TestParamInfo<FaultCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+// A file that takes no line: in a child process, as the fault is a limit on the process's files.
+using RecordingFaultDeathTest = ScriptSession;
+
+TEST_F(RecordingFaultDeathTest, AFileThatTakesNoLineReportsEachLine) {
+  EXPECT_EXIT(
+      {
+        std::vector<std::string> seen;
+        {
+          const FileSizeLimit nothingFits(0);
+          KitSetRunMode(RunMode::Animate);
+          kit::RecordScriptCommand();
+          host.Tick(2);
+          Click(1, 1);
+          for (int i = 0; i < 3; ++i) Wait();
+          seen = printed;
+        }
+        for (const std::string& message : seen) std::fputs(message.c_str(), stderr);
+        std::exit(seen == std::vector<std::string>{CannotWrite, CannotWrite} ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
+}
 
 class PlaybackFault : public ScriptSession, public testing::WithParamInterface<FaultCase> {};
 

@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlaybackCase{
             "PeriodicZeroIsOneEvent", "PZ417_PERIODIC(0);\nPZ417_KBD(1);\n", {P(), K(1)}, true},
         PlaybackCase{"KeyLowEightBits", "PZ417_KBD(321);\n", {K(65)}, true},
+        PlaybackCase{"KeyAbove127KeepsItsSign", "PZ417_KBD(-23);\n", {K(-23)}, true},
         PlaybackCase{"MouseSigned", "PZ417_MOUSE(-5, 10);\n", {M(-5, 10)}, true},
         PlaybackCase{"SevenBlanksPause", PausingScript, {K(1)}, false},
         PlaybackCase{"ShortLinePauses", "PZ\nPZ417_KBD(1);\n", {}, false},
@@ -68,6 +69,28 @@ TEST_F(ScriptPlayback, PausedPlaybackGoesOnWithTheNextLine) {
   kit::PlaybackScriptCommand();
   EXPECT_EQ(EventsBeforeLiveInput(), std::vector{K(2)});
   EXPECT_EQ(printed, std::vector{EndOfScriptMessage});
+}
+
+// Character 233 is recorded as -23 and must play back as the character typed.
+TEST_F(ScriptPlayback, ATypedCharacterAbove127PlaysBackAsTyped) {
+  kit::RecordScriptCommand();
+  host.Type("\xe9");
+  const Event typed = Wait();
+  kit::RecordScriptCommand();
+  kit::PlaybackScriptCommand();
+  EXPECT_EQ(EventsBeforeLiveInput(), std::vector{typed});
+  EXPECT_EQ(typed, K(-23));
+}
+
+// Holding Ctrl+P: the first key-down starts playback; the auto-repeats must not start it again.
+TEST_F(ScriptPlayback, HoldingCtrlPPlaysTheScriptOnce) {
+  WriteScript("PZ417_KBD(1);\nPZ417_KBD(2);\n");
+  host.KeyDown(win::vk::Control);
+  host.KeyDown('P', 16);
+  for (int i = 0; i < 3; ++i) host.KeyDown('P', 16, true);
+  host.KeyUp('P');
+  host.KeyUp(win::vk::Control);
+  EXPECT_EQ(EventsBeforeLiveInput(), (std::vector{K(1), K(2)}));
 }
 
 TEST_F(ScriptPlayback, CompletePlaybackPlaysAgainFromTheTop) {

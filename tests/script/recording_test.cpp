@@ -1,5 +1,6 @@
 // Recording through the kit: what the script file holds after a session.
 
+#include <climits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -107,6 +108,37 @@ TEST_F(ScriptSession, EachLineReachesTheFileAsItIsWritten) {
   Click(4, 5);
   Wait();
   EXPECT_EQ(ScriptText(), "PZ417_MOUSE(4, 5);\n");
+}
+
+// Holding Ctrl+R a little long: the first key-down starts recording; the auto-repeats must not
+// stop it or start it again, which would empty the file.
+TEST_F(ScriptSession, HoldingCtrlRStartsRecordingOnce) {
+  for (const int repeats : {1, 2}) {
+    SCOPED_TRACE(repeats);
+    host.KeyDown(win::vk::Control);
+    host.KeyDown('R', 18);
+    for (int i = 0; i < repeats; ++i) host.KeyDown('R', 18, true);
+    host.KeyUp('R');
+    host.KeyUp(win::vk::Control);
+    Click(4, 5);
+    Wait();
+    EXPECT_TRUE(Checked(RecordItem));
+    kit::RecordScriptCommand();
+    EXPECT_EQ(ScriptText(), "PZ417_MOUSE(4, 5);\n");
+  }
+}
+
+// A run longer than a line can carry stops at the largest count instead of wrapping round.
+TEST_F(ScriptSession, ARunOfPeriodicEventsStopsCountingAtTheLargestInt) {
+  KitSetRunMode(RunMode::Animate);
+  kit::RecordScriptCommand();
+  kit::State().periodicCount = INT_MAX - 1;
+  for (int i = 0; i < 3; ++i) {
+    host.Tick();
+    Wait();
+  }
+  kit::RecordScriptCommand();
+  EXPECT_EQ(ScriptText(), "PZ417_PERIODIC(2147483647);\n");
 }
 
 TEST_F(ScriptSession, RecordScriptChecksItsItem) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
+
 namespace {
 
 using pz417::ScriptLine;
@@ -82,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"EmptyFile", "", {End}},
         ReadCase{
             "PeriodicZeroAndOne", "PZ417_PERIODIC(0);\nPZ417_PERIODIC(1);\n", {P(0), P(1), End}},
-        ReadCase{"KeyMinusSignIsSkipped", "PZ417_KBD(-23);\n", {K(23), End}},
+        // Character 233 is written as -23 and must come back as it was typed.
+        ReadCase{"KeyKeepsItsSign", "PZ417_KBD(-23);\nPZ417_KBD(-1);\n", {K(-23), K(-1), End}},
         ReadCase{
             "KeyTakesLowEightBits", "PZ417_KBD(321);\nPZ417_KBD(200);\n", {K(65), K(-56), End}},
         ReadCase{"MouseSigned", "PZ417_MOUSE(-5, 10);\n", {M(-5, 10), End}},
@@ -148,10 +151,25 @@ INSTANTIATE_TEST_SUITE_P(Values, RoundTrip,
                          testing::Values(RoundTripCase{"Small", 10, -20, 97, 3},
                                          RoundTripCase{"Zero", 0, 0, 0, 1},
                                          RoundTripCase{"Limits", INT_MIN, INT_MAX, 127, INT_MAX},
-                                         RoundTripCase{"NegativeKey", -1, 1, -128, 2}),
+                                         RoundTripCase{"NegativeKey", -1, 1, -128, 2},
+                                         RoundTripCase{"CharacterAbove127", 5, 6, -23, 4}),
                          [](const testing::TestParamInfo<RoundTripCase>& info) {
                            return std::string(info.param.name);
                          });
+
+// Blank lines, CR LF, pieces of an overlong line and NUL bytes each count as what they are.
+TEST(ReadScriptLine, NamesTheLineEachResultCameFrom) {
+  std::FILE* file = StreamWith("\nPZ417_KBD(1);\r\n\r\n" + LongLinePiece +
+                               "xxxxxxM(4, 5);\nPZ\0_KBD(\0\n\n\nPZ417_KBD(3);\n"s);
+  pz417::ScriptFilePosition position;
+  std::vector<long> lines;
+  while (pz417::ReadScriptLine(file, &position).kind != ScriptLineKind::EndOfFile) {
+    lines.push_back(position.line);
+  }
+  std::fclose(file);
+  EXPECT_EQ(lines, (std::vector<long>{2, 4, 4, 5, 8}));
+  EXPECT_EQ(position.lineEnds, 8);
+}
 
 TEST(ScriptLineFormats, AreTheKitsExactText) {
   std::FILE* file = std::tmpfile();
@@ -166,14 +184,17 @@ TEST(ScriptLineFormats, AreTheKitsExactText) {
             "PZ417_MOUSE(10, -20);\nPZ417_KBD(-23);\nPZ417_PERIODIC(3);\n");
 }
 
-TEST(ScriptLineFormats, ReportAStreamThatCannotTakeTheLine) {
-  std::FILE* file = std::fopen("/dev/full", "w");
-  ASSERT_NE(file, nullptr);
-  std::setvbuf(file, nullptr, _IONBF, 0);  // so the write itself meets the full device
-  EXPECT_FALSE(pz417::WriteMouseLine(file, 1, 2));
-  EXPECT_FALSE(pz417::WriteKeyLine(file, 1));
-  EXPECT_FALSE(pz417::WritePeriodicLine(file, 1));
-  std::fclose(file);
+TEST(ScriptLineFormatsDeathTest, ReportAStreamThatCannotTakeTheLine) {
+  EXPECT_EXIT(
+      {
+        const FileSizeLimit nothingFits(0);
+        std::FILE* file = std::tmpfile();
+        std::setvbuf(file, nullptr, _IONBF, 0);  // so the write itself meets the limit
+        const int taken = pz417::WriteMouseLine(file, 1, 2) + pz417::WriteKeyLine(file, 1) +
+                          pz417::WritePeriodicLine(file, 1);
+        std::exit(taken);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 TEST(ReadScriptLine, AFailedReadIsAnotherKindAndLeavesTheErrorIndicator) {

@@ -24,6 +24,13 @@ void PrintTo(const KeyCase& c, std::ostream* os) {
   *os << "SDL key " << c.sdl << " is virtual key " << c.virtualKey;
 }
 
+std::string KeyCaseName(const testing::TestParamInfo<KeyCase>& info) {
+  const KeyCase& c = info.param;
+  std::string name = "Sdl" + std::to_string(c.sdl);
+  if (c.scancode != SDL_SCANCODE_UNKNOWN) name += "Scancode" + std::to_string(c.scancode);
+  return name + "IsVk" + std::to_string(c.virtualKey);
+}
+
 class VirtualKeyTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(VirtualKeyTest, MatchesTheClassicCode) {
@@ -50,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{0x439, 'Q', SDL_SCANCODE_Q}, KeyCase{0x44F, 'Z', SDL_SCANCODE_Z},
                     // A Cyrillic letter on a punctuation key has no code; nor has a special key.
                     KeyCase{0x445, 0, SDL_SCANCODE_LEFTBRACKET},
-                    KeyCase{SDLK_MUTE, 0, SDL_SCANCODE_A}));
+                    KeyCase{SDLK_MUTE, 0, SDL_SCANCODE_A}),
+    KeyCaseName);
 
 // ---- characters of text input ------------------------------------------------------------
 
@@ -88,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextTest,
 struct Down {
   int key;
   int character;
+  bool repeat = false;
   friend bool operator==(const Down&, const Down&) = default;
 };
 struct Up {
@@ -101,7 +110,7 @@ struct Char {
 using Delivered = std::variant<Down, Up, Char>;
 
 void PrintTo(const Down& d, std::ostream* os) {
-  *os << "Down(" << d.key << ", " << d.character << ")";
+  *os << "Down(" << d.key << ", " << d.character << (d.repeat ? ", repeat)" : ")");
 }
 void PrintTo(const Up& u, std::ostream* os) {
   *os << "Up(" << u.key << ")";
@@ -112,8 +121,8 @@ void PrintTo(const Char& c, std::ostream* os) {
 
 class Recorder final : public KeySink {
  public:
-  void KeyDown(int virtualKey, int character) override {
-    seen.push_back(Down{virtualKey, character});
+  void KeyDown(int virtualKey, int character, bool repeat) override {
+    seen.push_back(Down{virtualKey, character, repeat});
   }
   void KeyUp(int virtualKey) override { seen.push_back(Up{virtualKey}); }
   void Char(int character) override { seen.push_back(sdlhost::Char{character}); }
@@ -125,6 +134,7 @@ struct SdlKeyDown {
   SDL_Keycode key;
   Uint16 mods;
   SDL_Scancode scancode = SDL_SCANCODE_UNKNOWN;
+  bool repeat = false;
 };
 struct SdlKeyUp {
   SDL_Keycode key;
@@ -153,7 +163,7 @@ TEST_P(SequenceTest, DeliversWhatTheClassicDesktopWould) {
   KeyTranslator keys(recorder);
   for (const Reported& r : GetParam().reported) {
     if (const auto* down = std::get_if<SdlKeyDown>(&r)) {
-      keys.KeyDown(down->key, down->scancode, down->mods);
+      keys.KeyDown(down->key, down->scancode, down->mods, down->repeat);
     }
     if (const auto* up = std::get_if<SdlKeyUp>(&r)) keys.KeyUp(up->key, up->scancode);
     if (const auto* text = std::get_if<SdlText>(&r)) keys.Text(text->utf8);
@@ -196,10 +206,11 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"ArrowsTypeNothing",
                      {SdlKeyDown{SDLK_LEFT, None}, SdlKeyDown{SDLK_RIGHT, None}},
                      {Down{37, -1}, Down{39, -1}}},
-        SequenceCase{"AutoRepeatGivesEveryKeyDown",
-                     {SdlKeyDown{SDLK_b, None}, SdlText{"b"}, SdlKeyDown{SDLK_b, None},
-                      SdlText{"b"}, SdlKeyUp{SDLK_b}},
-                     {Down{'B', 'b'}, Down{'B', 'b'}, Up{'B'}}},
+        SequenceCase{
+            "AutoRepeatGivesEveryKeyDownMarkedAsARepeat",
+            {SdlKeyDown{SDLK_b, None}, SdlText{"b"},
+             SdlKeyDown{SDLK_b, None, SDL_SCANCODE_UNKNOWN, true}, SdlText{"b"}, SdlKeyUp{SDLK_b}},
+            {Down{'B', 'b'}, Down{'B', 'b', true}, Up{'B'}}},
         SequenceCase{"TextWithoutAKey", {SdlText{"\xC3\xA9"}}, {Char{0xE9}}},
         SequenceCase{"TextAfterAKeyWithoutACode",
                      {SdlKeyDown{SDLK_UNKNOWN, None}, SdlText{"\xC3\xA9"}, SdlKeyUp{SDLK_UNKNOWN}},

@@ -119,12 +119,20 @@ TEST_F(Headless, ChooseMenuItemOpensTheMenuThenPressesTheItem) {
   EXPECT_FALSE(win::IsMenuOpen(window));
 }
 
-TEST_F(Headless, ChoosingAGreyedItemChoosesNothing) {
+// A greyed entry cannot be chosen: the scenario ends there instead of going on with the menu
+// left open, where the next step would land somewhere else.
+TEST_F(Headless, ChoosingAGreyedItemFailsAndEndsTheScenario) {
   const win::WindowId window = MakeGraphicsWindow();
+  Strings failures;
+  scenario.SetWhenStepFails([&](const std::string& why) { failures.push_back(why); });
   scenario.ChooseMenuItem(window, 9);
+  scenario.ChooseMenuItem(window, 1);
   WaitAndDrain();
   EXPECT_TRUE(WaitAndDrain().empty());
-  EXPECT_TRUE(win::IsMenuOpen(window));
+  EXPECT_EQ(failures,
+            Strings{"the Run menu entry with command id 9 is greyed and cannot be chosen"});
+  EXPECT_EQ(scenario.PendingSteps(), 0u);
+  EXPECT_EQ(WaitAndDrain(), Strings{"Close"}) << "the host runs dry";
 }
 
 struct TickCase {
@@ -169,13 +177,75 @@ TEST_F(Headless, RunningDryClosesTheFirstWindow) {
   EXPECT_EQ(WaitAndDrain(), Strings{"Quit 0"});
 }
 
-TEST_F(Headless, RunningDryInFailModeReportsOnceAndCloses) {
+TEST_F(Headless, RunningDryCallsItsHandlerOnceBeforeClosing) {
   int reports = 0;
-  scenario.SetWhenDry(HeadlessHost::WhenDry::Fail, [&] { ++reports; });
-  MakeWindow();
+  const win::WindowId window = MakeWindow();
+  scenario.SetWhenDry([&] { reports += win::IsWindow(window) ? 1 : 100; });
   EXPECT_EQ(WaitAndDrain(), Strings{"Close"});
   WaitAndDrain();
   EXPECT_EQ(reports, 1);
+}
+
+// The source is asked only when the queue is empty, so steps come in the order it gives them
+// and nothing is asked for ahead of need.
+TEST_F(Headless, AStepSourceIsAskedOnlyWhenTheQueueRunsOut) {
+  MakeWindow();
+  int asked = 0;
+  scenario.SetStepSource([&] {
+    ++asked;
+    if (asked > 2) return false;
+    scenario.Type(asked == 1 ? "ab" : "c");
+    return true;
+  });
+  const Strings a{"KeyDown 65", "Char 97", "KeyUp 65"};
+  const Strings c{"KeyDown 67", "Char 99", "KeyUp 67"};
+  EXPECT_EQ(WaitAndDrain(), a);
+  EXPECT_EQ(asked, 1);
+  WaitAndDrain();
+  EXPECT_EQ(WaitAndDrain(), c);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(WaitAndDrain(), Strings{"Close"});
+  EXPECT_EQ(asked, 3);
+}
+
+struct BusyCase {
+  const char* name;
+  int passesPerStep;
+  int passes;  // pump passes without a wait
+  int stepsDelivered;
+};
+
+const BusyCase busyCases[] = {
+    {"FewerPassesDeliverNothing", 3, 2, 0},
+    {"EveryThirdPass", 3, 9, 3},
+    {"EveryPass", 1, 4, 4},
+};
+
+class Busy : public Headless, public ::testing::WithParamInterface<BusyCase> {};
+
+// A program that never waits (playing a script back) still gets the scenario's next step.
+TEST_P(Busy, ProgramGetsAStepEverySoManyPasses) {
+  MakeWindow();
+  scenario.SetBusyPassesPerStep(GetParam().passesPerStep);
+  scenario.Tick(10, 100);
+  for (int i = 0; i < GetParam().passes; ++i) win::CurrentHost().PumpInput();
+  EXPECT_EQ(scenario.NowMs(), 100 * GetParam().stepsDelivered);
+  EXPECT_EQ(scenario.PendingSteps(), 10u - static_cast<unsigned>(GetParam().stepsDelivered));
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Busy, ::testing::ValuesIn(busyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Headless, AWaitStartsTheCountOfBusyPassesAgain) {
+  MakeWindow();
+  scenario.SetBusyPassesPerStep(3);
+  scenario.Tick(10, 100);
+  win::CurrentHost().PumpInput();
+  win::CurrentHost().PumpInput();
+  win::CurrentHost().WaitForInput(std::nullopt);
+  win::CurrentHost().PumpInput();
+  win::CurrentHost().PumpInput();
+  EXPECT_EQ(scenario.NowMs(), 100);
 }
 
 class Pictures : public Headless {

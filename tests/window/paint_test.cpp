@@ -88,7 +88,11 @@ TEST_P(Scroll, MovesTheWholeClientAreaAndLeavesUncoveredRows) {
 
 INSTANTIATE_TEST_SUITE_P(Window, Scroll,
                          ::testing::Values(-3, -1, 0, 2, ClientHeight - 1, -ClientHeight,
-                                           ClientHeight + 4));
+                                           ClientHeight + 4),
+                         [](const auto& info) {
+                           const int dy = info.param;
+                           return dy < 0 ? "Up" + std::to_string(-dy) : "Down" + std::to_string(dy);
+                         });
 
 TEST_F(Drawing, TextIsBlackOnAnOpaqueWhiteBox) {
   const win::WindowId window = MakeWindow();

@@ -51,10 +51,24 @@ std::string_view TakeWord(std::string_view& s) {
   return word;
 }
 
+// A word of the file as a message shows it: a file may hold anything, and a terminal must not
+// take its bytes for control sequences nor a message run to megabytes.
 std::string Quoted(std::string_view s) {
+  constexpr std::size_t MostShown = 40;
   std::string quoted(1, '"');
-  quoted.append(s);
+  for (const char c : s.substr(0, MostShown)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
+      quoted += c;
+    } else if (c == '"' || c == '\\') {
+      quoted += {'\\', c};
+    } else {
+      constexpr std::string_view Hex = "0123456789abcdef";
+      quoted += {'\\', 'x', Hex[byte >> 4], Hex[byte & 15]};
+    }
+  }
   quoted += '"';
+  if (s.size() > MostShown) quoted += "... (" + std::to_string(s.size()) + " bytes)";
   return quoted;
 }
 
@@ -208,6 +222,14 @@ Error ParseCount(std::string_view rest, int low, int high, Command& command) {
   return std::nullopt;
 }
 
+// `repeat NAME [N]`: a held key and how often auto-repeat sends its key-down again.
+Error ParseRepeat(std::string_view rest, const ClientArea&, Command& command) {
+  const std::string_view name = TakeWord(rest);
+  if (Error e = ParseHeld(name, Op::Repeat, command)) return e;
+  command.count = 1;
+  return rest.empty() ? std::nullopt : ParseCount(rest, 1, MaxCount, command);
+}
+
 Error ParseMenu(std::string_view rest, const ClientArea&, Command& command) {
   command.op = Op::Menu;
   return ParseCount(rest, 1, LastMenuCommand, command);
@@ -216,7 +238,7 @@ Error ParseMenu(std::string_view rest, const ClientArea&, Command& command) {
 Error ParseTick(std::string_view rest, const ClientArea&, Command& command) {
   command.op = Op::Tick;
   command.count = 1;
-  return rest.empty() ? std::nullopt : ParseCount(rest, 1, MaxTicks, command);
+  return rest.empty() ? std::nullopt : ParseCount(rest, 1, MaxCount, command);
 }
 
 Error ParseClose(std::string_view rest, const ClientArea&, Command& command) {
@@ -231,17 +253,12 @@ struct CommandSyntax {
 };
 
 constexpr CommandSyntax Commands[] = {
-    {"click", "click X Y", ParseClick},
-    {"pixel", "pixel PX PY", ParsePixel},
-    {"type", "type TEXT", ParseType},
-    {"key", "key NAME", ParseKey},
-    {"ctrl", "ctrl LETTER", ParseCtrl},
-    {"down", "down NAME", ParseDown},
-    {"up", "up NAME", ParseUp},
-    {"menu", "menu N", ParseMenu},
-    {"tick", "tick [N]", ParseTick},
-    {"close", "close", ParseClose},
-    {"snapshot", "snapshot FILE.png", ParseSnapshot},
+    {"click", "click X Y", ParseClick}, {"pixel", "pixel PX PY", ParsePixel},
+    {"type", "type TEXT", ParseType},   {"key", "key NAME", ParseKey},
+    {"ctrl", "ctrl LETTER", ParseCtrl}, {"down", "down NAME", ParseDown},
+    {"up", "up NAME", ParseUp},         {"repeat", "repeat NAME [N]", ParseRepeat},
+    {"menu", "menu N", ParseMenu},      {"tick", "tick [N]", ParseTick},
+    {"close", "close", ParseClose},     {"snapshot", "snapshot FILE.png", ParseSnapshot},
 };
 
 Error ParseLine(std::string_view line, const ClientArea& area, Command& command) {
@@ -267,6 +284,9 @@ const char* const DriveSyntaxHelp =
     "                     pressed and released\n"
     "  ctrl L             Ctrl held while the letter L is pressed (Ctrl+L switches the log)\n"
     "  down NAME, up NAME Ctrl, Alt, Shift or a letter pressed and held, or released\n"
+    "  repeat NAME [N]    N auto-repeated key-downs (default 1) of NAME, held with `down`,\n"
+    "                     as holding a key down a while sends them (Ctrl+R and Ctrl+P act\n"
+    "                     on the first key-down only, other shortcuts on every one)\n"
     "  menu N             the Run menu item with command id N (1 to 9) chosen with the mouse\n"
     "  tick [N]           N timer periods pass (default 1)\n"
     "  close              the graphics window's close button\n"
@@ -274,23 +294,35 @@ const char* const DriveSyntaxHelp =
     "  A '#' starts a comment that runs to the end of the line, also after `type`;\n"
     "  blank lines are skipped.\n";
 
+DriveLine ParseDriveLine(std::string_view line, const ClientArea& area) {
+  DriveLine result;
+  line = Trim(line.substr(0, line.find('#')));
+  if (line.empty()) return result;
+  Command command;
+  if (Error e = ParseLine(line, area, command)) {
+    result.error = std::move(*e);
+  } else {
+    result.command = std::move(command);
+  }
+  return result;
+}
+
 DriveParse ParseDrive(std::string_view text, const ClientArea& area) {
   DriveParse result;
   int lineNumber = 0;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
+    const std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    DriveLine parsed = ParseDriveLine(line, area);
     ++lineNumber;
-    line = Trim(line.substr(0, line.find('#')));
-    if (line.empty()) continue;
-    Command command;
-    command.line = lineNumber;
-    if (Error e = ParseLine(line, area, command)) {
-      result.error = DriveError{lineNumber, *e};
+    if (!parsed.error.empty()) {
+      result.error = DriveError{lineNumber, std::move(parsed.error)};
       return result;
     }
-    result.commands.push_back(std::move(command));
+    if (!parsed.command) continue;
+    parsed.command->line = lineNumber;
+    result.commands.push_back(std::move(*parsed.command));
   }
   return result;
 }

@@ -25,8 +25,8 @@ struct ClientArea {
   long long PixelY(int kitY) const { return static_cast<long long>(originY) - kitY; }
 };
 
-// The most timer periods one command may let pass.
-constexpr int MaxTicks = 1000000;
+// The largest count of `tick` and `repeat`.
+constexpr int MaxCount = 1000000;
 
 enum class Op {
   Press,     // a left press at a client pixel
@@ -36,6 +36,7 @@ enum class Op {
   Ctrl,      // Ctrl held while the letter `key` is pressed
   Down,      // `key` pressed and held
   Up,        // `key` released
+  Repeat,    // `count` auto-repeated key-downs of the held `key`
   Menu,      // the Run menu item `count` chosen with the mouse
   Tick,      // `count` timer periods pass
   Close,     // the graphics window's close button
@@ -46,9 +47,9 @@ struct Command {
   Op op = Op::Close;
   int x = 0;  // Press: client pixel
   int y = 0;
-  int key = 0;         // Key, Ctrl, Down, Up: virtual-key code (letters by their upper case)
+  int key = 0;         // Key, Ctrl, Down, Up, Repeat: virtual-key code (letters upper case)
   int character = -1;  // Key: the character the key yields, -1 for none; Char: 0..255
-  int count = 0;       // Tick: periods; Menu: command id
+  int count = 0;       // Tick: periods; Menu: command id; Repeat: key-downs
   std::string text;    // Type: the characters; Snapshot: the file
   int line = 0;        // where it came from, for messages
 
@@ -66,6 +67,13 @@ struct DriveParse {
 };
 
 DriveParse ParseDrive(std::string_view text, const ClientArea& area = {});
+
+// One line of a drive file, without its line end.
+struct DriveLine {
+  std::optional<Command> command;  // none for a blank line or a comment
+  std::string error;               // why the line is refused; empty when it is not
+};
+DriveLine ParseDriveLine(std::string_view line, const ClientArea& area = {});
 
 // One line per command, for --help.
 extern const char* const DriveSyntaxHelp;

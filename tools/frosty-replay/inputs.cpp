@@ -1,46 +1,83 @@
 #include "inputs.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <iterator>
-#include <memory>
-
-#include "pz417/script_format.h"
 
 namespace replay {
 namespace {
+
+constexpr std::string_view ScriptPrefix = "PZ417_";
+// Bounds on what is held at once: a drive line (a `type` line may be long, but not endless) and
+// a pipe's copy (a pipe is copied so that it can be checked before it is played).
+constexpr std::size_t MostDriveLineBytes = std::size_t{64} << 20;
+constexpr long MostSpooledBytes = long{256} << 20;
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// False with errno set when the file cannot be opened or read (a folder, for one).
-bool ReadWhole(const std::string& path, std::string& text) {
-  const File file(std::fopen(path.c_str(), "rb"));
-  if (!file) return false;
-  char chunk[4096];
+// A copy of what is left in `from` in a temporary file, which goes away when closed; nothing,
+// with errno set or with `tooLong`, when it cannot be made.
+File Spooled(std::FILE* from, bool& tooLong) {
+  File copy(std::tmpfile());
+  if (!copy) return nullptr;
+  char chunk[65536];
   std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) text.append(chunk, got);
-  return std::ferror(file.get()) == 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, from)) > 0) {
+    if (std::fwrite(chunk, 1, got, copy.get()) != got) return nullptr;
+    tooLong = std::ftell(copy.get()) > MostSpooledBytes;
+    if (tooLong) return nullptr;
+  }
+  if (std::ferror(from) != 0 || std::fflush(copy.get()) != 0) return nullptr;
+  std::rewind(copy.get());
+  return copy;
 }
 
-// The line the reader's last character came from; the reader itself counts no lines.
-int LineAt(const std::string& text, long offset) {
-  const auto end = text.begin() + std::clamp<long>(offset - 1, 0, static_cast<long>(text.size()));
-  return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
+// A regular file or a folder as it is (reading a folder fails later, with its own reason);
+// anything else, such as a pipe, copied so that it can be read twice.
+File OpenRewindable(const std::string& path, bool& tooLong) {
+  File file(std::fopen(path.c_str(), "rb"));
+  struct stat status {};
+  if (!file || ::fstat(::fileno(file.get()), &status) != 0) return nullptr;
+  if (S_ISREG(status.st_mode) || S_ISDIR(status.st_mode)) return file;
+  return Spooled(file.get(), tooLong);
 }
 
-// "FILE:LINE: what", as compilers name a place.
-std::string AtLine(const std::string& path, int line, const std::string& what) {
-  std::string message = path;
-  message += ':';
-  message += std::to_string(line);
-  message += ": ";
-  message += what;
-  return message;
+enum class LineRead { Line, End, TooLong, Failed };
+
+// One line without its line end. Read byte by byte, as a line may hold NUL bytes and must not
+// grow without bound.
+LineRead ReadLine(std::FILE* file, std::string& line) {
+  line.clear();
+  int c = 0;
+  while ((c = getc_unlocked(file)) != EOF && c != '\n') {
+    if (line.size() == MostDriveLineBytes) return LineRead::TooLong;
+    line += static_cast<char>(c);
+  }
+  if (std::ferror(file) != 0) return LineRead::Failed;
+  return c == EOF && line.empty() ? LineRead::End : LineRead::Line;
+}
+
+bool IsBlankOrLineEnd(int c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Whether the first non-empty line starts with the kit's prefix; the file is rewound after.
+bool StartsAsScript(std::FILE* file) {
+  int c = 0;
+  while (IsBlankOrLineEnd(c = std::getc(file))) {
+  }
+  std::size_t matched = 0;
+  while (matched < ScriptPrefix.size() && c == ScriptPrefix[matched]) {
+    ++matched;
+    c = std::getc(file);
+  }
+  std::rewind(file);
+  return matched == ScriptPrefix.size();
 }
 
 // One script line as live input: a press, a typed character or a run of timer periods.
@@ -62,7 +99,7 @@ std::string ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area,
       command.character = static_cast<unsigned char>(line.key);
       return {};
     case pz417::ScriptLineKind::Periodic:
-      if (line.count > MaxTicks) return "a run of more than " + std::to_string(MaxTicks) + " ticks";
+      if (line.count > MaxCount) return "a run of more than " + std::to_string(MaxCount) + " ticks";
       command.op = Op::Tick;
       command.count = std::max(line.count, 1);  // the kit's player gives a run of 0 one tick too
       return {};
@@ -71,64 +108,131 @@ std::string ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area,
   }
 }
 
-InputsRead ReadScript(const std::string& path, const std::string& text, const ClientArea& area) {
-  InputsRead result;
-  const File file(std::fopen(path.c_str(), "r"));
-  if (!file) {
-    result.error = path + ": cannot read: " + std::strerror(errno);
-    return result;
-  }
-  for (;;) {
-    const pz417::ScriptLine line = pz417::ReadScriptLine(file.get());
-    if (line.kind == pz417::ScriptLineKind::EndOfFile) return result;
-    const int lineNumber = LineAt(text, std::ftell(file.get()));
-    if (std::ferror(file.get()) != 0) {
-      result.error = path + ": cannot read";
-      return result;
-    }
-    Command command;
-    command.line = lineNumber;
-    if (std::string why = ScriptCommand(line, area, command); !why.empty()) {
-      result.error = AtLine(path, lineNumber, why);
-      return result;
-    }
-    result.commands.push_back(std::move(command));
-  }
-}
-
-InputsRead ReadDrive(const std::string& path, const std::string& text, const ClientArea& area) {
-  DriveParse parse = ParseDrive(text, area);
-  InputsRead result{std::move(parse.commands), {}};
-  if (parse.error) {
-    result.error = AtLine(path, parse.error->line, parse.error->message);
-  }
-  return result;
-}
-
 }  // namespace
 
-bool LooksLikeScript(std::string_view text) {
-  const std::size_t start = text.find_first_not_of(" \t\r\n");
-  return start != std::string_view::npos && text.substr(start).starts_with("PZ417_");
+struct InputReader::Input {
+  std::string path;
+  File file;
+  bool script = false;
+  pz417::ScriptFilePosition scriptPosition;
+  long driveLine = 0;
+  long lastLine = 0;  // of the last command given
+
+  void Restart() {
+    std::rewind(file.get());
+    scriptPosition = {};
+    driveLine = 0;
+    lastLine = 0;
+  }
+};
+
+InputReader::InputReader(const std::vector<std::string>& paths, const ClientArea& area)
+    : area_(area) {
+  for (const std::string& path : paths) {
+    auto input = std::make_unique<Input>();
+    input->path = path;
+    errno = 0;
+    bool tooLong = false;
+    input->file = OpenRewindable(path, tooLong);
+    if (tooLong) {
+      error_ = path + ": cannot read: longer than " + std::to_string(MostSpooledBytes >> 20) +
+               " MiB, which only a regular file may be";
+      return;
+    }
+    if (!input->file) {
+      RefuseUnreadable(*input, errno);
+      return;
+    }
+    input->script = StartsAsScript(input->file.get());
+    inputs_.push_back(std::move(input));
+  }
 }
 
-InputsRead ReadInputs(const std::vector<std::string>& paths, const ClientArea& area) {
-  InputsRead all;
-  for (const std::string& path : paths) {
-    std::string text;
-    if (!ReadWhole(path, text)) {
-      all.error = path + ": cannot read: " + std::strerror(errno);
-      return all;
+InputReader::~InputReader() = default;
+
+std::optional<Command> InputReader::Next() {
+  while (error_.empty() && current_ < inputs_.size()) {
+    if (std::optional<Command> command = NextOf(*inputs_[current_])) return command;
+    if (error_.empty()) ++current_;
+  }
+  return std::nullopt;
+}
+
+void InputReader::Rewind() {
+  for (const auto& input : inputs_) input->Restart();
+  current_ = 0;
+}
+
+std::string InputReader::Where() const {
+  if (current_ >= inputs_.size()) return {};
+  const Input& input = *inputs_[current_];
+  return input.path + ":" + std::to_string(input.lastLine);
+}
+
+std::optional<Command> InputReader::NextOf(Input& input) {
+  std::optional<Command> command =
+      input.script ? NextScriptCommand(input) : NextDriveCommand(input);
+  if (command) input.lastLine = command->line;
+  return command;
+}
+
+std::optional<Command> InputReader::NextScriptCommand(Input& input) {
+  std::FILE* file = input.file.get();
+  errno = 0;
+  const pz417::ScriptLine line = pz417::ReadScriptLine(file, &input.scriptPosition);
+  if (std::ferror(file) != 0) {
+    RefuseUnreadable(input, errno);
+    return std::nullopt;
+  }
+  if (line.kind == pz417::ScriptLineKind::EndOfFile) return std::nullopt;
+  Command command;
+  command.line = static_cast<int>(input.scriptPosition.line);
+  if (std::string why = ScriptCommand(line, area_, command); !why.empty()) {
+    Refuse(input, input.scriptPosition.line, why);
+    return std::nullopt;
+  }
+  return command;
+}
+
+std::optional<Command> InputReader::NextDriveCommand(Input& input) {
+  for (;;) {
+    errno = 0;
+    const LineRead read = ReadLine(input.file.get(), line_);
+    if (read == LineRead::Failed) RefuseUnreadable(input, errno);
+    if (read == LineRead::End || read == LineRead::Failed) return std::nullopt;
+    ++input.driveLine;
+    if (read == LineRead::TooLong) {
+      Refuse(input, input.driveLine,
+             "line longer than " + std::to_string(MostDriveLineBytes >> 20) + " MiB");
+      return std::nullopt;
     }
-    InputsRead one =
-        LooksLikeScript(text) ? ReadScript(path, text, area) : ReadDrive(path, text, area);
-    std::move(one.commands.begin(), one.commands.end(), std::back_inserter(all.commands));
-    if (!one.error.empty()) {
-      all.error = std::move(one.error);
-      return all;
+    DriveLine parsed = ParseDriveLine(line_, area_);
+    if (!parsed.error.empty()) {
+      Refuse(input, input.driveLine, parsed.error);
+      return std::nullopt;
+    }
+    if (parsed.command) {
+      parsed.command->line = static_cast<int>(input.driveLine);
+      return parsed.command;
     }
   }
-  return all;
+}
+
+// "FILE:LINE: what", as compilers name a place.
+void InputReader::Refuse(const Input& input, long line, const std::string& why) {
+  error_ = input.path + ":" + std::to_string(line) + ": " + why;
+}
+
+void InputReader::RefuseUnreadable(const Input& input, int error) {
+  error_ = input.path + ": cannot read";
+  if (error != 0) error_ += std::string(": ") + std::strerror(error);
+}
+
+std::string CheckInputs(InputReader& inputs) {
+  while (inputs.Next()) {
+  }
+  inputs.Rewind();
+  return inputs.Error();
 }
 
 }  // namespace replay

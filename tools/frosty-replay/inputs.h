@@ -1,23 +1,56 @@
 #pragma once
-// The files frosty-replay plays: drive files and the kit's own script files, read in full and
-// checked before the program starts.
+// The files frosty-replay plays: drive files and the kit's own script files, read one command
+// at a time, so that neither memory nor the time per line grows with a file's length.
 
+#include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "drive_file.h"
+#include "pz417/script_format.h"
 
 namespace replay {
 
-struct InputsRead {
-  std::vector<Command> commands;  // every file's commands, in the order the files were given
-  std::string error;              // "FILE:LINE: what is wrong", empty when all was read
-};
-
 // A file is taken as a script file when its first non-empty line starts with "PZ417_", the
 // prefix of every line the kit writes; any other file is a drive file.
-bool LooksLikeScript(std::string_view text);
+class InputReader {
+ public:
+  // Opens every file at once, so a file that cannot be read stops the run before it starts. A
+  // pipe is copied to a temporary file, so that it can be read twice like the others.
+  explicit InputReader(const std::vector<std::string>& paths, const ClientArea& area = {});
+  ~InputReader();
+  InputReader(const InputReader&) = delete;
+  InputReader& operator=(const InputReader&) = delete;
 
-InputsRead ReadInputs(const std::vector<std::string>& paths, const ClientArea& area = {});
+  // The next command of the files, in the order they were given; nothing at the end and after
+  // an error.
+  std::optional<Command> Next();
+  // Back to the first command of the first file.
+  void Rewind();
+  // "FILE:LINE: what is wrong" (or "FILE: ..." for a file that cannot be read); empty while
+  // all is well.
+  const std::string& Error() const { return error_; }
+  // "FILE:LINE" of the last command Next gave.
+  std::string Where() const;
+
+ private:
+  struct Input;
+  std::optional<Command> NextOf(Input& input);
+  std::optional<Command> NextScriptCommand(Input& input);
+  std::optional<Command> NextDriveCommand(Input& input);
+  void Refuse(const Input& input, long line, const std::string& why);
+  void RefuseUnreadable(const Input& input, int error);
+
+  std::vector<std::unique_ptr<Input>> inputs_;
+  std::size_t current_ = 0;
+  ClientArea area_;
+  std::string error_;
+  std::string line_;  // the drive line being read, kept to reuse its memory
+};
+
+// Reads every command once and rewinds: the first bad line's message, or empty.
+std::string CheckInputs(InputReader& inputs);
 
 }  // namespace replay

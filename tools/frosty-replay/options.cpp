@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "drive_file.h"
+#include "headless/headless_host.h"
 
 namespace replay {
 namespace {
@@ -50,14 +51,29 @@ OptionsParse ParseOptions(const std::vector<std::string>& arguments) {
 }
 
 std::string HelpText() {
+  const std::string BusyPasses = std::to_string(headless::HeadlessHost::DefaultBusyPassesPerStep);
   return std::string(
              "Usage: frosty-replay [OPTIONS] [FILE...]\n"
              "\n"
              "Runs GLoBBo O' FRoSTy on the headless host and plays the FILEs, in order, as what\n"
-             "a person does. Each step is taken only when the program waits for input. When the\n"
-             "input runs out and the program still runs, the graphics window is closed, as a\n"
-             "user would. Exit status: 0 when the program ended normally, 1 when an output could\n"
-             "not be written, 2 for a bad command line or a bad input file (nothing is run then).\n"
+             "a person does. Every FILE is checked whole before the program starts, then read\n"
+             "again as it is played (a pipe is first copied to a temporary file).\n"
+             "\n"
+             "Each step is taken when the program waits for input. A program that keeps running\n"
+             "without waiting, as while it plays a script back, is given the next step after\n"
+             "every " +
+             BusyPasses +
+             " pump passes (a pass takes one message; about one played event), as\n"
+             "a person's input reaches a busy program on the desktop; so `tick N` there lets up\n"
+             "to N x " +
+             BusyPasses +
+             " events play first. When the input runs out and the program still\n"
+             "runs, the graphics window is closed, as a user would.\n"
+             "\n"
+             "Exit status: the program's own when it ended normally and all went well; 1 when an\n"
+             "output could not be written; 2 for a bad command line or a bad input file (nothing\n"
+             "is run then); 3 when a step could not be carried out (a greyed menu entry, a step\n"
+             "after the program had ended): the run stops there, and the outputs show that point.\n"
              "\n"
              "Options:\n"
              "  --canvas FILE.png   the kit's 601 x 540 canvas at the end\n"

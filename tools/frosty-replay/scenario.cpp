@@ -1,5 +1,7 @@
 #include "scenario.h"
 
+#include <utility>
+
 #include "pz417/kit_tools.h"
 #include "win/host.h"
 #include "win/window.h"
@@ -17,84 +19,100 @@ int LetterCharacter(int letterKey, bool ctrlHeld, bool shiftHeld) {
   return shiftHeld ? letterKey : letterKey - 'A' + 'a';
 }
 
-class StepQueue {
- public:
-  StepQueue(headless::HeadlessHost& host, SessionRecord& record)
-      : host_(host), record_(record), window_(KitGraphicsWindow()) {}
-
-  void Queue(const Command& command) {
-    switch (command.op) {
-      case Op::Press:
-        host_.Press(window_, command.x, command.y);
-        break;
-      case Op::Type:
-        host_.Type(command.text);
-        break;
-      case Op::Char:
-        host_.Call([character = command.character] { win::InputChar(character); });
-        break;
-      case Op::Key:
-        host_.KeyDown(command.key, command.character);
-        host_.KeyUp(command.key);
-        break;
-      case Op::Ctrl:
-        host_.KeyDown(win::vk::Control);
-        host_.KeyDown(command.key, LetterCharacter(command.key, true, false));
-        host_.KeyUp(command.key);
-        host_.KeyUp(win::vk::Control);
-        break;
-      case Op::Down:
-        host_.KeyDown(command.key, IsLetterKey(command.key)
-                                       ? LetterCharacter(command.key, ctrlHeld_, shiftHeld_)
-                                       : -1);
-        Hold(command.key, true);
-        break;
-      case Op::Up:
-        host_.KeyUp(command.key);
-        Hold(command.key, false);
-        break;
-      case Op::Menu:
-        host_.ChooseMenuItem(window_, command.count);
-        break;
-      case Op::Tick:
-        host_.Tick(command.count);
-        break;
-      case Op::Close:
-        QueueCapture();
-        host_.Close(window_);
-        break;
-      case Op::Snapshot:
-        host_.Call([&record = record_, path = command.text] { record.SnapshotCanvas(path); });
-        break;
-    }
-  }
-
-  void QueueCapture() {
-    host_.Call([&record = record_] { record.CaptureWindows(); });
-  }
-
- private:
-  void Hold(int key, bool down) {
-    if (key == win::vk::Control) ctrlHeld_ = down;
-    if (key == win::vk::Shift) shiftHeld_ = down;
-  }
-
-  headless::HeadlessHost& host_;
-  SessionRecord& record_;
-  win::WindowId window_;
-  bool ctrlHeld_ = false;
-  bool shiftHeld_ = false;
-};
-
 }  // namespace
 
-void QueueScenario(headless::HeadlessHost& host, std::vector<Command> commands,
-                   SessionRecord& record) {
-  host.Call([&host, &record, commands = std::move(commands)] {
-    StepQueue queue(host, record);
-    for (const Command& command : commands) queue.Queue(command);
-    queue.QueueCapture();
-  });
+Scenario::Scenario(headless::HeadlessHost& host, InputReader& inputs, SessionRecord& record)
+    : host_(host), inputs_(inputs), record_(record) {
+  host_.SetStepSource([this] { return QueueNext(); });
+  host_.SetWhenStepFails(
+      [this](const std::string& why) { failure_ = inputs_.Where() + ": " + why; });
+  host_.SetWhenDry([this] { record_.CaptureWindows(); });
+}
+
+// A command whose first step was taken counts as carried out, even when the program ended before
+// its last (Ctrl+Q's key-ups); only commands never begun are reported.
+std::string Scenario::Failure() {
+  if (failure_.empty() && inputs_.Next()) {
+    failure_ = inputs_.Where() + ": not carried out: the program had ended before this step";
+  }
+  return failure_;
+}
+
+// Called by the host, at a wait, once the kit is open and its windows exist.
+bool Scenario::QueueNext() {
+  std::optional<Command> command = inputs_.Next();
+  if (!command) {
+    if (!inputs_.Error().empty()) failure_ = inputs_.Error();  // the file changed since the check
+    return false;
+  }
+  if (const std::string why = Queue(std::move(*command)); !why.empty()) {
+    host_.FailStep(why);
+    return false;
+  }
+  return true;
+}
+
+// A `type` line's text may be long: it is moved, never copied.
+std::string Scenario::Queue(Command command) {
+  const win::WindowId window = KitGraphicsWindow();
+  switch (command.op) {
+    case Op::Press:
+      host_.Press(window, command.x, command.y);
+      break;
+    case Op::Type:
+      host_.Type(std::move(command.text));
+      break;
+    case Op::Char:
+      host_.Call([character = command.character] { win::InputChar(character); });
+      break;
+    case Op::Key:
+      host_.KeyDown(command.key, command.character);
+      host_.KeyUp(command.key);
+      break;
+    case Op::Ctrl:
+      host_.KeyDown(win::vk::Control);
+      host_.KeyDown(command.key, LetterCharacter(command.key, true, false));
+      host_.KeyUp(command.key);
+      host_.KeyUp(win::vk::Control);
+      held_.erase(win::vk::Control);
+      break;
+    case Op::Down:
+      host_.KeyDown(command.key, CharacterOfHeld(command.key));
+      held_.insert(command.key);
+      break;
+    case Op::Up:
+      host_.KeyUp(command.key);
+      held_.erase(command.key);
+      break;
+    case Op::Repeat:
+      if (!Held(command.key)) return "a key repeats only while held: `down` it first";
+      host_.Repeat(static_cast<std::size_t>(command.count),
+                   [key = command.key, character = CharacterOfHeld(command.key)] {
+                     win::InputKeyDown(key, character, true);
+                   });
+      break;
+    case Op::Menu:
+      host_.ChooseMenuItem(window, command.count);
+      break;
+    case Op::Tick:
+      host_.Tick(command.count);
+      break;
+    case Op::Close:
+      host_.Call([this, window] {
+        record_.CaptureWindows();
+        win::InputClose(window);
+      });
+      break;
+    case Op::Snapshot:
+      host_.Call([this, path = std::move(command.text)] { record_.SnapshotCanvas(path); });
+      break;
+  }
+  return {};
+}
+
+int Scenario::CharacterOfHeld(int key) const {
+  if (!IsLetterKey(key)) return -1;
+  return LetterCharacter(key, Held(win::vk::Control), Held(win::vk::Shift));
 }
 
 }  // namespace replay

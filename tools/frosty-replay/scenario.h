@@ -1,19 +1,40 @@
 #pragma once
-// Turns frosty-replay's commands into steps of the headless host.
+// Plays frosty-replay's commands through the headless host: each command becomes its steps only
+// when the host needs the next step, so a long or endless scenario is never held whole.
 
-#include <vector>
+#include <set>
+#include <string>
 
 #include "drive_file.h"
 #include "headless/headless_host.h"
+#include "inputs.h"
 #include "session_record.h"
 
 namespace replay {
 
-// Queues the commands so that each is taken when the program waits for input. Presses and the
-// close button need the graphics window, which exists only once the kit is open, so the steps
-// are queued at the program's first wait; the windows are captured before every close and at
-// the end.
-void QueueScenario(headless::HeadlessHost& host, std::vector<Command> commands,
-                   SessionRecord& record);
+class Scenario {
+ public:
+  // Hooks into the host: the steps come from `inputs`, the windows are captured before every
+  // close, and a step that cannot be carried out ends the scenario.
+  Scenario(headless::HeadlessHost& host, InputReader& inputs, SessionRecord& record);
+
+  // Once the program has ended: "FILE:LINE: what" for the first command that could not be
+  // carried out, or that the program never took because it had ended; empty when all were.
+  std::string Failure();
+
+ private:
+  bool QueueNext();
+  // Queues the steps of one command; why it cannot be carried out, or empty.
+  std::string Queue(Command command);
+  // What a held key yields on the classic desktop with the modifiers held now.
+  int CharacterOfHeld(int key) const;
+  bool Held(int key) const { return held_.contains(key); }
+
+  headless::HeadlessHost& host_;
+  InputReader& inputs_;
+  SessionRecord& record_;
+  std::set<int> held_;  // keys a `down` pressed and no `up` released yet
+  std::string failure_;
+};
 
 }  // namespace replay

@@ -1,7 +1,6 @@
 #include "session_record.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
@@ -11,27 +10,26 @@
 namespace replay {
 namespace {
 
-std::string EventLine(int kind, int x, int y, signed char key) {
+void WriteEvent(TextOutput& events, int kind, int x, int y, signed char key) {
+  char line[48];
   switch (kind) {
     case Mouse:
-      return "Mouse " + std::to_string(x) + " " + std::to_string(y) + "\n";
+      std::snprintf(line, sizeof line, "Mouse %d %d\n", x, y);
+      break;
     case Key:
-      return "Key " + std::to_string(key) + "\n";
+      std::snprintf(line, sizeof line, "Key %d\n", key);
+      break;
     case Periodic:
-      return "Periodic\n";
+      std::snprintf(line, sizeof line, "Periodic\n");
+      break;
     case Quit:
-      return "Quit\n";
+      std::snprintf(line, sizeof line, "Quit\n");
+      break;
     default:
-      return "Event " + std::to_string(kind) + "\n";
+      std::snprintf(line, sizeof line, "Event %d\n", kind);
+      break;
   }
-}
-
-bool WriteText(const std::string& path, const std::string& text, std::string* error) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  out.close();
-  if (!out) *error = "cannot write the file";
-  return static_cast<bool>(out);
+  events.Write(line);
 }
 
 void Capture(win::WindowId window, raster::Bitmap& into) {
@@ -48,10 +46,21 @@ bool WritePicture(const raster::Bitmap& picture, const std::string& path, std::s
 
 }  // namespace
 
-void SessionRecord::Attach() {
-  KitSetPrintHook([this](std::string_view message) { log_ += message; });
-  KitSetEventHook(
-      [this](int kind, int x, int y, signed char key) { events_ += EventLine(kind, x, y, key); });
+bool SessionRecord::Open(const Options& options) {
+  if (!options.logText.empty()) {
+    if (!OpenText(log_, options.logText)) return false;
+    KitSetPrintHook([this](std::string_view message) { log_.Write(message); });
+  }
+  if (!options.eventsText.empty()) {
+    if (!OpenText(events_, options.eventsText)) return false;
+    KitSetEventHook(
+        [this](int kind, int x, int y, signed char key) { WriteEvent(events_, kind, x, y, key); });
+  }
+  return true;
+}
+
+bool SessionRecord::OpenText(TextOutput& output, const std::string& path) {
+  return Report(output.Open(path), path, output.Error());
 }
 
 void SessionRecord::CaptureWindows() {
@@ -86,12 +95,8 @@ bool SessionRecord::WriteOutputs(const Options& options) {
   writeIfAsked(options.consolePng, [this](const std::string& path, std::string* error) {
     return WritePicture(console_, path, error);
   });
-  writeIfAsked(options.logText, [this](const std::string& path, std::string* error) {
-    return WriteText(path, log_, error);
-  });
-  writeIfAsked(options.eventsText, [this](const std::string& path, std::string* error) {
-    return WriteText(path, events_, error);
-  });
+  Report(log_.Close(), options.logText, log_.Error());
+  Report(events_.Close(), options.eventsText, events_.Error());
   return !failed_;
 }
 

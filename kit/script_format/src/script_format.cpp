@@ -66,8 +66,19 @@ void FoldCarriageReturn(char* piece) {
   }
 }
 
-bool ReadPiece(std::FILE* file, char* buffer) {
+// fgets tells no length and a line may hold NUL bytes, so the buffer is filled with something
+// else first: the last NUL in it is then the terminator, right after the last byte read.
+bool PieceEndsLine(const char* buffer) {
+  const char* end = buffer + ScriptLineBufferSize;
+  while (end != buffer && end[-1] != '\0') --end;
+  return end - buffer >= 2 && end[-2] == '\n';
+}
+
+bool ReadPiece(std::FILE* file, char* buffer, ScriptFilePosition& position) {
+  std::memset(buffer, '\n', ScriptLineBufferSize);
   if (std::fgets(buffer, ScriptLineBufferSize, file) == nullptr) return false;
+  position.line = position.lineEnds + 1;
+  if (PieceEndsLine(buffer)) ++position.lineEnds;
   FoldCarriageReturn(buffer);
   return true;
 }
@@ -79,9 +90,11 @@ ScriptLine ParseScriptLine(const char* line) {
   if (ShorterThanKindLetter(line)) return result;
   const char* scanFrom = line + KindLetterIndex;
   switch (line[KindLetterIndex]) {
+    // The writer gives characters above 127 as negative keys, so the sign is read as a mouse
+    // number's is: character 233, written as -23, comes back as -23.
     case 'K':
       result.kind = ScriptLineKind::Key;
-      result.key = static_cast<signed char>(FindNumber(scanFrom, IsDigit).value & 0xFF);
+      result.key = static_cast<signed char>(FindNumber(scanFrom, IsDigitOrMinus).value & 0xFF);
       break;
     case 'M': {
       result.kind = ScriptLineKind::Mouse;
@@ -100,11 +113,13 @@ ScriptLine ParseScriptLine(const char* line) {
   return result;
 }
 
-ScriptLine ReadScriptLine(std::FILE* file) {
+ScriptLine ReadScriptLine(std::FILE* file, ScriptFilePosition* position) {
   char buffer[ScriptLineBufferSize];
+  ScriptFilePosition ignored;
+  ScriptFilePosition& at = position != nullptr ? *position : ignored;
   bool read = false;
   do {
-    read = ReadPiece(file, buffer);
+    read = ReadPiece(file, buffer, at);
   } while (read && std::feof(file) == 0 && buffer[0] == '\n');
   // The end-of-file test is on the indicator, so an unfinished last line is never played.
   if (std::feof(file) != 0) return {.kind = ScriptLineKind::EndOfFile};

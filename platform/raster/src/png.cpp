@@ -2,6 +2,9 @@
 
 #include <png.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace raster {
@@ -32,10 +35,18 @@ bool WritePng(const Bitmap& bitmap, const std::string& path, std::string* error)
   image.width = static_cast<png_uint_32>(bitmap.width());
   image.height = static_cast<png_uint_32>(bitmap.height());
   image.format = PNG_FORMAT_RGB;
-  if (png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr) == 0) {
-    return Fail(error, "cannot write " + path + ": " + image.message);
-  }
-  return true;
+  // The file is ours to open and close, so that a failed write is named by the system's reason
+  // (a full disk, a size limit) rather than libpng's "Write Error".
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return Fail(error, "cannot write " + path + ": " + std::strerror(errno));
+  const bool encoded = png_image_write_to_stdio(&image, file, 0, rgb.data(), 0, nullptr) != 0;
+  const int writeError = errno;
+  const bool closed = std::fclose(file) == 0;
+  if (encoded && closed) return true;
+  const int reason = !closed || writeError == 0 ? errno : writeError;
+  return Fail(
+      error, "cannot write " + path + ": " + (reason != 0 ? std::strerror(reason) : image.message));
 }
 
 bool ReadPng(const std::string& path, Bitmap* bitmap, std::string* error) {

@@ -34,18 +34,18 @@ bool SystemKey() {
   return Sys().altHeld && !Sys().ctrlHeld;
 }
 
-void InputKeyDown(int virtualKey, int character) {
+void InputKeyDown(int virtualKey, int character, bool repeat) {
   if (virtualKey == vk::Menu) Sys().altHeld = true;
   if (virtualKey == vk::Control) Sys().ctrlHeld = true;
   const Msg msg = SystemKey() ? Msg::SysKeyDown : Msg::KeyDown;
-  QueueInput(Sys().focus, msg, AsWParam(virtualKey), IsCharacter(character) ? character : -1);
+  QueueInput(Sys().focus, msg, AsWParam(virtualKey), KeyLParam(character, repeat));
 }
 
 void InputKeyUp(int virtualKey) {
   const Msg msg = SystemKey() ? Msg::SysKeyUp : Msg::KeyUp;
   if (virtualKey == vk::Menu) Sys().altHeld = false;
   if (virtualKey == vk::Control) Sys().ctrlHeld = false;
-  QueueInput(Sys().focus, msg, AsWParam(virtualKey), -1);
+  QueueInput(Sys().focus, msg, AsWParam(virtualKey), KeyLParam(-1, false));
 }
 
 void InputChar(int character) {
@@ -65,7 +65,7 @@ void InputFocus(WindowId window, bool ctrlHeld) {
   Sys().ctrlHeld = ctrlHeld;
   if (ctrlHeld || !Sys().lastCtrlDown) return;
   Sys().lastCtrlDown = false;
-  QueueInput(window, Msg::KeyUp, AsWParam(vk::Control), -1);
+  QueueInput(window, Msg::KeyUp, AsWParam(vk::Control), KeyLParam(-1, false));
 }
 
 void InputResize(WindowId window, int clientWidth, int clientHeight) {

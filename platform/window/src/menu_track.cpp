@@ -222,7 +222,7 @@ bool MenuTakesPress(WindowId window, int contentX, int contentY) {
 bool MenuTakesKey(const Message& key) {
   if (Tracking().window == 0 || key.window != Tracking().window) return false;
   const int virtualKey = static_cast<int>(key.wParam);
-  const char letter = KeyLetter(virtualKey, key.lParam);
+  const char letter = KeyLetter(virtualKey, KeyCharacter(key.lParam));
   if (Tracking().dropped) {
     DropdownKey(virtualKey, letter);
   } else {

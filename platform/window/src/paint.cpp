@@ -39,7 +39,9 @@ void PresentChangedWindows() {
     rec.changed = false;
     due.push_back(window);
   }
-  for (const WindowId window : due) CurrentHost().Present(window, ComposeWindow(window));
+  Host& host = CurrentHost();
+  if (!host.ShowsWindows()) return;
+  for (const WindowId window : due) host.Present(window, ComposeWindow(window));
 }
 
 bool PaintWaits() {

@@ -149,8 +149,9 @@ bool PeekMessage(Message& out) {
 }
 
 void TranslateMessage(const Message& message) {
-  if (message.lParam < 0) return;
-  const auto character = static_cast<std::uintptr_t>(message.lParam & 0xFF);
+  const bool keyDown = message.msg == Msg::KeyDown || message.msg == Msg::SysKeyDown;
+  if (!keyDown || KeyCharacter(message.lParam) < 0) return;
+  const auto character = static_cast<std::uintptr_t>(KeyCharacter(message.lParam));
   if (message.msg == Msg::KeyDown) PostMessage(message.window, Msg::Char, character, 0);
   if (message.msg == Msg::SysKeyDown) PostMessage(message.window, Msg::SysChar, character, 0);
 }

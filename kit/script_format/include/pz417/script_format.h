@@ -22,7 +22,7 @@ inline constexpr int ScriptLineBufferSize = 512;
 
 enum class ScriptLineKind {
   Mouse,      // x and y
-  Key,        // key: the low 8 bits of the number
+  Key,        // key: the low 8 bits of the number, its sign kept
   Periodic,   // count: that many periodic ticks (0 is possible and means one tick to the kit)
   Other,      // a line whose kind letter is none of the above, or too short to have one
   EndOfFile,  // the stream's end-of-file indicator was set by this read
@@ -36,10 +36,18 @@ struct ScriptLine {
   int count = 0;
 };
 
+// Where a reader is in its file, for messages that name a line. Counting as the reader goes
+// keeps naming a line cheap however long the file is.
+struct ScriptFilePosition {
+  long line = 0;      // the line the last ScriptLine came from, 1 for the first
+  long lineEnds = 0;  // line ends read so far
+};
+
 // Reads the next line that is not empty and interprets it. A last line without a line end sets
 // the end-of-file indicator while it is read and so comes back as EndOfFile, not as its kind.
 // A read that fails before the end of the file comes back as Other; std::ferror tells it apart.
-ScriptLine ReadScriptLine(std::FILE* file);
+// `position`, when given, is moved on past what was read.
+ScriptLine ReadScriptLine(std::FILE* file, ScriptFilePosition* position = nullptr);
 
 // Interprets one line as read (NUL-terminated, its line end still on). Numbers missing where the
 // scan looks are 0; values past the 32-bit range saturate.

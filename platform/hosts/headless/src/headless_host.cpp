@@ -2,6 +2,7 @@
 
 #include "headless/headless_host.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -78,9 +79,13 @@ void PressCentre(win::WindowId window, const raster::Rect& box) {
                   static_cast<int>(box.top + box.height() / 2));
 }
 
+win::MenuId RunMenu(win::WindowId window) {
+  return win::GetMenuItem(win::GetMenu(window), 0).popup;
+}
+
 // Where the item with this command id sits in the bar's first menu; -1 if nowhere.
 int RunMenuPosition(win::WindowId window, int commandId) {
-  const win::MenuId menu = win::GetMenuItem(win::GetMenu(window), 0).popup;
+  const win::MenuId menu = RunMenu(window);
   for (int i = 0; i < win::GetMenuItemCount(menu); ++i) {
     const win::MenuItemInfo item = win::GetMenuItem(menu, i);
     if (!item.separator && item.id == commandId) return i;
@@ -88,13 +93,17 @@ int RunMenuPosition(win::WindowId window, int commandId) {
   return -1;
 }
 
-void PressMenuItem(win::WindowId window, int commandId) {
-  const raster::Rect box = win::GetDropdownItemRect(window, RunMenuPosition(window, commandId));
-  if (box.empty()) {
-    std::fprintf(stderr, "headless host: no open menu item with command id %d\n", commandId);
-    return;
+// Why the item with this command id cannot be pressed in the open menu; empty when it can.
+std::string WhyNotPressable(win::WindowId window, int commandId, raster::Rect& box) {
+  const std::string entry = "the Run menu entry with command id " + std::to_string(commandId);
+  if (!win::IsMenuOpen(window)) return "the Run menu did not open";
+  const int position = RunMenuPosition(window, commandId);
+  if (position < 0) return entry + " does not exist";
+  if (win::GetMenuItem(RunMenu(window), position).grayed) {
+    return entry + " is greyed and cannot be chosen";
   }
-  PressCentre(window, box);
+  box = win::GetDropdownItemRect(window, position);
+  return {};
 }
 
 bool Fail(std::string* error, const std::string& why) {
@@ -106,65 +115,144 @@ bool Fail(std::string* error, const std::string& why) {
 
 HeadlessHost::HeadlessHost(win::Size screen) : screen_(screen) {}
 
+void HeadlessHost::Queue(std::function<void()> action, std::size_t times) {
+  if (times == 0) return;
+  steps_.push_back({std::move(action), times});
+  pending_ += times;
+}
+
 void HeadlessHost::Press(win::WindowId window, int clientX, int clientY) {
-  steps_.emplace_back([window, clientX, clientY] {
+  Queue([window, clientX, clientY] {
     const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
     win::InputPress(window, clientX, clientY + barRows);
   });
 }
 
 void HeadlessHost::PressContent(win::WindowId window, int contentX, int contentY) {
-  steps_.emplace_back([=] { win::InputPress(window, contentX, contentY); });
+  Queue([=] { win::InputPress(window, contentX, contentY); });
 }
 
-void HeadlessHost::KeyDown(int virtualKey, int character) {
-  steps_.emplace_back([=] { win::InputKeyDown(virtualKey, character); });
+void HeadlessHost::KeyDown(int virtualKey, int character, bool repeat) {
+  Queue([=] { win::InputKeyDown(virtualKey, character, repeat); });
 }
 
 void HeadlessHost::KeyUp(int virtualKey) {
-  steps_.emplace_back([=] { win::InputKeyUp(virtualKey); });
+  Queue([=] { win::InputKeyUp(virtualKey); });
 }
 
-void HeadlessHost::Type(std::string_view text) {
-  for (const char c : text) steps_.emplace_back([c] { TypeCharacter(c); });
+void HeadlessHost::Type(std::string text) {
+  const std::size_t length = text.size();
+  Queue([text = std::move(text), next = std::size_t{0}]() mutable { TypeCharacter(text[next++]); },
+        length);
 }
 
 void HeadlessHost::Close(win::WindowId window) {
-  steps_.emplace_back([=] { win::InputClose(window); });
+  Queue([=] { win::InputClose(window); });
 }
 
 void HeadlessHost::Focus(win::WindowId window, bool ctrlHeld) {
-  steps_.emplace_back([=] { win::InputFocus(window, ctrlHeld); });
+  Queue([=] { win::InputFocus(window, ctrlHeld); });
 }
 
 void HeadlessHost::Resize(win::WindowId window, int clientWidth, int clientHeight) {
-  steps_.emplace_back([=] { win::InputResize(window, clientWidth, clientHeight); });
+  Queue([=] { win::InputResize(window, clientWidth, clientHeight); });
 }
 
 void HeadlessHost::ChooseMenuItem(win::WindowId window, int commandId) {
-  steps_.emplace_back([=] { PressCentre(window, win::GetMenuBarItemRect(window, 0)); });
-  steps_.emplace_back([=] { PressMenuItem(window, commandId); });
+  Queue([=] { PressCentre(window, win::GetMenuBarItemRect(window, 0)); });
+  Queue([this, window, commandId] {
+    raster::Rect box;
+    const std::string why = WhyNotPressable(window, commandId, box);
+    if (why.empty()) {
+      PressCentre(window, box);
+    } else {
+      FailStep(why);
+    }
+  });
 }
 
 void HeadlessHost::Tick(int count, int periodMs) {
-  for (int i = 0; i < count; ++i) steps_.emplace_back([this, periodMs] { now_ += periodMs; });
+  Repeat(static_cast<std::size_t>(std::max(count, 0)), [this, periodMs] { now_ += periodMs; });
 }
 
 void HeadlessHost::Call(std::function<void()> action) {
-  steps_.push_back(std::move(action));
+  Queue(std::move(action));
 }
 
-void HeadlessHost::SetWhenDry(WhenDry mode, std::function<void()> onDry) {
-  whenDry_ = mode;
+void HeadlessHost::Repeat(std::size_t times, std::function<void()> action) {
+  Queue(std::move(action), times);
+}
+
+void HeadlessHost::SetStepSource(std::function<bool()> source) {
+  source_ = std::move(source);
+}
+
+void HeadlessHost::SetWhenStepFails(std::function<void(const std::string& why)> handler) {
+  onStepFailed_ = std::move(handler);
+}
+
+// The scenario is dropped only once the step or source that failed has returned.
+void HeadlessHost::FailStep(const std::string& why) {
+  failed_ = true;
+  if (onStepFailed_) {
+    onStepFailed_(why);
+  } else {
+    std::fprintf(stderr, "headless host: %s\n", why.c_str());
+  }
+}
+
+void HeadlessHost::DropScenarioIfFailed() {
+  if (!failed_) return;
+  steps_.clear();
+  pending_ = 0;
+  source_ = nullptr;
+}
+
+void HeadlessHost::SetWhenDry(std::function<void()> onDry) {
   onDry_ = std::move(onDry);
 }
 
+void HeadlessHost::PumpInput() {
+  if (++busyPasses_ < busyPassesPerStep_) return;
+  busyPasses_ = 0;
+  DeliverNext();
+}
+
 void HeadlessHost::WaitForInput(std::optional<std::int64_t> /*deadlineMs*/) {
-  if (!steps_.empty()) {
-    RunNextStep();
+  busyPasses_ = 0;
+  DeliverNext();
+}
+
+void HeadlessHost::WindowCreated(win::WindowId window) {
+  if (firstWindow_ == 0) firstWindow_ = window;
+}
+
+void HeadlessHost::DeliverNext() {
+  while (steps_.empty() && !failed_ && source_ && source_()) {
+  }
+  DropScenarioIfFailed();
+  if (steps_.empty()) {
+    RunDry();
     return;
   }
-  if (whenDry_ == WhenDry::Fail && !ranDry_ && onDry_) onDry_();
+  RunFrontStep();
+  DropScenarioIfFailed();
+}
+
+void HeadlessHost::RunFrontStep() {
+  --pending_;
+  Step& step = steps_.front();
+  if (--step.times > 0) {
+    step.action();  // may queue more steps; a deque keeps `step` where it is
+    return;
+  }
+  const std::function<void()> action = std::move(step.action);
+  steps_.pop_front();
+  action();
+}
+
+void HeadlessHost::RunDry() {
+  if (!ranDry_ && onDry_) onDry_();
   ranDry_ = true;
   // With the graphics window gone there is nothing left to close: a program still waiting
   // is asked to quit, so a scenario always ends.
@@ -173,16 +261,6 @@ void HeadlessHost::WaitForInput(std::optional<std::int64_t> /*deadlineMs*/) {
   } else {
     win::PostQuitMessage(0);
   }
-}
-
-void HeadlessHost::WindowCreated(win::WindowId window) {
-  if (firstWindow_ == 0) firstWindow_ = window;
-}
-
-void HeadlessHost::RunNextStep() {
-  Step step = std::move(steps_.front());
-  steps_.pop_front();
-  step();
 }
 
 bool SaveWindowPng(win::WindowId window, const std::string& path, std::string* error) {

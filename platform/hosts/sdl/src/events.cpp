@@ -7,8 +7,8 @@
 
 namespace sdlhost {
 
-void EventRouter::WindowSystemKeys::KeyDown(int virtualKey, int character) {
-  win::InputKeyDown(virtualKey, character);
+void EventRouter::WindowSystemKeys::KeyDown(int virtualKey, int character, bool repeat) {
+  win::InputKeyDown(virtualKey, character, repeat);
 }
 
 void EventRouter::WindowSystemKeys::KeyUp(int virtualKey) {
@@ -29,7 +29,8 @@ void EventRouter::Route(const SDL_Event& event) {
   keys_.Flush();
   switch (event.type) {
     case SDL_KEYDOWN:
-      keys_.KeyDown(event.key.keysym.sym, event.key.keysym.scancode, event.key.keysym.mod);
+      keys_.KeyDown(event.key.keysym.sym, event.key.keysym.scancode, event.key.keysym.mod,
+                    event.key.repeat != 0);
       break;
     case SDL_KEYUP:
       keys_.KeyUp(event.key.keysym.sym, event.key.keysym.scancode);

@@ -21,7 +21,7 @@ class EventRouter {
   // Keys go to the window with the keyboard focus, which the window system tracks.
   class WindowSystemKeys final : public KeySink {
    public:
-    void KeyDown(int virtualKey, int character) override;
+    void KeyDown(int virtualKey, int character, bool repeat) override;
     void KeyUp(int virtualKey) override;
     void Char(int character) override;
   };

@@ -125,11 +125,12 @@ std::vector<int> CharactersOfText(std::string_view utf8) {
   return characters;
 }
 
-void KeyTranslator::KeyDown(std::int32_t sdlKeycode, int sdlScancode, std::uint16_t sdlModifiers) {
+void KeyTranslator::KeyDown(std::int32_t sdlKeycode, int sdlScancode, std::uint16_t sdlModifiers,
+                            bool repeat) {
   Flush();
   const bool ctrlHeld = (sdlModifiers & KMOD_CTRL) != 0;
   const int virtualKey = VirtualKeyOf(sdlKeycode, sdlScancode);
-  held_ = HeldKey{virtualKey, CharacterOfKey(virtualKey, ctrlHeld), ctrlHeld};
+  held_ = HeldKey{virtualKey, CharacterOfKey(virtualKey, ctrlHeld), ctrlHeld, repeat};
 }
 
 void KeyTranslator::KeyUp(std::int32_t sdlKeycode, int sdlScancode) {
@@ -156,7 +157,7 @@ void KeyTranslator::Flush() {
   if (!held_) return;
   const HeldKey key = *held_;
   held_.reset();
-  if (key.virtualKey != 0) sink_.KeyDown(key.virtualKey, key.character);
+  if (key.virtualKey != 0) sink_.KeyDown(key.virtualKey, key.character, key.repeat);
 }
 
 }  // namespace sdlhost

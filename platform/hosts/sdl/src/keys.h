@@ -29,7 +29,8 @@ std::vector<int> CharactersOfText(std::string_view utf8);
 class KeySink {
  public:
   virtual ~KeySink() = default;
-  virtual void KeyDown(int virtualKey, int character) = 0;
+  // `repeat`: sent by auto-repeat while the key is held.
+  virtual void KeyDown(int virtualKey, int character, bool repeat) = 0;
   virtual void KeyUp(int virtualKey) = 0;
   virtual void Char(int character) = 0;
 };
@@ -38,8 +39,8 @@ class KeyTranslator {
  public:
   explicit KeyTranslator(KeySink& sink) : sink_(sink) {}
 
-  // `sdlModifiers` is the key event's SDL_Keymod.
-  void KeyDown(std::int32_t sdlKeycode, int sdlScancode, std::uint16_t sdlModifiers);
+  // `sdlModifiers` is the key event's SDL_Keymod; `repeat` its repeat field.
+  void KeyDown(std::int32_t sdlKeycode, int sdlScancode, std::uint16_t sdlModifiers, bool repeat);
   void KeyUp(std::int32_t sdlKeycode, int sdlScancode);
   void Text(std::string_view utf8);
   // Hands on a held-back key down with the character it has so far. Called before every
@@ -51,6 +52,7 @@ class KeyTranslator {
     int virtualKey = 0;  // 0: a key without a code, held only for its modifiers
     int character = -1;
     bool ctrlHeld = false;
+    bool repeat = false;
   };
 
   KeySink& sink_;

@@ -29,6 +29,8 @@ class Host {
   virtual void WindowDestroyed(WindowId /*window*/) {}
   // The window's content (menu bar, client area, dropdown) changed; `pixels` is what to show.
   virtual void Present(WindowId /*window*/, const raster::Bitmap& /*pixels*/) {}
+  // False for a host that shows nothing: no picture is composed for it to present.
+  virtual bool ShowsWindows() { return true; }
 };
 
 // The host in use; the window system does not own it. Without one, a built-in host with a
@@ -41,7 +43,8 @@ Host& CurrentHost();
 void InputPress(WindowId window, int contentX, int contentY);
 // A key went down or up in the window with the keyboard focus. `character` is the character the
 // key yields on the classic desktop (13 for Enter, 1..26 for Ctrl+letter), or -1 for none.
-void InputKeyDown(int virtualKey, int character);
+// `repeat` marks a key-down that auto-repeat sends while the key is held.
+void InputKeyDown(int virtualKey, int character, bool repeat = false);
 void InputKeyUp(int virtualKey);
 // A character typed with no key of its own (a character not on the keyboard layout).
 void InputChar(int character);

@@ -20,21 +20,21 @@ using WindowId = int;  // 0: no window
 using MenuId = int;    // 0: no menu
 
 enum class Msg {
-  Create,      // sent while the window is created
-  Size,        // sent when the client size changes; lParam = width | height << 16
-  Paint,       // the window needs repainting
-  Timer,       // wParam = timer id
-  LButtonDown, // lParam = client x | client y << 16 (each unsigned 16-bit)
-  Char,        // wParam = character code 0..255
-  KeyDown,     // wParam = virtual-key code; lParam = the character the key yields, or -1
-  KeyUp,       // wParam = virtual-key code; lParam = -1
-  SysKeyDown,  // a key pressed while Alt is held (Alt itself included)
+  Create,       // sent while the window is created
+  Size,         // sent when the client size changes; lParam = width | height << 16
+  Paint,        // the window needs repainting
+  Timer,        // wParam = timer id
+  LButtonDown,  // lParam = client x | client y << 16 (each unsigned 16-bit)
+  Char,         // wParam = character code 0..255
+  KeyDown,      // wParam = virtual-key code; lParam = KeyLParam(character, repeat)
+  KeyUp,        // wParam = virtual-key code; lParam = KeyLParam(-1, false)
+  SysKeyDown,   // a key pressed while Alt is held (Alt itself included)
   SysKeyUp,
-  SysChar,     // the character of a key pressed while Alt is held
-  Command,     // wParam = menu command id
-  Close,       // the frame's close button
-  Destroy,     // sent while the window is destroyed
-  Quit,        // wParam = exit code; never dispatched
+  SysChar,  // the character of a key pressed while Alt is held
+  Command,  // wParam = menu command id
+  Close,    // the frame's close button
+  Destroy,  // sent while the window is destroyed
+  Quit,     // wParam = exit code; never dispatched
 };
 
 struct Message {
@@ -45,6 +45,23 @@ struct Message {
 };
 
 using WindowProc = std::intptr_t (*)(WindowId, Msg, std::uintptr_t, std::intptr_t);
+
+// A key message's lParam: the character the key yields (-1 for none) in the low 16 bits, and in
+// bit 30, as the classic desktop keeps the previous key state there, whether the key was already
+// down: an auto-repeat while the key is held.
+constexpr std::intptr_t KeyRepeatBit = std::intptr_t{1} << 30;
+constexpr std::intptr_t KeyNoCharacter = 0xFFFF;
+constexpr std::intptr_t KeyLParam(int character, bool repeat) {
+  const std::intptr_t low = character >= 0 && character <= 255 ? character : KeyNoCharacter;
+  return low | (repeat ? KeyRepeatBit : 0);
+}
+constexpr int KeyCharacter(std::intptr_t lParam) {
+  const std::intptr_t low = lParam & 0xFFFF;
+  return low == KeyNoCharacter ? -1 : static_cast<int>(low);
+}
+constexpr bool IsKeyRepeat(std::intptr_t lParam) {
+  return (lParam & KeyRepeatBit) != 0;
+}
 
 // Virtual-key codes the kit and hosts use.
 namespace vk {
@@ -69,8 +86,8 @@ struct Size {
 // ---- classes and windows -------------------------------------------------------------------
 bool RegisterClass(std::string_view name, WindowProc proc, raster::Color background);
 // x, y, width and height are the outer frame. Sends Create, then Size.
-WindowId CreateWindow(std::string_view className, std::string_view title, Style style, int x,
-                      int y, int width, int height);
+WindowId CreateWindow(std::string_view className, std::string_view title, Style style, int x, int y,
+                      int width, int height);
 void DestroyWindow(WindowId window);  // sends Destroy
 bool IsWindow(WindowId window);
 // Returns whether the window was visible before the call. Showing it asks for a paint.

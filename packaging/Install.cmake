@@ -31,7 +31,12 @@ target_compile_features(pz417_installed_kit INTERFACE cxx_std_17)
 target_link_libraries(pz417_installed_kit PRIVATE Freetype::Freetype PNG::PNG)
 install(FILES ${PROJECT_SOURCE_DIR}/kit/include/pz417/kit.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/pz417)
-set(PZ417_PACKAGES pz417)
+set(PZ417_PACKAGES pz417 pz417-replay)
+
+# The replay entry with the headless host it runs programs on.
+pz417_installed_library(pz417_installed_replay replay pz417_replay
+  pz417_replay pz417_entry_text frosty_replay_drive frosty_headless)
+target_link_libraries(pz417_installed_replay PUBLIC pz417_installed_kit)
 
 # The desktop entry with the desktop host it opens; SDL2 on Unix desktops.
 if(TARGET pz417_desktop AND TARGET frosty_sdl)

@@ -31,15 +31,17 @@ std::string HelpText(const std::string& name) {
          "Exit status: the program's own; 1 when there is no desktop to open windows on.\n";
 }
 
-// The same program's replay executable, when it lies beside this one: where to turn without a
-// desktop.
+// Where to turn without a desktop: the same program's replay executable, named as it lies beside
+// this one when it does (as once installed), else as programs on the kit usually name it.
 std::string ReplayHint(const char* argv0) {
   std::error_code ignored;
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ignored);
   if (self.empty() && argv0 != nullptr) self = argv0;
   const std::string replay = self.stem().string() + "-replay" + self.extension().string();
-  if (self.empty() || !std::filesystem::exists(self.parent_path() / replay, ignored)) return "";
-  return "; " + replay + " runs the program without one (" + replay + " --help)";
+  if (!self.empty() && std::filesystem::exists(self.parent_path() / replay, ignored)) {
+    return "; " + replay + " runs the program without one (" + replay + " --help)";
+  }
+  return "; its build linked with PZ417::replay (such as " + replay + ") runs it without one";
 }
 
 std::string CommandLine(int argc, char** argv) {

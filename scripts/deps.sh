@@ -10,10 +10,14 @@ packages=(
 )
 # dpkg-shlibdeps (dpkg-dev) and file find the .deb's Depends.
 packaging=(dpkg-dev file)
-case "${1:-}" in
-  --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev "${packaging[@]}") ;;
-  --package) packages+=("${packaging[@]}") ;;
-esac
+for option in "$@"; do
+  case "$option" in
+    --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev "${packaging[@]}") ;;
+    --package) packages+=("${packaging[@]}") ;;
+    --wine) packages+=(wine64) ;;  # runs the Windows build
+    *) echo "usage: $0 [--tests] [--package] [--wine]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

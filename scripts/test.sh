@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything twice, with the sanitizers and as users run it (the release preset), and runs
 # every test on both builds: a bounded fuzzing run of the file readers, then the whole suite (unit,
-# end-to-end through frosty-replay, real windows under Xvfb). Optimisation-dependent faults show
-# only in the release build; memory and undefined-behaviour faults only under the sanitizers.
+# end-to-end through frosty-replay, real windows under Xvfb), and the Windows build under Wine.
+# Optimisation-dependent faults show only in the release build; memory and undefined-behaviour
+# faults only under the sanitizers.
 # Both suites run even when the first fails, so that one run reports every failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,6 +18,8 @@ for preset in debug release; do
   echo "== ctest --preset $preset"
   ctest --preset "$preset" -j "$(nproc)" || failed+=("$preset")
 done
+# The native Windows build, cross-built and run under Wine against the Linux release build.
+scripts/windows.sh --test x86_64 || failed+=(windows)
 if [[ ${#failed[@]} -gt 0 ]]; then
   echo "failed: ${failed[*]}" >&2
   exit 1

@@ -1,14 +1,10 @@
 #include "replay_session.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "raster/png.h"
@@ -21,54 +17,20 @@ constexpr std::string_view RedrawStart =
 constexpr int OriginX = 297;
 constexpr int OriginY = 248;
 
-// Ignored signals stay ignored across exec, so a write past the limit fails with EFBIG.
-bool LimitFileSize(rlim_t bytes) {
-  if (bytes == RLIM_INFINITY) return true;
-  const rlimit limit{bytes, bytes};
-  return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-}
-
-[[noreturn]] void ExecReplay(const std::vector<std::string>& arguments,
-                             const std::filesystem::path& workingDir,
-                             const std::filesystem::path& errorFile, rlim_t fileSizeLimit) {
-  const int errors = ::open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (errors < 0 || ::dup2(errors, STDERR_FILENO) < 0 || ::chdir(workingDir.c_str()) != 0 ||
-      !LimitFileSize(fileSizeLimit)) {
-    ::_exit(127);
-  }
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(FROSTY_REPLAY));
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  ::execv(FROSTY_REPLAY, argv.data());
-  ::_exit(127);
-}
-
 }  // namespace
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "frosty-replay-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a folder");
-  path_ = pattern;
+  std::random_device entropy;
+  for (int tried = 0; tried < 100; ++tried) {
+    path_ = std::filesystem::temp_directory_path() / ("frosty-test-" + std::to_string(entropy()));
+    if (std::filesystem::create_directory(path_)) return;
+  }
+  throw std::runtime_error("cannot make a folder");
 }
 
 TempDir::~TempDir() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
-}
-
-Run RunReplay(const std::vector<std::string>& arguments, const std::filesystem::path& workingDir,
-              rlim_t fileSizeLimit) {
-  const std::filesystem::path errorFile = workingDir / "stderr.txt";
-  const pid_t child = ::fork();
-  if (child == 0) ExecReplay(arguments, workingDir, errorFile, fileSizeLimit);
-  Run run;
-  int status = 0;
-  if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
-    run.exitCode = WEXITSTATUS(status);
-  }
-  run.errors = ReadFile(errorFile);
-  return run;
 }
 
 void RunDrive(std::string_view drive, Session& session) {
@@ -88,6 +50,13 @@ void RunDrive(std::string_view drive, Session& session) {
 
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();

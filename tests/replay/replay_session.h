@@ -2,8 +2,7 @@
 // Runs the built frosty-replay as a person would run it, in a temporary folder, and reads back
 // what it wrote: the console log, the events, the canvas.
 
-#include <sys/resource.h>
-
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -28,13 +27,18 @@ class TempDir {
 
 struct Run {
   int exitCode = -1;
-  std::string errors;  // what frosty-replay printed on its standard error
+  std::string output;  // what frosty-replay printed on its standard output
+  std::string errors;  // and on its standard error
 };
+
+constexpr std::uint64_t NoFileSizeLimit = UINT64_MAX;
+// Whether a run can be given a file size limit: a POSIX facility that Windows lacks.
+bool CanLimitFileSize();
 
 // Runs frosty-replay with `arguments` in `workingDir`. With a `fileSizeLimit`, no file of the
 // run may grow past that many bytes: a write beyond fails as on a full disk.
 Run RunReplay(const std::vector<std::string>& arguments, const std::filesystem::path& workingDir,
-              rlim_t fileSizeLimit = RLIM_INFINITY);
+              std::uint64_t fileSizeLimit = NoFileSizeLimit);
 
 struct Session {
   TempDir dir;
@@ -48,6 +52,8 @@ struct Session {
 void RunDrive(std::string_view drive, Session& session);
 
 std::string ReadFile(const std::filesystem::path& path);
+// A text file as a program reads one: its line ends are '\n' whatever the platform writes.
+std::string ReadText(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, std::string_view text);
 std::vector<std::string> Lines(std::string_view text);
 

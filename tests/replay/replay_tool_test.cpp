@@ -73,11 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
 // What an option prints on standard output, and that it exits 0.
 std::string Printed(const char* option) {
   TempDir dir;
-  const fs::path out = dir.path() / "out.txt";
-  const std::string command =
-      "'" FROSTY_REPLAY "' " + std::string(option) + " > '" + out.string() + "'";
-  EXPECT_EQ(std::system(command.c_str()), 0) << option;
-  return ReadFile(out);
+  const replay_test::Run run = RunReplay({option}, dir.path());
+  EXPECT_EQ(run.exitCode, 0) << option;
+  return run.output;
 }
 
 TEST(Help, DescribesBothKindsOfFile) {
@@ -235,7 +233,7 @@ TEST(LiveInput, HoldingCtrlRStopsTheRecordingOnce) {
   WriteFile(dir.path() / "a.drive",
             "ctrl R\nclick 0 -100\ndown Ctrl\ndown R\nrepeat R 5\nup R\nup Ctrl\nclick 0 0\n");
   ASSERT_EQ(RunReplay({"a.drive", "--events", "events.txt"}, dir.path()).exitCode, 0);
-  EXPECT_EQ(ReadFile(dir.path() / "PZ417.SCR"), "PZ417_MOUSE(0, -100);\n");
+  EXPECT_EQ(replay_test::ReadText(dir.path() / "PZ417.SCR"), "PZ417_MOUSE(0, -100);\n");
 }
 
 // A person's input reaches a program that plays a script back without ever waiting, so even an
@@ -300,14 +298,17 @@ struct OutputFault {
   const char* name;
   std::string option;
   std::string path;
-  rlim_t fileSizeLimit;  // bytes; a write past it fails as on a full disk
-  std::string reason;    // the system's, in the message
+  std::uint64_t fileSizeLimit;  // bytes; a write past it fails as on a full disk
+  std::string reason;           // the system's, in the message
 };
 
 class OutputFaults : public testing::TestWithParam<OutputFault> {};
 
 TEST_P(OutputFaults, FailTheRunWithTheFileAndTheReason) {
   const OutputFault& c = GetParam();
+  if (c.fileSizeLimit != replay_test::NoFileSizeLimit && !replay_test::CanLimitFileSize()) {
+    GTEST_SKIP() << "no file size limits here";
+  }
   TempDir dir;
   WriteFile(dir.path() / "a.drive", "click 0 0\nctrl L\ntick 10\n");
   const replay_test::Run run =
@@ -318,7 +319,7 @@ TEST_P(OutputFaults, FailTheRunWithTheFileAndTheReason) {
 }
 
 // The limits leave room for the message itself, which goes to a file too.
-constexpr rlim_t Unlimited = RLIM_INFINITY, Small = 512, Tiny = 64;
+constexpr std::uint64_t Unlimited = replay_test::NoFileSizeLimit, Small = 512, Tiny = 64;
 INSTANTIATE_TEST_SUITE_P(
     Files, OutputFaults,
     testing::Values(OutputFault{"NoFolder", "--canvas", "no/such/folder/c.png", Unlimited,

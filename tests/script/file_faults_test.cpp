@@ -16,22 +16,36 @@ const std::string CannotRead = "Cannot read script file PZ417.SCR\n";
 const std::string CannotOpenToRead = "Cannot open script file PZ417.SCR for reading\n";
 const std::string CannotOpenToWrite = "Cannot open script file PZ417.SCR for writing\n";
 const std::string CannotWrite = "Cannot write to script file PZ417.SCR\n";
+// A folder opens for reading on Linux and fails to read; on Windows it does not open at all.
+#ifdef _WIN32
+const std::string FolderRead = CannotOpenToRead;
+#else
+const std::string FolderRead = CannotRead;
+#endif
 
-void NoFile() {}
-void DirectoryInItsPlace() {
-  fs::create_directory("PZ417.SCR");
+// Each returns false where the machine cannot set its fault up (Windows has no /proc, and
+// Wine no symbolic links).
+bool NoFile() {
+  return true;
 }
-void DanglingLink() {
-  fs::create_symlink("nowhere/PZ417.SCR", "PZ417.SCR");
+bool DirectoryInItsPlace() {
+  return fs::create_directory("PZ417.SCR");
+}
+bool DanglingLink() {
+  std::error_code failed;
+  fs::create_symlink("nowhere/PZ417.SCR", "PZ417.SCR", failed);
+  return !failed;
 }
 // Even root cannot create a file at the top of the process file system.
-void UnwritableDirectory() {
-  fs::current_path("/proc");
+bool UnwritableDirectory() {
+  std::error_code failed;
+  fs::current_path("/proc", failed);
+  return !failed;
 }
 
 struct FaultCase {
   const char* name;
-  void (*arrange)();
+  bool (*arrange)();
   std::vector<std::string> messages;
   friend void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
 };
@@ -40,7 +54,7 @@ struct FaultCase {
 class RecordingFault : public ScriptSession, public testing::WithParamInterface<FaultCase> {};
 
 TEST_P(RecordingFault, ReportsEachLineAndRecordingGoesOn) {
-  GetParam().arrange();
+  if (!GetParam().arrange()) GTEST_SKIP() << "this fault cannot be set up here";
   KitSetRunMode(RunMode::Animate);
   kit::RecordScriptCommand();
   host.Tick(2);
@@ -68,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Files, RecordingFault,
 using RecordingFaultDeathTest = ScriptSession;
 
 TEST_F(RecordingFaultDeathTest, AFileThatTakesNoLineReportsEachLine) {
+  SKIP_WITHOUT_FILE_SIZE_LIMIT();
   EXPECT_EXIT(
       {
         std::vector<std::string> seen;
@@ -89,7 +104,7 @@ TEST_F(RecordingFaultDeathTest, AFileThatTakesNoLineReportsEachLine) {
 class PlaybackFault : public ScriptSession, public testing::WithParamInterface<FaultCase> {};
 
 TEST_P(PlaybackFault, ReportsOnceAndEndsPlayback) {
-  GetParam().arrange();
+  if (!GetParam().arrange()) GTEST_SKIP() << "this fault cannot be set up here";
   kit::PlaybackScriptCommand();
   EXPECT_EQ(EventsBeforeLiveInput(), std::vector<Event>{});
   EXPECT_EQ(printed, GetParam().messages);
@@ -100,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
     Files, PlaybackFault,
     testing::Values(FaultCase{"NoFile", NoFile, {CannotOpenToRead}},
                     FaultCase{"DanglingLink", DanglingLink, {CannotOpenToRead}},
-                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {CannotRead}}),
+                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {FolderRead}}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(RecordedSession, PlaysBackToTheSameCanvas) {
   replay_test::TempDir dir;
   WriteFile(dir.path() / "record.drive", RecordingDrive);
   const Outcome recorded = Play(dir.path(), {"record.drive"});
-  ASSERT_EQ(ReadFile(dir.path() / "PZ417.SCR"), RecordedScript);
+  ASSERT_EQ(replay_test::ReadText(dir.path() / "PZ417.SCR"), RecordedScript);
 
   WriteFile(dir.path() / "play.drive", "click 0 0\nctrl P\n");
   const Outcome played = Play(dir.path(), {"play.drive"});
@@ -63,7 +63,8 @@ TEST(RecordedSession, PlaysBackToTheSameCanvas) {
   EXPECT_TRUE(played.canvas == recorded.canvas) << "the final canvases differ";
   EXPECT_EQ(played.events, recorded.events);
   EXPECT_NE(played.log.find("EOF encountered in script file PZ417.SCR\n"), std::string::npos);
-  EXPECT_EQ(ReadFile(dir.path() / "PZ417.SCR"), RecordedScript) << "playback left the file alone";
+  EXPECT_EQ(replay_test::ReadText(dir.path() / "PZ417.SCR"), RecordedScript)
+      << "playback left the file alone";
 
   // The same file handed to frosty-replay is live input, read by the same reader.
   WriteFile(dir.path() / "intro.drive", "click 0 0\n");

@@ -185,6 +185,7 @@ TEST(ScriptLineFormats, AreTheKitsExactText) {
 }
 
 TEST(ScriptLineFormatsDeathTest, ReportAStreamThatCannotTakeTheLine) {
+  SKIP_WITHOUT_FILE_SIZE_LIMIT();
   EXPECT_EXIT(
       {
         const FileSizeLimit nothingFits(0);
@@ -200,8 +201,8 @@ TEST(ScriptLineFormatsDeathTest, ReportAStreamThatCannotTakeTheLine) {
 TEST(ReadScriptLine, AFailedReadIsAnotherKindAndLeavesTheErrorIndicator) {
   const auto directory = std::filesystem::temp_directory_path() / "script_format_test_dir";
   std::filesystem::create_directories(directory);
-  std::FILE* file = std::fopen(directory.c_str(), "r");
-  ASSERT_NE(file, nullptr) << "a directory opens for reading here";
+  std::FILE* file = std::fopen(directory.string().c_str(), "r");
+  if (file == nullptr) GTEST_SKIP() << "a directory does not open for reading here";
   EXPECT_EQ(Describe(pz417::ReadScriptLine(file)), Describe(Other));
   EXPECT_NE(std::ferror(file), 0);
   EXPECT_EQ(std::feof(file), 0);

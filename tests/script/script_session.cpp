@@ -11,25 +11,24 @@ using pz417::ScriptFileName;
 
 void ScriptSession::SetUp() {
   previousDirectory_ = std::filesystem::current_path();
-  std::string pattern = (std::filesystem::temp_directory_path() / "script_test_XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  directory_ = pattern;
-  std::filesystem::current_path(directory_);
+  directory_.emplace();
+  std::filesystem::current_path(directory_->path());
   KitSession::SetUp();
 }
 
 void ScriptSession::TearDown() {
   KitSession::TearDown();
   std::filesystem::current_path(previousDirectory_);
-  std::filesystem::remove_all(directory_);
+  directory_.reset();
 }
 
 void ScriptSession::WriteScript(const std::string& text) {
   std::ofstream(ScriptFileName, std::ios::binary) << text;
 }
 
+// Read as the text file it is, so a line ends in '\n' whatever the platform writes.
 std::optional<std::string> ScriptSession::ScriptText() {
-  std::ifstream in(ScriptFileName, std::ios::binary);
+  std::ifstream in(ScriptFileName);
   if (!in) return std::nullopt;
   std::ostringstream text;
   text << in.rdbuf();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kit_session.h"
+#include "replay_session.h"
 
 class ScriptSession : public KitSession {
  protected:
@@ -30,7 +31,7 @@ class ScriptSession : public KitSession {
 
  private:
   std::filesystem::path previousDirectory_;
-  std::filesystem::path directory_;
+  std::optional<replay_test::TempDir> directory_;
 };
 
 inline const std::string EndOfScriptMessage = "EOF encountered in script file PZ417.SCR\n";

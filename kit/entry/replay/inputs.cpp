@@ -47,6 +47,15 @@ File OpenRewindable(const std::string& path, bool& tooLong) {
   return Spooled(file.get(), tooLong);
 }
 
+// Taking the stream's lock for every byte would cost more than the reading itself.
+int NextByte(std::FILE* file) {
+#ifdef _WIN32
+  return _getc_nolock(file);
+#else
+  return getc_unlocked(file);
+#endif
+}
+
 enum class LineRead { Line, End, TooLong, Failed };
 
 // One line without its line end. Read byte by byte, as a line may hold NUL bytes and must not
@@ -54,7 +63,7 @@ enum class LineRead { Line, End, TooLong, Failed };
 LineRead ReadLine(std::FILE* file, std::string& line) {
   line.clear();
   int c = 0;
-  while ((c = getc_unlocked(file)) != EOF && c != '\n') {
+  while ((c = NextByte(file)) != EOF && c != '\n') {
     if (line.size() == MostDriveLineBytes) return LineRead::TooLong;
     line += static_cast<char>(c);
   }

@@ -1,0 +1,51 @@
+#pragma once
+// The Windows host: the window system's windows as real top-level windows, through user32 and
+// gdi32.
+//
+// Implements:
+//  - ScreenSize: the primary screen (SM_CXSCREEN, SM_CYSCREEN).
+//  - NowMs: GetTickCount64.
+//  - PumpInput: the thread's native messages as Input* calls (left presses at content pixels,
+//    keys with their virtual-key codes and the characters the platform translates them to,
+//    focus, close requests, exposes, the console's resizes).
+//  - WaitForInput: MsgWaitForMultipleObjectsEx until input or the deadline, so an idle program
+//    costs no CPU.
+//  - WindowCreated / WindowShown / WindowDestroyed: one native window each, whose client area
+//    is exactly the window's content (menu bar over client area); the frame is the platform's.
+//  - Present: the composed pixels kept and drawn with SetDIBitsToDevice on WM_PAINT.
+// Not here: queue order, menus, painting and every pixel, which the window system decides.
+
+#include <memory>
+#include <string>
+
+#include "win/host.h"
+
+namespace win32host {
+
+class Win32Host final : public win::Host {
+ public:
+  // Registers the native window class. Returns null and says why in *error when it cannot.
+  static std::unique_ptr<Win32Host> Open(std::string* error);
+  ~Win32Host() override;
+
+  win::Size ScreenSize() override;
+  std::int64_t NowMs() override;
+  void PumpInput() override;
+  void WaitForInput(std::optional<std::int64_t> deadlineMs) override;
+
+  void WindowCreated(win::WindowId window) override;
+  void WindowShown(win::WindowId window, bool visible) override;
+  void WindowDestroyed(win::WindowId window) override;
+  void Present(win::WindowId window, const raster::Bitmap& pixels) override;
+
+ private:
+  struct State;
+  explicit Win32Host(std::unique_ptr<State> state);
+
+  std::unique_ptr<State> state_;
+};
+
+// A GUI program has no console to print to: the message goes to a message box.
+void ShowError(const std::string& message);
+
+}  // namespace win32host

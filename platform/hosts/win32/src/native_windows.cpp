@@ -1,0 +1,183 @@
+#include "native_windows.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "win/host.h"
+
+namespace win32host {
+namespace {
+
+constexpr const char* ClassName = "PZ417HostWindow";
+
+DWORD StyleOf(win::WindowId window) {
+  return win::GetWindowStyle(window) == win::Style::Overlapped
+             ? WS_OVERLAPPEDWINDOW
+             : WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+}
+
+// The outer size that gives the window a client area of `content`.
+SIZE FrameFor(DWORD style, win::Size content) {
+  RECT rect{0, 0, content.width, content.height};
+  AdjustWindowRectEx(&rect, style, FALSE, 0);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Our bitmaps hold 0x00RRGGBB words, which is a top-down 32-bit DIB's layout.
+BITMAPINFO DibOf(const raster::Bitmap& pixels) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = pixels.width();
+  info.bmiHeader.biHeight = -pixels.height();
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+void Draw(HDC dc, const raster::Bitmap& pixels, const RECT& area) {
+  if (pixels.width() <= 0 || pixels.height() <= 0) return;
+  const LONG right = std::min<LONG>(area.right, pixels.width());
+  const LONG bottom = std::min<LONG>(area.bottom, pixels.height());
+  if (area.left >= right || area.top >= bottom) return;
+  const BITMAPINFO info = DibOf(pixels);
+  // With a top-down DIB, scan lines count from the top; the whole bitmap is handed over.
+  SetDIBitsToDevice(dc, area.left, area.top, static_cast<DWORD>(right - area.left),
+                    static_cast<DWORD>(bottom - area.top), area.left, area.top, 0,
+                    static_cast<UINT>(pixels.height()), pixels.row(0), &info, DIB_RGB_COLORS);
+}
+
+}  // namespace
+
+NativeWindows::~NativeWindows() {
+  for (auto& [window, native] : natives_) DestroyWindow(native.hwnd);
+}
+
+bool NativeWindows::RegisterClass() {
+  WNDCLASSEXA cls{};
+  cls.cbSize = sizeof cls;
+  cls.lpfnWndProc = Procedure;
+  cls.hInstance = GetModuleHandleA(nullptr);
+  cls.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  cls.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  cls.lpszClassName = ClassName;
+  return RegisterClassExA(&cls) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+void NativeWindows::Create(win::WindowId window) {
+  const raster::Bitmap content = win::ComposeWindow(window);
+  const raster::Rect outer = win::GetWindowRect(window);
+  const DWORD style = StyleOf(window);
+  const SIZE frame = FrameFor(style, {std::max(content.width(), 1), std::max(content.height(), 1)});
+  Native& native = natives_[window];
+  native.shown = content;
+  native.sizing = true;
+  native.hwnd = CreateWindowExA(0, ClassName, win::GetWindowTitle(window).c_str(), style,
+                                static_cast<int>(outer.left), static_cast<int>(outer.top), frame.cx,
+                                frame.cy, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+  native.sizing = false;
+  if (native.hwnd == nullptr) {
+    std::fprintf(stderr, "frosty: cannot make a window (error %lu)\n", GetLastError());
+    natives_.erase(window);
+  }
+}
+
+void NativeWindows::Show(win::WindowId window, bool visible) {
+  if (Native* native = Lookup(window)) ShowWindow(native->hwnd, visible ? SW_SHOW : SW_HIDE);
+}
+
+void NativeWindows::Destroy(win::WindowId window) {
+  Native* native = Lookup(window);
+  if (native == nullptr) return;
+  const HWND hwnd = native->hwnd;
+  natives_.erase(window);
+  DestroyWindow(hwnd);
+}
+
+void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels) {
+  Native* native = Lookup(window);
+  if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return;
+  if (pixels.width() != native->shown.width() || pixels.height() != native->shown.height()) {
+    FitFrameTo(*native, {pixels.width(), pixels.height()});
+  }
+  native->shown = pixels;
+  native->ownPaint = true;
+  InvalidateRect(native->hwnd, nullptr, FALSE);
+}
+
+win::WindowId NativeWindows::Find(HWND hwnd) const {
+  for (const auto& [window, native] : natives_) {
+    if (native.hwnd == hwnd) return window;
+  }
+  return 0;
+}
+
+LRESULT CALLBACK NativeWindows::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<NativeWindows*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  const win::WindowId window = self != nullptr ? self->Find(hwnd) : 0;
+  Native* native = window != 0 ? self->Lookup(window) : nullptr;
+  if (native == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return self->Handle(window, *native, message, wParam, lParam);
+}
+
+LRESULT NativeWindows::Handle(win::WindowId window, Native& native, UINT message, WPARAM wParam,
+                              LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      win::InputPress(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_SETFOCUS:
+      win::InputFocus(window, GetKeyState(VK_CONTROL) < 0);
+      return 0;
+    case WM_CLOSE:
+      // The window system decides whether the window goes.
+      win::InputClose(window);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // every pixel is painted from what was presented
+    case WM_PAINT:
+      Paint(window, native);
+      return 0;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) Resized(window, native, LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    default:
+      return DefWindowProcA(native.hwnd, message, wParam, lParam);
+  }
+}
+
+void NativeWindows::Paint(win::WindowId window, Native& native) {
+  PAINTSTRUCT paint;
+  const HDC dc = BeginPaint(native.hwnd, &paint);
+  Draw(dc, native.shown, paint.rcPaint);
+  EndPaint(native.hwnd, &paint);
+  // The platform lost what it showed: the program is told, as the classic desktop tells it.
+  if (!native.ownPaint) win::InputExpose(window);
+  native.ownPaint = false;
+}
+
+// Only a size the user gave the window is news; our own sizes come back here too.
+void NativeWindows::Resized(win::WindowId window, Native& native, int width, int height) {
+  if (native.sizing || (width == native.shown.width() && height == native.shown.height())) return;
+  const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
+  win::InputResize(window, width, height - barRows);
+}
+
+void NativeWindows::FitFrameTo(Native& native, win::Size content) {
+  const SIZE frame = FrameFor(static_cast<DWORD>(GetWindowLongA(native.hwnd, GWL_STYLE)), content);
+  native.sizing = true;
+  SetWindowPos(native.hwnd, nullptr, 0, 0, frame.cx, frame.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  native.sizing = false;
+}
+
+NativeWindows::Native* NativeWindows::Lookup(win::WindowId window) {
+  const auto found = natives_.find(window);
+  return found == natives_.end() ? nullptr : &found->second;
+}
+
+}  // namespace win32host

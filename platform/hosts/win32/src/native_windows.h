@@ -1,0 +1,52 @@
+#pragma once
+// The native window behind each window of the window system. Its client area is exactly the
+// window's composed pixels (menu bar over client area); the frame around it is the platform's.
+
+#include <map>
+
+#include "raster/bitmap.h"
+#include "win/window.h"
+#include "windows_api.h"
+
+namespace win32host {
+
+class NativeWindows {
+ public:
+  NativeWindows() = default;
+  NativeWindows(const NativeWindows&) = delete;
+  NativeWindows& operator=(const NativeWindows&) = delete;
+  ~NativeWindows();
+
+  // The window class every native window shares; false if the platform refuses it.
+  static bool RegisterClass();
+
+  // Made hidden, with the window's title, outer place and content size.
+  void Create(win::WindowId window);
+  // Showing also activates the window, as on the classic desktop.
+  void Show(win::WindowId window, bool visible);
+  void Destroy(win::WindowId window);
+  // Keeps the pixels and asks the platform to paint them; the window takes their size first.
+  void Present(win::WindowId window, const raster::Bitmap& pixels);
+
+  // 0 for a native window that is not one of ours.
+  win::WindowId Find(HWND hwnd) const;
+
+ private:
+  struct Native {
+    HWND hwnd = nullptr;
+    raster::Bitmap shown;   // what the window shows: the last pixels presented
+    bool ownPaint = false;  // the pending WM_PAINT is for pixels we presented
+    bool sizing = false;    // a size change of our own is under way
+  };
+
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(win::WindowId window, Native& native, UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint(win::WindowId window, Native& native);
+  void Resized(win::WindowId window, Native& native, int width, int height);
+  void FitFrameTo(Native& native, win::Size content);
+  Native* Lookup(win::WindowId window);
+
+  std::map<win::WindowId, Native> natives_;
+};
+
+}  // namespace win32host

@@ -46,9 +46,7 @@ struct PreviewState {
   int quit = 0;
 };
 
-// ---- the program's entry and its loops (main_loop.cpp) -----------------------------------
-int WinMain(KitInstance instance, KitInstance previousInstance, const char* commandLine,
-            int showState);
+// ---- the program's loops (main_loop.cpp; its WinMain is declared in kit.h) -----------------
 void BounceTitle(int& titleX, int& titleStep);
 // The editing screen, every layer in its order, from the state; what follows every event.
 void RedrawScene(const PreviewState& state);

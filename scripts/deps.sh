@@ -8,11 +8,14 @@ packages=(
   libsdl2-dev libx11-dev python3
   googletest libgtest-dev libbenchmark-dev
 )
+# dpkg-shlibdeps (dpkg-dev) and file find the .deb's Depends.
+packaging=(dpkg-dev file)
 for option in "$@"; do
   case "$option" in
-    --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev) ;;
+    --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev "${packaging[@]}") ;;
+    --package) packages+=("${packaging[@]}") ;;
     --wine) packages+=(wine64) ;;  # runs the Windows build
-    *) echo "usage: $0 [--tests] [--wine]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--tests] [--package] [--wine]" >&2; exit 2 ;;
   esac
 done
 

@@ -70,15 +70,62 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"OptionWithoutFile", "", {"--log"}, "--log needs a file name"}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Help, DescribesBothKindsOfFile) {
+// What an option prints on standard output, and that it exits 0.
+std::string Printed(const char* option) {
   TempDir dir;
-  const replay_test::Run run = RunReplay({"--help"}, dir.path());
-  ASSERT_EQ(run.exitCode, 0);
-  const std::string& text = run.output;
-  for (const char* part : {"--canvas FILE.png", "\"PZ417_\"", "click X Y", "snapshot FILE.png"}) {
+  const replay_test::Run run = RunReplay({option}, dir.path());
+  EXPECT_EQ(run.exitCode, 0) << option;
+  return run.output;
+}
+
+TEST(Help, DescribesBothKindsOfFile) {
+  const std::string text = Printed("--help");
+  for (const char* part : {"Usage: frosty-replay ", "--canvas FILE.png", "\"PZ417_\"", "click X Y",
+                           "snapshot FILE.png"}) {
     EXPECT_NE(text.find(part), std::string::npos) << part;
   }
 }
+
+TEST(Version, NamesTheProgramAndTheKit) {
+  EXPECT_TRUE(Printed("--version").starts_with("frosty-replay (PZ417 kit) "))
+      << Printed("--version");
+}
+
+// A run must write something: an output option or a drive file's snapshot; else it is refused
+// before the program starts.
+struct Outputs {
+  const char* name;
+  std::string drive;
+  std::vector<std::string> options;
+  const char* written;  // the file the run writes; null when it is refused
+};
+
+class SomethingToWrite : public testing::TestWithParam<Outputs> {};
+
+TEST_P(SomethingToWrite, IsAskedFor) {
+  const Outputs& c = GetParam();
+  TempDir dir;
+  WriteFile(dir.path() / "a.drive", c.drive);
+  std::vector<std::string> arguments = {"a.drive"};
+  arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+  const replay_test::Run run = RunReplay(arguments, dir.path());
+  if (c.written == nullptr) {
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.errors.find("nothing to write"), std::string::npos) << run.errors;
+    EXPECT_FALSE(fs::exists(dir.path() / "PZ417.SCR")) << "the program ran";
+  } else {
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_TRUE(fs::exists(dir.path() / c.written));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, SomethingToWrite,
+    testing::Values(Outputs{"NoOutputAtAll", "ctrl R\nclick 0 0\nctrl R\n", {}, nullptr},
+                    Outputs{"NoFileAtAll", "", {}, nullptr},
+                    Outputs{"OnlyASnapshot", "click 0 0\nsnapshot s.png\n", {}, "s.png"},
+                    Outputs{"OnlyTheLog", "click 0 0\n", {"--log", "log.txt"}, "log.txt"}),
+    [](const auto& info) { return info.param.name; });
 
 struct Played {
   const char* name;
@@ -185,7 +232,7 @@ TEST(LiveInput, HoldingCtrlRStopsTheRecordingOnce) {
   TempDir dir;
   WriteFile(dir.path() / "a.drive",
             "ctrl R\nclick 0 -100\ndown Ctrl\ndown R\nrepeat R 5\nup R\nup Ctrl\nclick 0 0\n");
-  ASSERT_EQ(RunReplay({"a.drive"}, dir.path()).exitCode, 0);
+  ASSERT_EQ(RunReplay({"a.drive", "--events", "events.txt"}, dir.path()).exitCode, 0);
   EXPECT_EQ(replay_test::ReadText(dir.path() / "PZ417.SCR"), "PZ417_MOUSE(0, -100);\n");
 }
 

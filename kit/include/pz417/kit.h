@@ -6,10 +6,25 @@
 // Kit coordinates: origin at the centre of the graphics window's client area, x to the right,
 // y upwards. Colours are indices 0..23 into the colour table.
 
-#include <cstdint>
+// Valid C++17 and C++20: programs on the kit need no particular standard.
+
+// Checks KitPrint's and KitTextf's arguments against their format where the compiler can.
+#if defined(__GNUC__) || defined(__clang__)
+#define PZ417_PRINTF_FORMAT(formatIndex, firstArgument) \
+  __attribute__((format(printf, formatIndex, firstArgument)))
+#else
+#define PZ417_PRINTF_FORMAT(formatIndex, firstArgument)
+#endif
 
 // What the program's entry receives and hands to KitOpen unchanged.
 using KitInstance = const void*;
+
+// ---- the program's entry -----------------------------------------------------------------
+// Every program on the kit defines this; the entry libraries (the desktop one and the replay
+// one) supply main(), open their host and call it with the command line. Its result is the
+// process's exit status.
+int WinMain(KitInstance instance, KitInstance previousInstance, const char* commandLine,
+            int showState);
 
 enum EventKind { Mouse = 1, Key = 2, Periodic = 3, Quit = 4 };
 
@@ -31,7 +46,7 @@ int KitSetLogging(int on);
 
 // ---- the console -----------------------------------------------------------------------
 // printf-style; one console line per call. Text past 1023 characters is cut.
-int KitPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
+int KitPrint(const char* format, ...) PZ417_PRINTF_FORMAT(1, 2);
 // Returns non-zero if the console was visible before the call.
 int KitShowConsole(int show);
 
@@ -44,5 +59,5 @@ int KitOval(int color, int x1, int y1, int x2, int y2, int width);
 int KitLine(int color, int x1, int y1, int x2, int y2, int width);
 int KitText(int color, int x, int y, int ptsize, const char* text);
 int KitTextf(int color, int x, int y, int ptsize, const char* format, ...)
-    __attribute__((format(printf, 5, 6)));
+    PZ417_PRINTF_FORMAT(5, 6);
 int KitClear();

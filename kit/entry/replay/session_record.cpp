@@ -75,7 +75,7 @@ void SessionRecord::SnapshotCanvas(const std::string& path) {
 
 bool SessionRecord::Report(bool ok, const std::string& path, const std::string& error) {
   if (!ok) {
-    std::fprintf(stderr, "frosty-replay: %s: %s\n", path.c_str(), error.c_str());
+    std::fprintf(stderr, "%s: %s: %s\n", programName_.c_str(), path.c_str(), error.c_str());
     failed_ = true;
   }
   return ok;

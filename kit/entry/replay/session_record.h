@@ -1,8 +1,9 @@
 #pragma once
-// What frosty-replay keeps of a run: the console messages and the events, written to their files
+// What the replay entry keeps of a run: the console messages and the events, written to their files
 // as they happen, and the windows as last seen, written once the program has ended.
 
 #include <string>
+#include <utility>
 
 #include "options.h"
 #include "raster/bitmap.h"
@@ -12,6 +13,9 @@ namespace replay {
 
 class SessionRecord {
  public:
+  // `programName` starts every message about an output.
+  explicit SessionRecord(std::string programName) : programName_(std::move(programName)) {}
+
   // Opens the text outputs the options ask for and hooks them into the kit; call before the
   // program starts. False, with the reason on stderr, when one cannot be made.
   bool Open(const Options& options);
@@ -28,6 +32,7 @@ class SessionRecord {
   bool Report(bool ok, const std::string& path, const std::string& error);
   bool OpenText(TextOutput& output, const std::string& path);
 
+  std::string programName_;
   TextOutput log_;
   TextOutput events_;
   raster::Bitmap window_;

@@ -1,13 +1,16 @@
-// frosty-replay: the preview program on the headless host, driven by files instead of a person.
+// The replay entry: main() for any program on the kit that is linked with PZ417::replay. It runs
+// the program on the headless host, plays the files it is given as a person's input and writes
+// what the program showed.
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "entry_text.h"
 #include "headless/headless_host.h"
 #include "inputs.h"
 #include "options.h"
-#include "preview.h"
+#include "pz417/kit.h"
 #include "scenario.h"
 #include "session_record.h"
 #include "win/host.h"
@@ -22,23 +25,29 @@ constexpr int StepFailed = 3;
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string name = entry::ProgramName(argc > 0 ? argv[0] : nullptr);
   const replay::OptionsParse parsed =
       replay::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.error.empty()) {
-    std::fprintf(stderr, "frosty-replay: %s (see --help)\n", parsed.error.c_str());
+    std::fprintf(stderr, "%s: %s (see --help)\n", name.c_str(), parsed.error.c_str());
     return BadInput;
   }
   const replay::Options& options = parsed.options;
-  if (options.help) {
-    std::fputs(replay::HelpText().c_str(), stdout);
+  if (options.help || options.version) {
+    std::fputs((options.help ? replay::HelpText(name) : entry::VersionText(name)).c_str(), stdout);
     return 0;
   }
   replay::InputReader inputs(options.inputs);
-  if (const std::string error = replay::CheckInputs(inputs); !error.empty()) {
-    std::fprintf(stderr, "frosty-replay: %s\n", error.c_str());
+  const replay::InputsCheck check = replay::CheckInputs(inputs);
+  if (!check.error.empty()) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), check.error.c_str());
     return BadInput;
   }
-  replay::SessionRecord record;
+  if (!options.AsksForOutput() && !check.takesSnapshots) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), replay::NothingToWrite);
+    return BadInput;
+  }
+  replay::SessionRecord record(name);
   if (!record.Open(options)) return OutputFailed;
 
   headless::HeadlessHost host;
@@ -48,7 +57,7 @@ int main(int argc, char** argv) {
   record.CaptureWindows();  // windows still open show the program's last picture
   const bool written = record.WriteOutputs(options);
   if (const std::string failure = scenario.Failure(); !failure.empty()) {
-    std::fprintf(stderr, "frosty-replay: %s\n", failure.c_str());
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), failure.c_str());
     return StepFailed;
   }
   return written ? status : OutputFailed;

@@ -1,5 +1,5 @@
 #pragma once
-// Drive files: what a person does to the program, one command a line, for frosty-replay.
+// Drive files: what a person does to the program, one command a line, for the replay entry.
 // Parsing is a pure function from text to commands, so that every refusal names its line.
 
 #include <optional>

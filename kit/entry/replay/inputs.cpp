@@ -237,11 +237,14 @@ void InputReader::RefuseUnreadable(const Input& input, int error) {
   if (error != 0) error_ += std::string(": ") + std::strerror(error);
 }
 
-std::string CheckInputs(InputReader& inputs) {
-  while (inputs.Next()) {
+InputsCheck CheckInputs(InputReader& inputs) {
+  InputsCheck check;
+  while (const std::optional<Command> command = inputs.Next()) {
+    if (command->op == Op::Snapshot) check.takesSnapshots = true;
   }
   inputs.Rewind();
-  return inputs.Error();
+  check.error = inputs.Error();
+  return check;
 }
 
 }  // namespace replay

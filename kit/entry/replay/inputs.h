@@ -1,5 +1,5 @@
 #pragma once
-// The files frosty-replay plays: drive files and the kit's own script files, read one command
+// The files the replay entry plays: drive files and the kit's own script files, read one command
 // at a time, so that neither memory nor the time per line grows with a file's length.
 
 #include <cstdio>
@@ -50,7 +50,12 @@ class InputReader {
   std::string line_;  // the drive line being read, kept to reuse its memory
 };
 
-// Reads every command once and rewinds: the first bad line's message, or empty.
-std::string CheckInputs(InputReader& inputs);
+struct InputsCheck {
+  std::string error;            // the first bad line's message; empty when all are good
+  bool takesSnapshots = false;  // a drive file writes the canvas with `snapshot`
+};
+
+// Reads every command once and rewinds.
+InputsCheck CheckInputs(InputReader& inputs);
 
 }  // namespace replay

@@ -1,5 +1,5 @@
 #pragma once
-// Plays frosty-replay's commands through the headless host: each command becomes its steps only
+// Plays the replay entry's commands through the headless host: each command becomes its steps only
 // when the host needs the next step, so a long or endless scenario is never held whole.
 
 #include <set>

@@ -28,12 +28,25 @@ const OutputOption* FindOutput(std::string_view name) {
 
 }  // namespace
 
+const char* const NothingToWrite =
+    "nothing to write: name an output (--canvas, --window, --console, --log, --events) or take a "
+    "snapshot in a drive file (see --help)";
+
+bool Options::AsksForOutput() const {
+  for (const OutputOption& option : Outputs) {
+    if (!(this->*(option.target)).empty()) return true;
+  }
+  return false;
+}
+
 OptionsParse ParseOptions(const std::vector<std::string>& arguments) {
   OptionsParse result;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") {
       result.options.help = true;
+    } else if (argument == "--version") {
+      result.options.version = true;
     } else if (const OutputOption* output = FindOutput(argument)) {
       if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--")) {
         result.error = argument + " needs a file name";
@@ -50,14 +63,18 @@ OptionsParse ParseOptions(const std::vector<std::string>& arguments) {
   return result;
 }
 
-std::string HelpText() {
+std::string HelpText(const std::string& programName) {
   const std::string BusyPasses = std::to_string(headless::HeadlessHost::DefaultBusyPassesPerStep);
   return std::string(
-             "Usage: frosty-replay [OPTIONS] [FILE...]\n"
+             "Usage: " + programName +
+             " [OPTIONS] [FILE...]\n"
              "\n"
-             "Runs GLoBBo O' FRoSTy on the headless host and plays the FILEs, in order, as what\n"
-             "a person does. Every FILE is checked whole before the program starts, then read\n"
-             "again as it is played (a pipe is first copied to a temporary file).\n"
+             "Runs " +
+             programName +
+             ", a program on the PZ417 kit, on the headless host, and plays the\n"
+             "FILEs, in order, as what a person does. Every FILE is checked whole before the\n"
+             "program starts, then read again as it is played (a pipe is first copied to a\n"
+             "temporary file).\n"
              "\n"
              "Each step is taken when the program waits for input. A program that keeps running\n"
              "without waiting, as while it plays a script back, is given the next step after\n"
@@ -71,9 +88,12 @@ std::string HelpText() {
              "runs, the graphics window is closed, as a user would.\n"
              "\n"
              "Exit status: the program's own when it ended normally and all went well; 1 when an\n"
-             "output could not be written; 2 for a bad command line or a bad input file (nothing\n"
-             "is run then); 3 when a step could not be carried out (a greyed menu entry, a step\n"
-             "after the program had ended): the run stops there, and the outputs show that point.\n"
+             "output could not be written; 2 for a bad command line, a bad input file, or nothing\n"
+             "to write: no output option and no snapshot in a drive file (nothing is run then);\n"
+             "3 when a step could not be carried out (a greyed menu entry, a step after the\n"
+             "program had ended): the run stops there, and the outputs show that point. A run\n"
+             "whose only product is what the program writes itself, such as a script recorded\n"
+             "with Ctrl+R, still names an output, e.g. --events.\n"
              "\n"
              "Options:\n"
              "  --canvas FILE.png   the kit's 601 x 540 canvas at the end\n"
@@ -84,6 +104,7 @@ std::string HelpText() {
              "  --events FILE.txt   every event the program was given, one a line:\n"
              "                      Mouse X Y, Key K, Periodic or Quit\n"
              "  --help              this text\n"
+             "  --version           the program's name and the version of the kit\n"
              "\n"
              "A FILE whose first non-empty line starts with \"PZ417_\" is a script file of the\n"
              "kit's own (as Record Script writes it) and is read as the kit's player reads it: a\n"
@@ -96,7 +117,8 @@ std::string HelpText() {
          "Kit coordinates have their origin at the centre of the 595 x 496 client area, client\n"
          "pixel (297, 248), with y growing upwards. Example: a session with the drawing log on:\n"
          "  printf 'click 0 0\\nctrl L\\nclick -250 232\\n' > s.drive\n"
-         "  frosty-replay s.drive --log log.txt --canvas canvas.png\n";
+         "  " +
+         programName + " s.drive --log log.txt --canvas canvas.png\n";
 }
 
 }  // namespace replay

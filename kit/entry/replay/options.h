@@ -1,5 +1,5 @@
 #pragma once
-// frosty-replay's command line.
+// The replay entry's command line.
 
 #include <string>
 #include <vector>
@@ -14,7 +14,14 @@ struct Options {
   std::string logText;
   std::string eventsText;
   bool help = false;
+  bool version = false;
+
+  // Whether an option names a file to write; drive files' snapshots are the other outputs.
+  bool AsksForOutput() const;
 };
+
+// Why a run that would write nothing is refused.
+extern const char* const NothingToWrite;
 
 struct OptionsParse {
   Options options;
@@ -23,7 +30,7 @@ struct OptionsParse {
 
 OptionsParse ParseOptions(const std::vector<std::string>& arguments);
 
-// The whole --help text.
-std::string HelpText();
+// The whole --help text, for the executable called `programName`.
+std::string HelpText(const std::string& programName);
 
 }  // namespace replay

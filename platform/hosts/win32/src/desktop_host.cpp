@@ -1,0 +1,23 @@
+// The desktop entry's host on Windows: user32 windows. A GUI program has no console, so what the
+// entry tells the user appears in a message box.
+
+#include "win/desktop_host.h"
+
+#include "win32_host/win32_host.h"
+#include "windows_api.h"
+
+namespace win::desktop {
+
+std::unique_ptr<Host> OpenHost(std::string* error) {
+  return win32host::Win32Host::Open(error);
+}
+
+void Tell(const std::string& text, bool isError) {
+  if (isError) {
+    win32host::ShowError(text);
+  } else {
+    MessageBoxA(nullptr, text.c_str(), "PZ417", MB_OK | MB_ICONINFORMATION);
+  }
+}
+
+}  // namespace win::desktop

@@ -1,0 +1,20 @@
+#pragma once
+// The seam between the desktop entry (main() for programs linked with PZ417::desktop) and the
+// desktop host built for this platform, which implements these two calls: SDL2 on Unix desktops,
+// user32 and gdi32 on Windows.
+
+#include <memory>
+#include <string>
+
+#include "win/host.h"
+
+namespace win::desktop {
+
+// Opens the host on the user's desktop. Without one, returns null and says why in *error.
+std::unique_ptr<Host> OpenHost(std::string* error);
+
+// Shows a message where the user of a desktop program sees it: usage and version texts
+// (isError false) and the reason the program cannot start (isError true).
+void Tell(const std::string& text, bool isError);
+
+}  // namespace win::desktop

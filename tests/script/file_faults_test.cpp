@@ -2,6 +2,7 @@
 // goes on. Tests run as root, so faults come from what the file is, not from permissions.
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ void DanglingLink() {
 void UnwritableDirectory() {
   fs::current_path("/proc");
 }
+void EmptyFile() {
+  std::ofstream("PZ417.SCR");
+}
 
 struct FaultCase {
   const char* name;
@@ -41,12 +45,14 @@ class RecordingFault : public ScriptSession, public testing::WithParamInterface<
 
 TEST_P(RecordingFault, ReportsEachLineAndRecordingGoesOn) {
   GetParam().arrange();
+  KitShowConsole(0);
   KitSetRunMode(RunMode::Animate);
   kit::RecordScriptCommand();
   host.Tick(2);
   Click(1, 1);
   for (int i = 0; i < 3; ++i) Wait();
   EXPECT_EQ(printed, GetParam().messages);
+  EXPECT_TRUE(win::IsWindowVisible(Console())) << "the hidden console shows the message";
   EXPECT_TRUE(Checked(RecordItem));
   EXPECT_EQ(kit::State().periodicCount, 0) << "the run is dropped, not kept for later";
   kit::RecordScriptCommand();
@@ -90,9 +96,11 @@ class PlaybackFault : public ScriptSession, public testing::WithParamInterface<F
 
 TEST_P(PlaybackFault, ReportsOnceAndEndsPlayback) {
   GetParam().arrange();
+  KitShowConsole(0);
   kit::PlaybackScriptCommand();
   EXPECT_EQ(EventsBeforeLiveInput(), std::vector<Event>{});
   EXPECT_EQ(printed, GetParam().messages);
+  EXPECT_TRUE(win::IsWindowVisible(Console())) << "the hidden console shows the message";
   EXPECT_FALSE(Checked(PlaybackItem));
 }
 
@@ -100,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
     Files, PlaybackFault,
     testing::Values(FaultCase{"NoFile", NoFile, {CannotOpenToRead}},
                     FaultCase{"DanglingLink", DanglingLink, {CannotOpenToRead}},
-                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {CannotRead}}),
+                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {CannotRead}},
+                    FaultCase{"EmptyFile", EmptyFile, {EndOfScriptMessage}}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

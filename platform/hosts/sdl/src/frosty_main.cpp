@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "preview.h"
 #include "sdl_host/sdl_host.h"
 #include "win/host.h"
+#include "win/scale.h"
 
 namespace {
 
@@ -28,11 +30,11 @@ bool DisplayNamed() {
 #endif
 }
 
-std::string CommandLine(int argc, char** argv) {
+std::string CommandLine(const std::vector<std::string>& arguments) {
   std::string line;
-  for (int i = 1; i < argc; ++i) {
-    if (i > 1) line += ' ';
-    line += argv[i];
+  for (const std::string& argument : arguments) {
+    if (!line.empty()) line += ' ';
+    line += argument;
   }
   return line;
 }
@@ -40,19 +42,27 @@ std::string CommandLine(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // `--scale N` shows every window pixel as N x N screen pixels; the program never sees it.
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  std::string error;
+  const int scale = win::TakeScaleOption(arguments, &error);
+  if (scale < 0) {
+    std::fprintf(stderr, "frosty: %s\n", error.c_str());
+    return 2;
+  }
   if (!DisplayNamed()) {
     std::fprintf(stderr, "frosty: no display (DISPLAY and WAYLAND_DISPLAY are unset); %s\n",
                  ReplayHint);
     return 1;
   }
-  std::string error;
   const std::unique_ptr<sdlhost::SdlHost> host = sdlhost::SdlHost::Open(&error);
   if (host == nullptr) {
     std::fprintf(stderr, "frosty: %s; %s\n", error.c_str(), ReplayHint);
     return 1;
   }
+  if (scale > 0) host->SetScale(scale);
   win::SetHost(host.get());
-  const std::string commandLine = CommandLine(argc, argv);
+  const std::string commandLine = CommandLine(arguments);
   const int status = WinMain(nullptr, nullptr, commandLine.c_str(), 1);
   win::SetHost(nullptr);
   return status;

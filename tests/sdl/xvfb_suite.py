@@ -174,10 +174,12 @@ class Frosty:
     def __init__(self, paths, env, workdir, scale=1):
         self.paths = paths
         self.env = env
-        self.scale = scale  # screen pixels per window pixel; presses are given in window pixels
+        # Screen pixels per window pixel, where presses are given in window pixels; None: the
+        # display's own, which the test display leaves at 1 unless the environment says otherwise.
+        self.scale = scale or 1
         self.log = open(os.path.join(workdir, "frosty.log"), "w+")
-        self.process = subprocess.Popen([paths.frosty, "--scale", str(scale)], env=env,
-                                        cwd=workdir,
+        option = ["--scale", str(scale)] if scale else []
+        self.process = subprocess.Popen([paths.frosty, *option], env=env, cwd=workdir,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         try:
             self.window = self.find_window("PZ417 Graphics", visible_only=True)
@@ -267,10 +269,10 @@ class Suite:
             raise Failure(f"frosty-replay exited {done.returncode}: {done.stderr.strip()}")
         return expected
 
-    def start(self, name, scale=1):
+    def start(self, name, scale=1, env=None):
         workdir = os.path.join(self.workdir, name)
         os.makedirs(workdir, exist_ok=True)
-        return Frosty(self.paths, self.env, workdir, scale)
+        return Frosty(self.paths, env or self.env, workdir, scale)
 
     def shows(self, frosty, name, expected):
         """Waits for the window to show exactly the expected picture."""
@@ -394,6 +396,17 @@ class Suite:
         """x2: every window pixel a 2 x 2 block, presses and moves at scaled places."""
         self.same_as_replay("scale2", START + [button("AddScoop"), run_clicked(), hover(5)],
                             scale=2)
+
+    def gdk_scale_sets_the_scale(self):
+        frosty = self.start("gdkscale", scale=None, env=dict(self.env, GDK_SCALE="2"))
+        try:
+            done = run(["xdotool", "getwindowgeometry", "--shell", frosty.window], self.env)
+        finally:
+            frosty.stop()
+        size = dict(line.split("=") for line in done.stdout.split())
+        got = (int(size["WIDTH"]), int(size["HEIGHT"]))
+        if got != (2 * CLIENT[0], 2 * (MENU_BAR_ROWS + CLIENT[1])):
+            raise Failure(f"with GDK_SCALE=2 the window is {got[0]} x {got[1]}")
 
     def ctrl_f_advances_one_frame(self):
         self.same_as_replay("ctrlf", START + [ctrl("f"), tick(), tick()])
@@ -530,6 +543,7 @@ CASES = [
     Suite.hover_highlights_an_item, Suite.f10_then_enter_opens_the_menu,
     Suite.escape_goes_back_to_the_bar, Suite.escape_twice_leaves_the_menu,
     Suite.press_drag_release_chooses_halt, Suite.scale_two_is_exact,
+    Suite.gdk_scale_sets_the_scale,
     Suite.ctrl_f_advances_one_frame, Suite.ctrl_l_switches_the_log_check,
     Suite.ctrl_released_in_another_window, Suite.typed_characters_reach_the_program,
     Suite.covered_window_repaints, Suite.console_starts_hidden, Suite.ctrl_a_animates_the_title,

@@ -520,9 +520,9 @@ def cpu_share(pid, seconds):
     return 100.0 * (cpu_seconds(pid) - before) / seconds
 
 
-def measure_cpu(suite, seconds):
+def measure_cpu(suite, seconds, scale):
     """frosty's CPU use while it waits with the animation halted, then while it animates."""
-    frosty = suite.start("cpu")
+    frosty = suite.start("cpu", scale)
     try:
         for step in START:
             step.act(frosty)
@@ -533,7 +533,8 @@ def measure_cpu(suite, seconds):
         animating = cpu_share(frosty.process.pid, seconds)
     finally:
         frosty.stop()
-    print(f"CPU over {seconds:g} s: {halted:.1f} % halted, {animating:.1f} % animating at 10 Hz")
+    print(f"CPU over {seconds:g} s at x{scale}: {halted:.1f} % halted, "
+          f"{animating:.1f} % animating at 10 Hz")
 
 
 CASES = [
@@ -578,6 +579,7 @@ def parse_arguments():
     parser.add_argument("-k", dest="only", help="run only cases whose name contains this")
     parser.add_argument("--measure-cpu", type=float, metavar="SECONDS",
                         help="measure frosty's CPU use instead of running the cases")
+    parser.add_argument("--scale", type=int, default=1, help="the display scale to measure at")
     paths = parser.parse_args()
     for tool in ("frosty", "replay", "x_helper"):
         setattr(paths, tool, os.path.abspath(getattr(paths, tool)))
@@ -601,7 +603,7 @@ def main():
     passed = failed = 0
     try:
         if paths.measure_cpu:
-            measure_cpu(suite, paths.measure_cpu)
+            measure_cpu(suite, paths.measure_cpu, paths.scale)
             return 0
         passed, failed = run_cases(suite, paths.only)
     finally:

@@ -321,6 +321,19 @@ TEST_F(WindowSystemTest, EnterWithNothingSelectedClosesAMouseOpenedMenu) {
   EXPECT_FALSE(win::IsMenuOpen(window));
 }
 
+// The menu loop takes the keyboard whichever window has it, as the classic desktop's does.
+TEST_F(WindowSystemTest, KeysInAnotherWindowDriveAMouseOpenedMenu) {
+  const win::WindowId other = MakeWindow();
+  const win::WindowId window = MakeGraphicsWindow();
+  win::InputFocus(other, false);
+  PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
+  TypeKeys("ctrl+a down");
+  EXPECT_TRUE(Only(Drain(), {Msg::Command, Msg::KeyDown, Msg::Char}).empty());
+  EXPECT_TRUE(win::IsMenuOpen(window));
+  TypeKeys("enter");
+  EXPECT_EQ(Only(Drain(), {Msg::Command}), Strings{"Command 1"});
+}
+
 // ---- the program's loop while a menu is tracked ------------------------------------------------
 
 struct TrackedCase {

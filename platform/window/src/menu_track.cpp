@@ -278,8 +278,9 @@ bool MenuIsTracked() {
   return Tracking().window != 0;
 }
 
+// Whichever window has the keyboard: the menu loop takes every key while it runs.
 bool MenuTakesKey(const Message& key) {
-  if (Tracking().window == 0 || key.window != Tracking().window) return false;
+  if (Tracking().window == 0) return false;
   const int virtualKey = static_cast<int>(key.wParam);
   const char letter = KeyLetter(virtualKey, KeyCharacter(key.lParam));
   if (Tracking().dropped) {

@@ -98,6 +98,11 @@ std::intptr_t ConsoleWindowProc(win::WindowId window, win::Msg msg, std::uintptr
   }
 }
 
+// A console shown already keeps its place and leaves the keyboard where it is.
+void ShowConsoleIfHidden() {
+  if (!win::IsWindowVisible(State().consoleWindow)) KitShowConsole(1);
+}
+
 void ResetConsoleForTests() {
   ring = ConsoleRing{};
   printHook = nullptr;

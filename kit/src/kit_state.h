@@ -62,6 +62,8 @@ bool LoggingOn();
 // The console.
 std::intptr_t ConsoleWindowProc(win::WindowId window, win::Msg msg, std::uintptr_t wParam,
                                 std::intptr_t lParam);
+// So the user sees what the kit tells them: logging switched on by the user, script messages.
+void ShowConsoleIfHidden();
 
 // The script file: recording, playback and the three script commands.
 void ScriptWrite(int kind, int x, int y, signed char key);

@@ -40,9 +40,12 @@ struct RunMenuState {
 };
 RunMenuState menuState;
 
+// The log goes to the console, which the program hid at start: switching logging on from the
+// menu or with Ctrl+L brings it up, or the user would look for it in vain.
 void ToggleLogging() {
   menuState.loggingFlag = menuState.loggingFlag ? 0 : 1;
   SetMenuCheck(LoggingCommand, menuState.loggingFlag != 0);
+  if (menuState.loggingFlag) ShowConsoleIfHidden();
 }
 
 // The shortcut letter's command, matched in either case; 0 for any other key.

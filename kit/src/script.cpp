@@ -18,22 +18,29 @@ using pz417::ScriptFileName;
 // Opened on first use, in the direction of whichever of recorder and player needs it.
 std::FILE* scriptFile = nullptr;
 
+// A message about the script file, with its name for the %s: the user has to see it, so the
+// console is brought up if hidden.
+void TellAboutScriptFile(const char* format) {
+  KitPrint(format, ScriptFileName);
+  ShowConsoleIfHidden();
+}
+
 bool OpenForWriting() {
   if (scriptFile != nullptr) return true;
   scriptFile = std::fopen(ScriptFileName, "w");
-  if (scriptFile == nullptr) KitPrint("Cannot open script file %s for writing\n", ScriptFileName);
+  if (scriptFile == nullptr) TellAboutScriptFile("Cannot open script file %s for writing\n");
   return scriptFile != nullptr;
 }
 
 bool OpenForReading() {
   if (scriptFile != nullptr) return true;
   scriptFile = std::fopen(ScriptFileName, "r");
-  if (scriptFile == nullptr) KitPrint("Cannot open script file %s for reading\n", ScriptFileName);
+  if (scriptFile == nullptr) TellAboutScriptFile("Cannot open script file %s for reading\n");
   return scriptFile != nullptr;
 }
 
 void ReportWriteFailure() {
-  KitPrint("Cannot write to script file %s\n", ScriptFileName);
+  TellAboutScriptFile("Cannot write to script file %s\n");
 }
 
 bool WriteLineOfKind(int kind, int x, int y, signed char key) {
@@ -67,7 +74,7 @@ int PlayLine(const pz417::ScriptLine& line) {
       s.periodicCount = line.count - 1;  // count is never negative, so this cannot overflow
       return 1;
     case pz417::ScriptLineKind::EndOfFile:
-      KitPrint("EOF encountered in script file %s\n", ScriptFileName);
+      TellAboutScriptFile("EOF encountered in script file %s\n");
       ScriptStopPlayback();
       return 0;
     case pz417::ScriptLineKind::Other:
@@ -76,7 +83,7 @@ int PlayLine(const pz417::ScriptLine& line) {
   // Left open after a line of another kind, so playback can go on with the next line; a file
   // that cannot be read at all would only pause again and again.
   if (std::ferror(scriptFile) != 0) {
-    KitPrint("Cannot read script file %s\n", ScriptFileName);
+    TellAboutScriptFile("Cannot read script file %s\n");
     ScriptStopPlayback();
   }
   return 0;

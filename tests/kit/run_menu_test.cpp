@@ -56,20 +56,43 @@ bool LoggingChecked(win::WindowId graphics) {
   return win::GetMenuItem(run, 4).checked;
 }
 
-TEST_F(RunMenu, CtrlLTogglesLoggingAndItsCheckMarkWithoutShowingTheConsole) {
+// Logging switched on by the user shows the hidden console, where the log goes; off leaves it.
+struct LoggingSwitch {
+  const char* name;
+  bool byMenu;
+};
+
+class LoggingByTheUser : public RunMenu, public ::testing::WithParamInterface<LoggingSwitch> {
+ protected:
+  void Switch() {
+    if (GetParam().byMenu) {
+      host.ChooseMenuItem(Graphics(), 4);
+    } else {
+      CtrlLetter('L');
+    }
+  }
+};
+
+const LoggingSwitch loggingSwitches[] = {{"CtrlL", false}, {"RunMenu", true}};
+
+TEST_P(LoggingByTheUser, TogglesItsCheckMarkAndSwitchingOnShowsTheConsole) {
   KitShowConsole(0);
-  CtrlLetter('L');
+  Switch();
   Click(0, 0);
   Wait();
   EXPECT_FALSE(kit::LoggingOn());
   EXPECT_FALSE(LoggingChecked(Graphics()));
-  CtrlLetter('L');
+  EXPECT_FALSE(win::IsWindowVisible(Console()));
+  Switch();
   Click(0, 0);
   Wait();
   EXPECT_TRUE(kit::LoggingOn());
   EXPECT_TRUE(LoggingChecked(Graphics()));
-  EXPECT_FALSE(win::IsWindowVisible(Console()));
+  EXPECT_TRUE(win::IsWindowVisible(Console()));
 }
+
+INSTANTIATE_TEST_SUITE_P(Switches, LoggingByTheUser, ::testing::ValuesIn(loggingSwitches),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RunMenu, SetLoggingShowsTheConsoleOnlyWhenSwitchingOn) {
   KitShowConsole(0);

@@ -24,6 +24,13 @@ Command Press(int x, int y) {
   return command;
 }
 
+Command At(Op op, int x, int y) {
+  Command command = Made(op);
+  command.x = x;
+  command.y = y;
+  return command;
+}
+
 Command WithKey(Op op, int key, int character = -1) {
   Command command = Made(op);
   command.key = key;
@@ -81,9 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{"key Escape", WithKey(Op::Key, 27, 27)},
         GoodLine{"key Tab", WithKey(Op::Key, 9, 9)}, GoodLine{"key Left", WithKey(Op::Key, 37)},
         GoodLine{"key F1", WithKey(Op::Key, 112)}, GoodLine{"key Shift", WithKey(Op::Key, 16)},
-        GoodLine{"ctrl L", WithKey(Op::Ctrl, 'L')}, GoodLine{"ctrl q", WithKey(Op::Ctrl, 'Q')},
-        GoodLine{"down Ctrl", WithKey(Op::Down, 17)}, GoodLine{"up Alt", WithKey(Op::Up, 18)},
-        GoodLine{"down r", WithKey(Op::Down, 'R')}, GoodLine{"up Shift", WithKey(Op::Up, 16)},
+        GoodLine{"key F10", WithKey(Op::Key, 121)}, GoodLine{"key Alt", WithKey(Op::Key, 18)},
+        // Window pixels: the menu bar's 19 rows, then the 595 x 496 client area.
+        GoodLine{"press 15 9", At(Op::WindowPress, 15, 9)},
+        GoodLine{"release 594 514", At(Op::WindowRelease, 594, 514)},
+        GoodLine{"move 0 0", At(Op::Move, 0, 0)}, GoodLine{"ctrl L", WithKey(Op::Ctrl, 'L')},
+        GoodLine{"ctrl q", WithKey(Op::Ctrl, 'Q')}, GoodLine{"down Ctrl", WithKey(Op::Down, 17)},
+        GoodLine{"up Alt", WithKey(Op::Up, 18)}, GoodLine{"down r", WithKey(Op::Down, 'R')},
+        GoodLine{"up Shift", WithKey(Op::Up, 16)},
         GoodLine{"repeat r", WithKeyAndCount(Op::Repeat, 'R', 1)},
         GoodLine{"repeat Ctrl 1000000", WithKeyAndCount(Op::Repeat, 17, 1000000)},
         GoodLine{"menu 4", WithCount(Op::Menu, 4)}, GoodLine{"menu 9", WithCount(Op::Menu, 9)},
@@ -126,6 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"click 0 -248", 1, "(297, 496) is outside"},
         BadLine{"click 2147483647 -2147483648", 1, "is outside"},
         BadLine{"pixel 595 0", 1, "is outside"}, BadLine{"pixel 0 -1", 1, "is outside"},
+        BadLine{"press 595 0", 1, "(595, 0) is outside the 595 x 515 graphics window"},
+        BadLine{"release 0 515", 1, "is outside"}, BadLine{"move -1 0", 1, "is outside"},
+        BadLine{"move 1", 1, "missing argument (move PX PY)"},
+        BadLine{"press 1 2 3", 1, "too many arguments"},
         BadLine{"type", 1, "missing argument (type TEXT)"},
         BadLine{"type # only a comment", 1, "missing argument"},
         BadLine{"key Enter", 1, "unknown key \"Enter\""}, BadLine{"key", 1, "missing argument"},

@@ -4,6 +4,10 @@
 //   frosty-replay --canvas tests/replay/golden/intro.png
 //   frosty-replay demo/demo.drive --canvas tests/replay/golden/demo.png
 //       --window tests/replay/golden/demo-window.png
+//   frosty-replay tests/replay/golden/menu-hover.drive
+//       --window tests/replay/golden/menu-hover-window.png
+//   frosty-replay tests/replay/golden/menu-bar-f10.drive
+//       --window tests/replay/golden/menu-bar-f10-window.png
 
 #include <gtest/gtest.h>
 
@@ -68,7 +72,15 @@ INSTANTIATE_TEST_SUITE_P(
     Screens, Goldens,
     testing::Values(Golden{"IntroCanvas", {}, "--canvas", "intro.png"},
                     Golden{"DemoCanvas", {"demo/demo.drive"}, "--canvas", "demo.png"},
-                    Golden{"DemoWindow", {"demo/demo.drive"}, "--window", "demo-window.png"}),
+                    Golden{"DemoWindow", {"demo/demo.drive"}, "--window", "demo-window.png"},
+                    Golden{"MenuHover",
+                           {"tests/replay/golden/menu-hover.drive"},
+                           "--window",
+                           "menu-hover-window.png"},
+                    Golden{"MenuBarSelectedByF10",
+                           {"tests/replay/golden/menu-bar-f10.drive"},
+                           "--window",
+                           "menu-bar-f10-window.png"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

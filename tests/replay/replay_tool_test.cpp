@@ -187,7 +187,30 @@ INSTANTIATE_TEST_SUITE_P(
                {{"a.drive", "key Return\nkey Tab\nkey BackSpace\nkey Escape\nkey Left\n"}},
                "Key 13\nKey 9\nKey 8\nKey 27\nQuit\n"},
         Played{"CloseEndsTheRun", {{"a.drive", "click 0 -100\nclose\n"}}, "Mouse 0 -100\nQuit\n"},
-        Played{"MenuQuit", {{"a.drive", "menu 8\n"}}, "Quit\n"}),
+        Played{"MenuQuit", {{"a.drive", "menu 8\n"}}, "Quit\n"},
+        // The menu tracked by mouse and keyboard, at window pixels: "Run" at 15 9, items 17 rows
+        // apart from Animate at 31 (Logging 91, Quit 177, the first greyed line 203).
+        Played{"PressDragReleaseChoosesQuit",
+               {{"a.drive", "press 15 9\nmove 50 48\nrelease 50 177\n"}},
+               "Quit\n"},
+        Played{"GreyedItemAndSeparatorChooseNothing",
+               {{"a.drive", "press 15 9\nrelease 50 203\nrelease 50 80\nclick 0 -100\n"}},
+               "Quit\n"},
+        Played{"CtrlShortcutsWaitWhileTheMenuIsOpen",
+               {{"a.drive",
+                 "press 15 9\nrelease 15 9\nctrl Q\nkey Escape\nkey Escape\nclick 0 -100\n"}},
+               "Mouse 0 -100\nQuit\n"},
+        Played{"F10ReturnAndTheAccessLetter",
+               {{"a.drive", "key F10\nkey Return\ntype q\n"}},
+               "Quit\n"},
+        Played{"AltDownThenEscapeTwiceLeavesTheMenu",
+               {{"a.drive", "key Alt\nkey Down\nkey Escape\nkey Escape\nkey Escape\n"}},
+               "Key 27\nQuit\n"},
+        // Animating: no Periodic while the bar is selected, the one due comes when it is left.
+        Played{"AnimationWaitsWhileTheMenuIsTracked",
+               {{"a.drive",
+                 "click 0 -100\nmenu 1\ntick 2\nkey F10\ntick 3\nkey F10\ntick 2\nclose\n"}},
+               "Mouse 0 -100\nPeriodic\nPeriodic\nPeriodic\nPeriodic\nPeriodic\nQuit\n"}),
     [](const auto& info) { return info.param.name; });
 
 struct StepFailure {

@@ -2,6 +2,7 @@
 // goes on. Tests run as root, so faults come from what the file is, not from permissions.
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ bool UnwritableDirectory() {
   fs::current_path("/proc", failed);
   return !failed;
 }
+bool EmptyFile() {
+  return std::ofstream("PZ417.SCR").good();
+}
 
 struct FaultCase {
   const char* name;
@@ -55,12 +59,14 @@ class RecordingFault : public ScriptSession, public testing::WithParamInterface<
 
 TEST_P(RecordingFault, ReportsEachLineAndRecordingGoesOn) {
   if (!GetParam().arrange()) GTEST_SKIP() << "this fault cannot be set up here";
+  KitShowConsole(0);
   KitSetRunMode(RunMode::Animate);
   kit::RecordScriptCommand();
   host.Tick(2);
   Click(1, 1);
   for (int i = 0; i < 3; ++i) Wait();
   EXPECT_EQ(printed, GetParam().messages);
+  EXPECT_TRUE(win::IsWindowVisible(Console())) << "the hidden console shows the message";
   EXPECT_TRUE(Checked(RecordItem));
   EXPECT_EQ(kit::State().periodicCount, 0) << "the run is dropped, not kept for later";
   kit::RecordScriptCommand();
@@ -105,9 +111,11 @@ class PlaybackFault : public ScriptSession, public testing::WithParamInterface<F
 
 TEST_P(PlaybackFault, ReportsOnceAndEndsPlayback) {
   if (!GetParam().arrange()) GTEST_SKIP() << "this fault cannot be set up here";
+  KitShowConsole(0);
   kit::PlaybackScriptCommand();
   EXPECT_EQ(EventsBeforeLiveInput(), std::vector<Event>{});
   EXPECT_EQ(printed, GetParam().messages);
+  EXPECT_TRUE(win::IsWindowVisible(Console())) << "the hidden console shows the message";
   EXPECT_FALSE(Checked(PlaybackItem));
 }
 
@@ -115,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
     Files, PlaybackFault,
     testing::Values(FaultCase{"NoFile", NoFile, {CannotOpenToRead}},
                     FaultCase{"DanglingLink", DanglingLink, {CannotOpenToRead}},
-                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {FolderRead}}),
+                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {FolderRead}},
+                    FaultCase{"EmptyFile", EmptyFile, {EndOfScriptMessage}}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -72,6 +72,24 @@ def key(name):
     return Step([f"key {name}"], lambda f: f.xdo("key", name))
 
 
+def run_clicked():
+    x, y = RUN_TITLE
+    return Step([f"press {x} {y}", f"release {x} {y}"], lambda f: f.press(x, y))
+
+
+def hover(command_id):
+    x, y = MENU_ITEM_X, MENU_ITEM_Y[command_id]
+    return Step([f"move {x} {y}"], lambda f: f.move(x, y))
+
+
+def dragged_from_run_to(command_id):
+    """The button goes down on "Run", the mouse drags down the popup and lets go on the item."""
+    (rx, ry), x, y = RUN_TITLE, MENU_ITEM_X, MENU_ITEM_Y[command_id]
+    return Step([f"press {rx} {ry}", f"move {x} {MENU_ITEM_Y[1]}", f"move {x} {y}",
+                 f"release {x} {y}"],
+                lambda f: f.drag([(rx, ry), (x, MENU_ITEM_Y[1]), (x, y)]))
+
+
 def menu(command_id):
     return Step([f"menu {command_id}"], lambda f: f.choose_menu_item(command_id))
 
@@ -130,7 +148,7 @@ class Xvfb:
             self.process = subprocess.Popen(
                 # Without -noreset the server resets whenever its last client leaves, as
                 # between two cases, and refuses the next frosty while it does.
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "2560x1600x24",
                  "-nolisten", "tcp", "-noreset"],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         finally:
@@ -153,11 +171,16 @@ class Xvfb:
 class Frosty:
     """One run of frosty on the display, with the graphics window found and focused."""
 
-    def __init__(self, paths, env, workdir):
+    def __init__(self, paths, env, workdir, scale=1):
         self.paths = paths
         self.env = env
+        # Screen pixels per window pixel, where presses are given in window pixels; None: the
+        # display's own, which the test display leaves at 1 unless the environment says otherwise.
+        self.scale = scale or 1
         self.log = open(os.path.join(workdir, "frosty.log"), "w+")
-        self.process = subprocess.Popen(paths.launcher + [paths.frosty], env=env, cwd=workdir,
+        option = ["--scale", str(scale)] if scale else []
+        self.process = subprocess.Popen(paths.launcher + [paths.frosty, *option], env=env,
+                                        cwd=workdir,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         try:
             self.window = self.find_window("PZ417 Graphics", visible_only=True)
@@ -186,8 +209,18 @@ class Frosty:
     def xdo(self, *args):
         run(["xdotool", *args], self.env)
 
+    def at(self, x, y):
+        return ["mousemove", "--window", self.window, str(x * self.scale), str(y * self.scale)]
+
     def press(self, x, y):
-        self.xdo("mousemove", "--window", self.window, str(x), str(y), "click", "1")
+        self.xdo(*self.at(x, y), "click", "1")
+
+    def move(self, x, y):
+        self.xdo(*self.at(x, y))
+
+    def drag(self, points):
+        moves = [arg for p in points[1:] for arg in ["sleep", "0.1", *self.at(*p)]]
+        self.xdo(*self.at(*points[0]), "mousedown", "1", *moves, "sleep", "0.1", "mouseup", "1")
 
     def choose_menu_item(self, command_id):
         self.press(*RUN_TITLE)
@@ -238,13 +271,15 @@ class Suite:
             raise Failure(f"frosty-replay exited {done.returncode}: {done.stderr.strip()}")
         return expected
 
-    def start(self, name):
-        """frosty, once it shows its intro screen: input sent earlier could be lost."""
+    def start(self, name, scale=1, env=None):
+        """frosty, once it shows its intro screen (at scale 1): input sent earlier could be lost."""
         workdir = os.path.join(self.workdir, name)
         os.makedirs(workdir, exist_ok=True)
         if self.intro is None:
             self.intro = self.replay("ready", [])
-        frosty = Frosty(self.paths, self.env, workdir)
+        frosty = Frosty(self.paths, env or self.env, workdir, scale)
+        if scale != 1:
+            return frosty
         try:
             self.shows(frosty, f"{name}.ready", self.intro)
         except Exception:
@@ -265,9 +300,14 @@ class Suite:
                               f"({shot} against {expected})")
             time.sleep(0.1)
 
-    def same_as_replay(self, name, steps):
+    def same_as_replay(self, name, steps, scale=1):
         expected = self.replay(name, steps)
-        frosty = self.start(name)
+        if scale != 1:
+            # Each window pixel as a scale x scale block: nearest neighbour, nothing blended.
+            scaled = expected + f".x{scale}.png"
+            run(["convert", expected, "-sample", f"{scale * 100}%", scaled], self.env)
+            expected = scaled
+        frosty = self.start(name, scale)
         try:
             for step in steps:
                 step.act(frosty)
@@ -324,6 +364,62 @@ class Suite:
 
     def menu_item_by_mouse(self):
         self.same_as_replay("menumouse", START + [menu(3), tick()])
+
+    def hover_highlights_an_item(self):
+        self.same_as_replay("hover", START + [run_clicked(), hover(3)])
+
+    def f10_then_enter_opens_the_menu(self):
+        self.same_as_replay("f10enter", START + [key("F10"), key("Return")])
+
+    def escape_goes_back_to_the_bar(self):
+        self.same_as_replay("escape", START + [alt("r"), key("Escape")])
+
+    def escape_twice_leaves_the_menu(self):
+        # The first Escape closes the popup and leaves "Run" raised; the second leaves the bar.
+        self.same_as_replay("escape2", START + [alt("r"), key("Escape"), key("Escape")])
+
+    def press_drag_release_chooses_halt(self):
+        """Animating, then Halt chosen by dragging: the title stands still where it stopped."""
+        frosty = self.start("drag")
+        try:
+            for step in START + [ctrl("a")]:
+                step.act(frosty)
+            time.sleep(ANIMATION_TIME)
+            dragged_from_run_to(2).act(frosty)
+            time.sleep(0.5)
+            first = frosty.screenshot(os.path.join(self.workdir, "drag.first.png"))
+            time.sleep(ANIMATION_TIME)
+            second = frosty.screenshot(os.path.join(self.workdir, "drag.second.png"))
+        finally:
+            frosty.stop()
+        # The scene is drawn by the first timer tick after the intro.
+        expected = self.replay("drag", START + [ctrl("a"), tick(), HALT])
+        # The buttons, under the popup's place: the title and the cone never reach them.
+        geometry = f"115x240+0+{MENU_BAR_ROWS}"
+        closed = differing_pixels(crop(first, geometry, first + ".menu.png", self.env),
+                                  crop(expected, geometry, expected + ".menu.png", self.env),
+                                  self.env)
+        if closed != 0:
+            raise Failure(f"the menu is still drawn ({closed} pixels differ where it was)")
+        still = differing_pixels(first, second, self.env)
+        if still != 0:
+            raise Failure(f"the title still moves after Halt ({still} pixels changed)")
+
+    def scale_two_is_exact(self):
+        """x2: every window pixel a 2 x 2 block, presses and moves at scaled places."""
+        self.same_as_replay("scale2", START + [button("AddScoop"), run_clicked(), hover(5)],
+                            scale=2)
+
+    def gdk_scale_sets_the_scale(self):
+        frosty = self.start("gdkscale", scale=None, env=dict(self.env, GDK_SCALE="2"))
+        try:
+            done = run(["xdotool", "getwindowgeometry", "--shell", frosty.window], self.env)
+        finally:
+            frosty.stop()
+        size = dict(line.split("=") for line in done.stdout.split())
+        got = (int(size["WIDTH"]), int(size["HEIGHT"]))
+        if got != (2 * CLIENT[0], 2 * (MENU_BAR_ROWS + CLIENT[1])):
+            raise Failure(f"with GDK_SCALE=2 the window is {got[0]} x {got[1]}")
 
     def ctrl_f_advances_one_frame(self):
         self.same_as_replay("ctrlf", START + [ctrl("f"), tick(), tick()])
@@ -445,9 +541,9 @@ def cpu_share(pid, seconds):
     return 100.0 * (cpu_seconds(pid) - before) / seconds
 
 
-def measure_cpu(suite, seconds):
+def measure_cpu(suite, seconds, scale):
     """frosty's CPU use while it waits with the animation halted, then while it animates."""
-    frosty = suite.start("cpu")
+    frosty = suite.start("cpu", scale)
     try:
         for step in START:
             step.act(frosty)
@@ -458,13 +554,18 @@ def measure_cpu(suite, seconds):
         animating = cpu_share(frosty.process.pid, seconds)
     finally:
         frosty.stop()
-    print(f"CPU over {seconds:g} s: {halted:.1f} % halted, {animating:.1f} % animating at 10 Hz")
+    print(f"CPU over {seconds:g} s at x{scale}: {halted:.1f} % halted, "
+          f"{animating:.1f} % animating at 10 Hz")
 
 
 CASES = [
     Suite.intro_screen, Suite.scene_after_the_intro, Suite.scoops_and_toppings,
     Suite.palette_colours_a_topping, Suite.good_stuff, Suite.letters_are_no_shortcuts,
     Suite.alt_r_opens_the_run_menu, Suite.menu_item_by_its_letter, Suite.menu_item_by_mouse,
+    Suite.hover_highlights_an_item, Suite.f10_then_enter_opens_the_menu,
+    Suite.escape_goes_back_to_the_bar, Suite.escape_twice_leaves_the_menu,
+    Suite.press_drag_release_chooses_halt, Suite.scale_two_is_exact,
+    Suite.gdk_scale_sets_the_scale,
     Suite.ctrl_f_advances_one_frame, Suite.ctrl_l_switches_the_log_check,
     Suite.ctrl_released_in_another_window, Suite.typed_characters_reach_the_program,
     Suite.covered_window_repaints, Suite.console_starts_hidden, Suite.ctrl_a_animates_the_title,
@@ -500,6 +601,7 @@ def parse_arguments():
     parser.add_argument("-k", dest="only", help="run only cases whose name contains this")
     parser.add_argument("--measure-cpu", type=float, metavar="SECONDS",
                         help="measure frosty's CPU use instead of running the cases")
+    parser.add_argument("--scale", type=int, default=1, help="the display scale to measure at")
     paths = parser.parse_args()
     for tool in ("frosty", "replay", "x_helper"):
         setattr(paths, tool, os.path.abspath(getattr(paths, tool)))
@@ -524,7 +626,7 @@ def main():
     passed = failed = 0
     try:
         if paths.measure_cpu:
-            measure_cpu(suite, paths.measure_cpu)
+            measure_cpu(suite, paths.measure_cpu, paths.scale)
             return 0
         passed, failed = run_cases(suite, paths.only)
     finally:

@@ -119,6 +119,22 @@ TEST_F(Headless, ChooseMenuItemOpensTheMenuThenPressesTheItem) {
   EXPECT_FALSE(win::IsMenuOpen(window));
 }
 
+// Each of press, move and release is a step of its own, as a drag is on the desktop.
+TEST_F(Headless, PressMoveAndReleaseDragOntoAMenuItem) {
+  const win::WindowId window = MakeGraphicsWindow();
+  scenario.PressContent(window, 15, 9);
+  EXPECT_TRUE(WaitAndDrain().empty());
+  ASSERT_TRUE(win::IsMenuOpen(window));
+  const raster::Rect halt = win::GetDropdownItemRect(window, 1);
+  const int x = static_cast<int>(halt.left) + 5, y = static_cast<int>(halt.top) + 5;
+  scenario.MoveContent(window, x, y);
+  scenario.ReleaseContent(window, x, y);
+  EXPECT_TRUE(WaitAndDrain().empty()) << "the move only highlights";
+  EXPECT_TRUE(win::IsMenuOpen(window));
+  EXPECT_EQ(WaitAndDrain(), Strings{"Command 2"});
+  EXPECT_FALSE(win::IsMenuOpen(window));
+}
+
 // A greyed entry cannot be chosen: the scenario ends there instead of going on with the menu
 // left open, where the next step would land somewhere else.
 TEST_F(Headless, ChoosingAGreyedItemFailsAndEndsTheScenario) {

@@ -33,8 +33,9 @@ Strings Only(const std::vector<win::Message>& messages, std::initializer_list<Ms
   return out;
 }
 
-// Types keys from words: "alt+r" (Alt held while R is pressed), "alt" (pressed alone), "enter",
-// "escape", "up", "down", or a single character for its key.
+// Types keys from words: "alt+r" (Alt held while R is pressed), "alt" (pressed alone), "ctrl+a"
+// (Ctrl held while A is pressed), "f10", "enter", "escape", "up", "down", or a single character
+// for its key.
 void TypeKeys(const std::string& words) {
   std::istringstream in(words);
   std::string word;
@@ -42,11 +43,19 @@ void TypeKeys(const std::string& words) {
     win::InputKeyDown(key, character);
     win::InputKeyUp(key);
   };
+  const auto holding = [&](int modifier, int letter, int character) {
+    win::InputKeyDown(modifier, -1);
+    if (letter != 0) stroke(letter, character);
+    win::InputKeyUp(modifier);
+  };
   while (in >> word) {
+    const int letter = std::toupper(word.back());
     if (word.rfind("alt", 0) == 0) {
-      win::InputKeyDown(win::vk::Menu, -1);
-      if (word.size() == 5) stroke(std::toupper(word[4]), word[4]);
-      win::InputKeyUp(win::vk::Menu);
+      holding(win::vk::Menu, word.size() == 5 ? letter : 0, word.back());
+    } else if (word.rfind("ctrl+", 0) == 0) {
+      holding(win::vk::Control, letter, letter - 'A' + 1);
+    } else if (word == "f10") {
+      stroke(win::vk::F10, -1);
     } else if (word == "enter") {
       stroke(win::vk::Return, 13);
     } else if (word == "escape") {
@@ -54,70 +63,190 @@ void TypeKeys(const std::string& words) {
     } else if (word == "up" || word == "down") {
       stroke(word == "up" ? win::vk::Up : win::vk::Down, -1);
     } else {
-      stroke(std::toupper(word[0]), word[0]);
+      stroke(letter, word[0]);
     }
   }
+}
+
+// How the bar shows "Run": plain, raised (selected from the keyboard) or pressed (open).
+enum class Bar { Plain, Raised, Pressed };
+
+Bar BarLook(win::WindowId window) {
+  const raster::Rect run = win::GetMenuBarItemRect(window, 0);
+  const raster::Color edge = win::ComposeWindow(window).pixel(static_cast<int>(run.left), 1);
+  return edge == White ? Bar::Raised : edge == DarkGrey ? Bar::Pressed : Bar::Plain;
+}
+
+// The dropdown item drawn highlighted; -1 for none.
+int HighlightedItem(win::WindowId window) {
+  const raster::Bitmap content = win::ComposeWindow(window);
+  for (int item = 0; item < RunMenuEntries; ++item) {
+    const raster::Rect box = win::GetDropdownItemRect(window, item);
+    if (box.width() > 0 &&
+        content.pixel(static_cast<int>(box.left), static_cast<int>(box.top)) == Navy) {
+      return item;
+    }
+  }
+  return -1;
 }
 
 // ---- the mouse -------------------------------------------------------------------------------
 
 enum class Where { RunOnBar, BarPastItems, Item, Client, OtherWindow };
-struct Press {
-  Where where;
+enum class Act { Click, Press, Release, Move, Keys };
+struct Mouse {
+  Act act;
+  Where where = Where::Client;
   int item = 0;
+  const char* keys = "";  // for Act::Keys
 };
+Mouse Keys(const char* keys) {
+  return {Act::Keys, Where::Client, 0, keys};
+}
 
 struct MouseCase {
   const char* name;
-  std::vector<Press> presses;
+  std::vector<Mouse> steps;
   Strings delivered;
-  bool openAfter;
+  Bar bar;
+  int highlighted = -1;
 };
+
+constexpr Where Run = Where::RunOnBar, Item = Where::Item, Client = Where::Client;
 
 const MouseCase mouseCases[] = {
-    {"ItemChosen", {{Where::RunOnBar}, {Where::Item, 0}}, {"Command 1"}, false},
-    {"QuitChosen", {{Where::RunOnBar}, {Where::Item, 10}}, {"Command 8"}, false},
-    {"SeparatorKeepsTheMenuOpen", {{Where::RunOnBar}, {Where::Item, 3}}, {}, true},
-    {"GreyedItemKeepsTheMenuOpen", {{Where::RunOnBar}, {Where::Item, 13}}, {}, true},
-    {"PressElsewhereIsEaten", {{Where::RunOnBar}, {Where::Client}}, {}, false},
-    {"PressInAnotherWindowIsEaten", {{Where::RunOnBar}, {Where::OtherWindow}}, {}, false},
-    {"RunAgainCloses", {{Where::RunOnBar}, {Where::RunOnBar}}, {}, false},
-    {"BarPastItsItemsDoesNothing", {{Where::BarPastItems}}, {}, false},
-    {"ClientPressInClientPixels", {{Where::Client}}, {"LButtonDown 400,300"}, false},
+    {"ItemChosen", {{Act::Click, Run}, {Act::Click, Item, 0}}, {"Command 1"}, Bar::Plain},
+    {"QuitChosen", {{Act::Click, Run}, {Act::Click, Item, 10}}, {"Command 8"}, Bar::Plain},
+    {"ItemIsChosenWhenTheButtonComesUp",
+     {{Act::Click, Run}, {Act::Press, Item, 1}},
+     {},
+     Bar::Pressed,
+     1},
+    {"PressOnAnItemAndReleaseOutsideCloses",
+     {{Act::Click, Run}, {Act::Press, Item, 1}, {Act::Release, Client}},
+     {},
+     Bar::Plain},
+    {"SeparatorKeepsTheMenuOpen", {{Act::Click, Run}, {Act::Click, Item, 3}}, {}, Bar::Pressed},
+    {"GreyedItemKeepsTheMenuOpen",
+     {{Act::Click, Run}, {Act::Click, Item, 13}},
+     {},
+     Bar::Pressed,
+     13},
+    {"PressElsewhereIsEaten", {{Act::Click, Run}, {Act::Click, Client}}, {}, Bar::Plain},
+    {"PressInAnotherWindowIsEaten",
+     {{Act::Click, Run}, {Act::Click, Where::OtherWindow}},
+     {},
+     Bar::Plain},
+    {"RunAgainCloses", {{Act::Click, Run}, {Act::Click, Run}}, {}, Bar::Plain},
+    {"RunPressedAgainThenDraggedOntoAnItemChoosesIt",
+     {{Act::Click, Run}, {Act::Press, Run}, {Act::Move, Item, 1}, {Act::Release, Item, 1}},
+     {"Command 2"},
+     Bar::Plain},
+    {"BarPastItsItemsDoesNothing", {{Act::Click, Where::BarPastItems}}, {}, Bar::Plain},
+    {"ClientPressInClientPixels", {{Act::Click, Client}}, {"LButtonDown 400,300"}, Bar::Plain},
     {"ChoiceThenClientPress",
-     {{Where::RunOnBar}, {Where::Item, 1}, {Where::Client}},
+     {{Act::Click, Run}, {Act::Click, Item, 1}, {Act::Click, Client}},
      {"Command 2", "LButtonDown 400,300"},
-     false},
+     Bar::Plain},
+    // Press on "Run", drag, release.
+    {"DragOntoAnItemChoosesIt",
+     {{Act::Press, Run}, {Act::Move, Item, 0}, {Act::Move, Item, 6}, {Act::Release, Item, 6}},
+     {"Command 5"},
+     Bar::Plain},
+    {"ReleaseOnRunLeavesTheMenuOpen", {{Act::Press, Run}, {Act::Release, Run}}, {}, Bar::Pressed},
+    {"ReleaseOutsideCloses",
+     {{Act::Press, Run}, {Act::Move, Client}, {Act::Release, Client}},
+     {},
+     Bar::Plain},
+    {"ReleaseInAnotherWindowCloses",
+     {{Act::Press, Run}, {Act::Release, Where::OtherWindow}},
+     {},
+     Bar::Plain},
+    {"ReleaseOnAGreyedItemChoosesNothing",
+     {{Act::Press, Run}, {Act::Move, Item, 14}, {Act::Release, Item, 14}},
+     {},
+     Bar::Pressed,
+     14},
+    {"ReleaseOnASeparatorChoosesNothing",
+     {{Act::Press, Run}, {Act::Release, Item, 9}},
+     {},
+     Bar::Pressed},
+    // The highlight follows the mouse.
+    {"ItemUnderTheMouseIsHighlighted",
+     {{Act::Click, Run}, {Act::Move, Item, 2}},
+     {},
+     Bar::Pressed,
+     2},
+    {"SeparatorTakesNoHighlight",
+     {{Act::Click, Run}, {Act::Move, Item, 2}, {Act::Move, Item, 3}},
+     {},
+     Bar::Pressed},
+    {"LeavingThePopupRemovesTheHighlight",
+     {{Act::Click, Run}, {Act::Move, Item, 2}, {Act::Move, Client}},
+     {},
+     Bar::Pressed},
+    {"MovingOntoRunRemovesTheHighlight",
+     {{Act::Click, Run}, {Act::Move, Item, 2}, {Act::Move, Run}},
+     {},
+     Bar::Pressed},
+    {"MovingIntoAnotherWindowRemovesTheHighlight",
+     {{Act::Click, Run}, {Act::Move, Item, 2}, {Act::Move, Where::OtherWindow}},
+     {},
+     Bar::Pressed},
+    {"MouseTakesOverTheKeyboardSelection",
+     {Keys("alt+r down"), {Act::Move, Item, 7}, Keys("enter")},
+     {"Command 6"},
+     Bar::Plain},
+    {"MovesAndReleasesWithoutAMenuReachNoWindow",
+     {{Act::Move, Client}, {Act::Release, Client}, {Act::Move, Run}},
+     {},
+     Bar::Plain},
+    // A press anywhere but the bar leaves a bar selected from the keyboard, and is the window's.
+    {"PressLeavesTheSelectedBar",
+     {Keys("f10"), {Act::Click, Client}},
+     {"LButtonDown 400,300"},
+     Bar::Plain},
+    {"PressOnRunOpensFromTheSelectedBar", {Keys("f10"), {Act::Click, Run}}, {}, Bar::Pressed},
 };
 
-class MenuByMouse : public WindowSystemTest, public ::testing::WithParamInterface<MouseCase> {};
+class MenuByMouse : public WindowSystemTest, public ::testing::WithParamInterface<MouseCase> {
+ protected:
+  raster::Point PointOf(const Mouse& step, win::WindowId window) const {
+    switch (step.where) {
+      case Where::RunOnBar:
+        return Centre(win::GetMenuBarItemRect(window, 0));
+      case Where::BarPastItems:
+        return {400, 9};
+      case Where::Item:
+        return Centre(win::GetDropdownItemRect(window, step.item));
+      case Where::Client:
+      case Where::OtherWindow:
+        break;
+    }
+    return {400, 300 + win::MenuBarHeight};
+  }
+};
 
-TEST_P(MenuByMouse, PostsTheChosenCommandOnly) {
+TEST_P(MenuByMouse, TracksTheMouseAndPostsTheChosenCommandOnly) {
   const win::WindowId other = MakeWindow();
   const win::WindowId window = MakeGraphicsWindow();
   std::vector<win::Message> taken;
-  for (const Press& press : GetParam().presses) {
-    switch (press.where) {
-      case Where::RunOnBar:
-        PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
-        break;
-      case Where::BarPastItems:
-        win::InputPress(window, 400, 9);
-        break;
-      case Where::Item:
-        PressAt(window, Centre(win::GetDropdownItemRect(window, press.item)));
-        break;
-      case Where::Client:
-        win::InputPress(window, 400, 300 + win::MenuBarHeight);
-        break;
-      case Where::OtherWindow:
-        win::InputPress(other, 5, 5);
-        break;
-    }
+  for (const Mouse& step : GetParam().steps) {
+    const win::WindowId at = step.where == Where::OtherWindow ? other : window;
+    const raster::Point p = PointOf(step, window);
+    const int x = static_cast<int>(p.x), y = static_cast<int>(p.y);
+    if (step.act == Act::Click || step.act == Act::Press) win::InputPress(at, x, y);
+    if (step.act == Act::Click || step.act == Act::Release) win::InputRelease(at, x, y);
+    if (step.act == Act::Move) win::InputMouseMove(at, x, y);
+    if (step.act == Act::Keys) TypeKeys(step.keys);
     for (const auto& m : Drain()) taken.push_back(m);
   }
-  EXPECT_EQ(Only(taken, {Msg::Command, Msg::LButtonDown}), GetParam().delivered);
-  EXPECT_EQ(win::IsMenuOpen(window), GetParam().openAfter);
+  const Strings delivered =
+      Only(taken, {Msg::Command, Msg::LButtonDown, Msg::LButtonUp, Msg::MouseMove});
+  EXPECT_EQ(delivered, GetParam().delivered);
+  EXPECT_EQ(BarLook(window), GetParam().bar);
+  EXPECT_EQ(win::IsMenuOpen(window), GetParam().bar == Bar::Pressed);
+  EXPECT_EQ(HighlightedItem(window), GetParam().highlighted);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, MenuByMouse, ::testing::ValuesIn(mouseCases),
@@ -129,26 +258,36 @@ struct KeyboardCase {
   const char* name;
   const char* keys;
   Strings delivered;
-  bool openAfter;
+  Bar bar;
 };
 
 const KeyboardCase keyboardCases[] = {
-    {"AltLetterOpensWithTheFirstItemSelected", "alt+r enter", {"Command 1"}, false},
-    {"DownSkipsSeparators", "alt+r down down down enter", {"Command 4"}, false},
-    {"UpWrapsToTheLastItemWhichIsGreyed", "alt+r up enter", {}, true},
-    {"LetterChoosesItsItem", "alt+r o", {"Command 7"}, false},
-    {"LetterInEitherCase", "alt+r F", {"Command 3"}, false},
-    {"LetterOfNoItem", "alt+r z", {}, true},
-    {"EscapeCloses", "alt+r escape", {}, false},
-    {"AltAloneHighlightsTheBar", "alt", {}, false},
-    {"EnterOpensTheHighlightedMenu", "alt enter q", {"Command 8"}, false},
-    {"LetterOpensFromTheHighlight", "alt r down enter", {"Command 2"}, false},
-    {"SecondAltLeavesTheHighlight", "alt alt b", {"KeyDown 66", "Char 98"}, false},
-    {"EscapeLeavesTheHighlight", "alt escape a", {"KeyDown 65", "Char 97"}, false},
+    {"AltLetterOpensWithTheFirstItemSelected", "alt+r enter", {"Command 1"}, Bar::Plain},
+    {"DownSkipsSeparators", "alt+r down down down enter", {"Command 4"}, Bar::Plain},
+    {"UpWrapsToTheLastItemWhichIsGreyed", "alt+r up enter", {}, Bar::Pressed},
+    {"LetterChoosesItsItem", "alt+r o", {"Command 7"}, Bar::Plain},
+    {"LetterInEitherCase", "alt+r F", {"Command 3"}, Bar::Plain},
+    {"LetterOfNoItem", "alt+r z", {}, Bar::Pressed},
+    {"AltAloneSelectsTheBar", "alt", {}, Bar::Raised},
+    {"F10SelectsTheBar", "f10", {}, Bar::Raised},
+    {"EnterOpensTheSelectedBar", "alt enter q", {"Command 8"}, Bar::Plain},
+    {"EnterOpensWithTheFirstItemSelected", "f10 enter enter", {"Command 1"}, Bar::Plain},
+    {"DownOpensTheSelectedBar", "f10 down down enter", {"Command 2"}, Bar::Plain},
+    {"LetterOpensFromTheSelectedBar", "alt r down enter", {"Command 2"}, Bar::Plain},
+    {"SecondAltLeavesTheBar", "alt alt b", {"KeyDown 66", "Char 98"}, Bar::Plain},
+    {"SecondF10LeavesTheBar", "f10 f10 b", {"KeyDown 66", "Char 98"}, Bar::Plain},
+    {"F10ClosesAnOpenMenu", "alt+r f10", {}, Bar::Plain},
+    {"EscapeLeavesTheSelectedBar", "alt escape a", {"KeyDown 65", "Char 97"}, Bar::Plain},
+    {"EscapeClosesThePopupAndKeepsTheBarSelected", "alt+r escape", {}, Bar::Raised},
+    {"EscapeTwiceLeavesTheMenu", "alt+r escape escape a", {"KeyDown 65", "Char 97"}, Bar::Plain},
+    {"BarSelectedByEscapeOpensAgain", "alt+r escape enter enter", {"Command 1"}, Bar::Plain},
     {"KeysReachTheWindowAgainAfterAChoice",
      "alt+r h a",
      {"Command 2", "KeyDown 65", "Char 97"},
-     false},
+     Bar::Plain},
+    // The menu has the keyboard: a Ctrl+letter is no shortcut, nor its item's access letter.
+    {"CtrlLetterInThePopupChoosesNothing", "alt+r ctrl+a", {}, Bar::Pressed},
+    {"CtrlLetterOnTheSelectedBarOpensNothing", "f10 ctrl+r", {}, Bar::Raised},
 };
 
 class MenuByKeyboard : public WindowSystemTest,
@@ -158,7 +297,8 @@ TEST_P(MenuByKeyboard, KeyDownsDriveTheMenuWhileItIsActive) {
   const win::WindowId window = MakeGraphicsWindow();
   TypeKeys(GetParam().keys);
   EXPECT_EQ(Only(Drain(), {Msg::Command, Msg::KeyDown, Msg::Char}), GetParam().delivered);
-  EXPECT_EQ(win::IsMenuOpen(window), GetParam().openAfter);
+  EXPECT_EQ(BarLook(window), GetParam().bar);
+  EXPECT_EQ(win::IsMenuOpen(window), GetParam().bar == Bar::Pressed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, MenuByKeyboard, ::testing::ValuesIn(keyboardCases),
@@ -181,15 +321,57 @@ TEST_F(WindowSystemTest, EnterWithNothingSelectedClosesAMouseOpenedMenu) {
   EXPECT_FALSE(win::IsMenuOpen(window));
 }
 
-TEST_F(WindowSystemTest, TheProgramRunsOnWhileTheMenuIsOpen) {
+// The menu loop takes the keyboard whichever window has it, as the classic desktop's does.
+TEST_F(WindowSystemTest, KeysInAnotherWindowDriveAMouseOpenedMenu) {
+  const win::WindowId other = MakeWindow();
+  const win::WindowId window = MakeGraphicsWindow();
+  win::InputFocus(other, false);
+  PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
+  TypeKeys("ctrl+a down");
+  EXPECT_TRUE(Only(Drain(), {Msg::Command, Msg::KeyDown, Msg::Char}).empty());
+  EXPECT_TRUE(win::IsMenuOpen(window));
+  TypeKeys("enter");
+  EXPECT_EQ(Only(Drain(), {Msg::Command}), Strings{"Command 1"});
+}
+
+// ---- the program's loop while a menu is tracked ------------------------------------------------
+
+struct TrackedCase {
+  const char* name;
+  const char* keys;
+  bool clickRun;
+  const char* leave;
+};
+
+const TrackedCase trackedCases[] = {
+    {"PopupOpenedByMouse", "", true, "escape escape"},
+    {"PopupOpenedByKeyboard", "alt+r", false, "alt"},
+    {"BarSelected", "f10", false, "f10"},
+};
+
+class WhileTracked : public WindowSystemTest, public ::testing::WithParamInterface<TrackedCase> {};
+
+// The classic menu loop keeps the program's loop waiting: no timer message reaches it, the wait
+// has no timer deadline, and the tick that came due arrives once when the menu is left.
+TEST_P(WhileTracked, TimerMessagesWaitUntilTheMenuIsLeft) {
   const win::WindowId window = MakeGraphicsWindow();
   win::SetTimer(window, 2, 100);
-  TypeKeys("alt+r");
+  TypeKeys(GetParam().keys);
+  if (GetParam().clickRun) PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
   Drain();
-  host.now = 100;
-  EXPECT_EQ(Describe(Drain()), Strings{"Timer 2"});
-  EXPECT_TRUE(win::IsMenuOpen(window));
+  host.now = 350;
+  EXPECT_TRUE(Only(Drain(), {Msg::Timer}).empty());
+  win::WaitMessage();
+  ASSERT_FALSE(host.deadlines.empty());
+  EXPECT_EQ(host.deadlines.back(), std::nullopt);
+  TypeKeys(GetParam().leave);
+  EXPECT_EQ(Only(Drain(), {Msg::Timer}), Strings{"Timer 2"});
+  host.now = 450;
+  EXPECT_EQ(Only(Drain(), {Msg::Timer}), Strings{"Timer 2"});
 }
+
+INSTANTIATE_TEST_SUITE_P(Window, WhileTracked, ::testing::ValuesIn(trackedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- check marks -----------------------------------------------------------------------------
 

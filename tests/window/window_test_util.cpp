@@ -111,9 +111,10 @@ std::vector<win::Message> WindowSystemTest::ReceivedOf(std::initializer_list<win
 }
 
 std::string Describe(const win::Message& m) {
-  static const char* const names[] = {"Create",  "Size",    "Paint", "Timer",      "LButtonDown",
-                                      "Char",    "KeyDown", "KeyUp", "SysKeyDown", "SysKeyUp",
-                                      "SysChar", "Command", "Close", "Destroy",    "Quit"};
+  static const char* const names[] = {"Create",    "Size",     "Paint", "Timer",      "LButtonDown",
+                                      "Char",      "KeyDown",  "KeyUp", "SysKeyDown", "SysKeyUp",
+                                      "SysChar",   "Command",  "Close", "Destroy",    "Quit",
+                                      "MouseMove", "LButtonUp"};
   std::string text = names[static_cast<int>(m.msg)];
   switch (m.msg) {
     case win::Msg::Paint:

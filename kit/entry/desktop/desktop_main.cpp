@@ -6,11 +6,13 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "entry_text.h"
 #include "pz417/kit.h"
 #include "win/desktop_host.h"
 #include "win/host.h"
+#include "win/scale.h"
 
 namespace {
 
@@ -23,6 +25,8 @@ std::string HelpText(const std::string& name) {
          ", a program on the PZ417 kit, in desktop windows: \"PZ417 Graphics\" with its Run\n"
          "menu and \"PZ417 Text\", the console. The ARGUMENTs are the program's command line.\n"
          "--help and --version are taken only as the first argument.\n"
+         "--scale N (1 to 8), anywhere, shows every window pixel as N x N screen pixels, for\n"
+         "dense screens; the program never sees it. Without it the display's density decides.\n"
          "\n"
          "The Run menu (Alt+R), each entry also a Ctrl shortcut in either window:\n"
          "  Ctrl+A animate, Ctrl+H halt, Ctrl+F one frame, Ctrl+L log every drawing call,\n"
@@ -44,11 +48,11 @@ std::string ReplayHint(const char* argv0) {
   return "; its build linked with PZ417::replay (such as " + replay + ") runs it without one";
 }
 
-std::string CommandLine(int argc, char** argv) {
+std::string CommandLine(const std::vector<std::string>& arguments) {
   std::string line;
-  for (int i = 1; i < argc; ++i) {
-    if (i > 1) line += ' ';
-    line += argv[i];
+  for (const std::string& argument : arguments) {
+    if (!line.empty()) line += ' ';
+    line += argument;
   }
   return line;
 }
@@ -63,14 +67,21 @@ int main(int argc, char** argv) {
     win::desktop::Tell(first == "--help" ? HelpText(name) : entry::VersionText(name), false);
     return 0;
   }
+  std::vector<std::string> arguments(argv + 1, argv + argc);
   std::string error;
+  const int scale = win::TakeScaleOption(arguments, &error);
+  if (scale < 0) {
+    win::desktop::Tell(name + ": " + error + "\n", true);
+    return 2;
+  }
   const std::unique_ptr<win::Host> host = win::desktop::OpenHost(&error);
   if (host == nullptr) {
     win::desktop::Tell(name + ": " + error + ReplayHint(argv0) + "\n", true);
     return 1;
   }
+  if (scale > 0) host->SetScale(scale);
   win::SetHost(host.get());
-  const std::string commandLine = CommandLine(argc, argv);
+  const std::string commandLine = CommandLine(arguments);
   const int status = WinMain(nullptr, nullptr, commandLine.c_str(), 1);
   win::SetHost(nullptr);
   return status;

@@ -20,10 +20,10 @@ struct NamedKey {
 };
 
 constexpr NamedKey PressableKeys[] = {
-    {"Return", win::vk::Return, 13}, {"Tab", win::vk::Tab, 9},    {"BackSpace", win::vk::Back, 8},
-    {"Escape", win::vk::Escape, 27}, {"Left", win::vk::Left, -1}, {"Right", win::vk::Right, -1},
-    {"Up", win::vk::Up, -1},         {"Down", win::vk::Down, -1}, {"F1", win::vk::F1, -1},
-    {"Shift", win::vk::Shift, -1},
+    {"Return", win::vk::Return, 13}, {"Tab", win::vk::Tab, 9},      {"BackSpace", win::vk::Back, 8},
+    {"Escape", win::vk::Escape, 27}, {"Left", win::vk::Left, -1},   {"Right", win::vk::Right, -1},
+    {"Up", win::vk::Up, -1},         {"Down", win::vk::Down, -1},   {"F1", win::vk::F1, -1},
+    {"F10", win::vk::F10, -1},       {"Shift", win::vk::Shift, -1}, {"Alt", win::vk::Menu, -1},
 };
 
 constexpr NamedKey HoldableKeys[] = {
@@ -122,6 +122,29 @@ Error PressAt(long long pixelX, long long pixelY, const ClientArea& area, Comman
   command.x = static_cast<int>(pixelX);
   command.y = static_cast<int>(pixelY);
   return std::nullopt;
+}
+
+Error MouseAt(std::string_view rest, const ClientArea& area, Op op, Command& command) {
+  if (Error e = ParseTwoNumbers(rest, command.x, command.y)) return e;
+  if (!area.WindowContains(command.x, command.y)) {
+    return "window pixel (" + std::to_string(command.x) + ", " + std::to_string(command.y) +
+           ") is outside the " + std::to_string(area.width) + " x " +
+           std::to_string(area.menuBarHeight + area.height) + " graphics window";
+  }
+  command.op = op;
+  return std::nullopt;
+}
+
+Error ParseWindowPress(std::string_view rest, const ClientArea& area, Command& command) {
+  return MouseAt(rest, area, Op::WindowPress, command);
+}
+
+Error ParseWindowRelease(std::string_view rest, const ClientArea& area, Command& command) {
+  return MouseAt(rest, area, Op::WindowRelease, command);
+}
+
+Error ParseMove(std::string_view rest, const ClientArea& area, Command& command) {
+  return MouseAt(rest, area, Op::Move, command);
 }
 
 Error ParseClick(std::string_view rest, const ClientArea& area, Command& command) {
@@ -253,12 +276,21 @@ struct CommandSyntax {
 };
 
 constexpr CommandSyntax Commands[] = {
-    {"click", "click X Y", ParseClick}, {"pixel", "pixel PX PY", ParsePixel},
-    {"type", "type TEXT", ParseType},   {"key", "key NAME", ParseKey},
-    {"ctrl", "ctrl LETTER", ParseCtrl}, {"down", "down NAME", ParseDown},
-    {"up", "up NAME", ParseUp},         {"repeat", "repeat NAME [N]", ParseRepeat},
-    {"menu", "menu N", ParseMenu},      {"tick", "tick [N]", ParseTick},
-    {"close", "close", ParseClose},     {"snapshot", "snapshot FILE.png", ParseSnapshot},
+    {"click", "click X Y", ParseClick},
+    {"pixel", "pixel PX PY", ParsePixel},
+    {"press", "press PX PY", ParseWindowPress},
+    {"release", "release PX PY", ParseWindowRelease},
+    {"move", "move PX PY", ParseMove},
+    {"type", "type TEXT", ParseType},
+    {"key", "key NAME", ParseKey},
+    {"ctrl", "ctrl LETTER", ParseCtrl},
+    {"down", "down NAME", ParseDown},
+    {"up", "up NAME", ParseUp},
+    {"repeat", "repeat NAME [N]", ParseRepeat},
+    {"menu", "menu N", ParseMenu},
+    {"tick", "tick [N]", ParseTick},
+    {"close", "close", ParseClose},
+    {"snapshot", "snapshot FILE.png", ParseSnapshot},
 };
 
 Error ParseLine(std::string_view line, const ClientArea& area, Command& command) {
@@ -279,16 +311,25 @@ const char* const DriveSyntaxHelp =
     "  click X Y          left press at kit coordinates (origin at the client area's centre, y "
     "up)\n"
     "  pixel PX PY        left press at a client pixel (0 0 is the top-left corner)\n"
+    "  press PX PY        the left button goes down at a pixel of the graphics window: 0 0 is\n"
+    "                     the top-left corner of its menu bar, the client area starts 19 rows\n"
+    "                     down (\"Run\" is at 15 9)\n"
+    "  release PX PY      the left button comes up there (press, move, release drags)\n"
+    "  move PX PY         the mouse moves there: an open menu highlights the item under it\n"
     "  type TEXT          each character typed: key down, character, key up\n"
-    "  key NAME           Return, Tab, BackSpace, Escape, Left, Right, Up, Down, F1 or Shift\n"
-    "                     pressed and released\n"
+    "  key NAME           Return, Tab, BackSpace, Escape, Left, Right, Up, Down, F1, F10,\n"
+    "                     Shift or Alt pressed and released (Alt alone or F10 selects the\n"
+    "                     menu bar; Down, Return or its letter then opens the menu)\n"
     "  ctrl L             Ctrl held while the letter L is pressed (Ctrl+L switches the log)\n"
     "  down NAME, up NAME Ctrl, Alt, Shift or a letter pressed and held, or released\n"
     "  repeat NAME [N]    N auto-repeated key-downs (default 1) of NAME, held with `down`,\n"
     "                     as holding a key down a while sends them (Ctrl+R and Ctrl+P act\n"
     "                     on the first key-down only, other shortcuts on every one)\n"
-    "  menu N             the Run menu item with command id N (1 to 9) chosen with the mouse\n"
-    "  tick [N]           N timer periods pass (default 1)\n"
+    "  menu N             the Run menu item with command id N (1 to 9) chosen with the mouse:\n"
+    "                     a click on \"Run\", then one on the item\n"
+    "  tick [N]           N timer periods pass (default 1); while the menu bar is selected\n"
+    "                     or open the program waits, as on the classic desktop, and its\n"
+    "                     animation goes on once the menu closes\n"
     "  close              the graphics window's close button\n"
     "  snapshot FILE.png  the canvas as it is now\n"
     "  A '#' starts a comment that runs to the end of the line, also after `type`;\n"

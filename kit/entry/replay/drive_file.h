@@ -10,15 +10,20 @@
 namespace replay {
 
 // The graphics window's client area and where kit (0, 0) lies in it: a 601 x 540 window
-// with its caption, frame and menu bar leaves 595 x 496 pixels.
+// with its caption, frame and menu bar leaves 595 x 496 pixels below the 19 rows of the bar.
 struct ClientArea {
   int width = 595;
   int height = 496;
   int originX = 297;
   int originY = 248;
+  int menuBarHeight = 19;
 
   bool Contains(long long pixelX, long long pixelY) const {
     return pixelX >= 0 && pixelY >= 0 && pixelX < width && pixelY < height;
+  }
+  // A pixel of the graphics window's content: the menu bar, then the client area.
+  bool WindowContains(long long pixelX, long long pixelY) const {
+    return pixelX >= 0 && pixelY >= 0 && pixelX < width && pixelY < menuBarHeight + height;
   }
   // The client pixel a kit point is drawn at, and that a press there gives back.
   long long PixelX(int kitX) const { return static_cast<long long>(originX) + kitX; }
@@ -29,23 +34,27 @@ struct ClientArea {
 constexpr int MaxCount = 1000000;
 
 enum class Op {
-  Press,     // a left press at a client pixel
-  Type,      // each character of `text` typed
-  Char,      // `character` arrives as typed, whatever key made it (script files only)
-  Key,       // a named key pressed and released
-  Ctrl,      // Ctrl held while the letter `key` is pressed
-  Down,      // `key` pressed and held
-  Up,        // `key` released
-  Repeat,    // `count` auto-repeated key-downs of the held `key`
-  Menu,      // the Run menu item `count` chosen with the mouse
-  Tick,      // `count` timer periods pass
-  Close,     // the graphics window's close button
-  Snapshot,  // the canvas written to `text`
+  Press,  // a left press at a client pixel
+  // The mouse at a pixel of the graphics window's content, menu bar included:
+  WindowPress,    // the left button goes down
+  WindowRelease,  // the left button comes up
+  Move,           // the mouse moves there
+  Type,           // each character of `text` typed
+  Char,           // `character` arrives as typed, whatever key made it (script files only)
+  Key,            // a named key pressed and released
+  Ctrl,           // Ctrl held while the letter `key` is pressed
+  Down,           // `key` pressed and held
+  Up,             // `key` released
+  Repeat,         // `count` auto-repeated key-downs of the held `key`
+  Menu,           // the Run menu item `count` chosen with the mouse
+  Tick,           // `count` timer periods pass
+  Close,          // the graphics window's close button
+  Snapshot,       // the canvas written to `text`
 };
 
 struct Command {
   Op op = Op::Close;
-  int x = 0;  // Press: client pixel
+  int x = 0;  // Press: client pixel; WindowPress, WindowRelease, Move: window pixel
   int y = 0;
   int key = 0;         // Key, Ctrl, Down, Up, Repeat: virtual-key code (letters upper case)
   int character = -1;  // Key: the character the key yields, -1 for none; Char: 0..255

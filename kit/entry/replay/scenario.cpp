@@ -59,6 +59,15 @@ std::string Scenario::Queue(Command command) {
     case Op::Press:
       host_.Press(window, command.x, command.y);
       break;
+    case Op::WindowPress:
+      host_.PressContent(window, command.x, command.y);
+      break;
+    case Op::WindowRelease:
+      host_.ReleaseContent(window, command.x, command.y);
+      break;
+    case Op::Move:
+      host_.MoveContent(window, command.x, command.y);
+      break;
     case Op::Type:
       host_.Type(std::move(command.text));
       break;

@@ -27,22 +27,30 @@ void InputPress(WindowId window, int contentX, int contentY) {
   QueueInput(window, Msg::LButtonDown, AsWParam(contentX), contentY);
 }
 
+void InputMouseMove(WindowId window, int contentX, int contentY) {
+  QueueInput(window, Msg::MouseMove, AsWParam(contentX), contentY);
+}
+
+void InputRelease(WindowId window, int contentX, int contentY) {
+  QueueInput(window, Msg::LButtonUp, AsWParam(contentX), contentY);
+}
+
 // Alt and Ctrl are tracked here: as on the classic desktop, a key is a system key only while Alt
-// is held without Ctrl. So Ctrl's own messages always reach the window, and its Ctrl tracking
-// never misses a release.
-bool SystemKey() {
-  return Sys().altHeld && !Sys().ctrlHeld;
+// is held without Ctrl, and F10 is one without Ctrl. So Ctrl's own messages always reach the
+// window, and its Ctrl tracking never misses a release.
+bool SystemKey(int virtualKey) {
+  return !Sys().ctrlHeld && (Sys().altHeld || virtualKey == vk::F10);
 }
 
 void InputKeyDown(int virtualKey, int character, bool repeat) {
   if (virtualKey == vk::Menu) Sys().altHeld = true;
   if (virtualKey == vk::Control) Sys().ctrlHeld = true;
-  const Msg msg = SystemKey() ? Msg::SysKeyDown : Msg::KeyDown;
+  const Msg msg = SystemKey(virtualKey) ? Msg::SysKeyDown : Msg::KeyDown;
   QueueInput(Sys().focus, msg, AsWParam(virtualKey), KeyLParam(character, repeat));
 }
 
 void InputKeyUp(int virtualKey) {
-  const Msg msg = SystemKey() ? Msg::SysKeyUp : Msg::KeyUp;
+  const Msg msg = SystemKey(virtualKey) ? Msg::SysKeyUp : Msg::KeyUp;
   if (virtualKey == vk::Menu) Sys().altHeld = false;
   if (virtualKey == vk::Control) Sys().ctrlHeld = false;
   QueueInput(Sys().focus, msg, AsWParam(virtualKey), KeyLParam(-1, false));

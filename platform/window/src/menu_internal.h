@@ -60,6 +60,11 @@ void CloseMenu();
 // Returns true when the menu took the press or key, so the window never sees it.
 bool MenuTakesPress(WindowId window, int contentX, int contentY);
 bool MenuTakesKey(const Message& key);
+// Moves and releases (raw MouseMove and LButtonUp input), which only the menus look at.
+void MenuTakesMouse(const Message& mouse);
+// A menu bar is selected or its dropdown open: the classic desktop tracks it in a loop of its
+// own, and the program's loop does not run meanwhile.
+bool MenuIsTracked();
 // The keyboard side of the default window procedure.
 void MenuSysKeyDown(int virtualKey);
 void MenuSysKeyUp(WindowId window, int virtualKey);

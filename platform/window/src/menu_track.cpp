@@ -1,5 +1,7 @@
-// The menu bar driven by mouse and keyboard: which bar item is active, whether its dropdown
-// is open, the keyboard selection, and the Command a choice posts.
+// The menu bar driven by mouse and keyboard, as the classic desktop tracks it: which bar item is
+// active, whether its dropdown is open, the highlighted item, and the Command a choice posts.
+// A choice by mouse is made when the button comes up on an item, so press, drag and release
+// chooses as a click does.
 
 #include <cctype>
 
@@ -81,8 +83,10 @@ int BarItemWithLetter(const MenuRec& bar, char letter) {
   return -1;
 }
 
-// Letters and digits by their key; other keys by the character they yield.
+// Letters and digits by their key, other keys by the character they yield. A key that yields a
+// control character is pressed with Ctrl, and picks no item: the menu takes no shortcuts.
 char KeyLetter(int virtualKey, std::intptr_t character) {
+  if (character >= 0 && character < ' ') return 0;
   const bool letterKey =
       (virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9');
   if (letterKey) return static_cast<char>(virtualKey);
@@ -102,17 +106,49 @@ void MoveAlongBar(int step) {
   }
 }
 
+// The dropdown item under a content point; -1 off the open dropdown.
+int DropdownItemAt(WindowId window, int x, int y) {
+  if (window != Tracking().window) return -1;
+  return HitItem(CurrentLayout().items, x, y);
+}
+
+bool OnOpenBarItem(WindowId window, int x, int y) {
+  if (window != Tracking().window) return false;
+  return HitItem(BarItemRects(*BarOf(window)), x, y) == Tracking().barItem;
+}
+
+// Greyed items highlight too; separators never do.
+void Highlight(int item) {
+  const MenuRec& popup = *FindMenu(OpenPopup());
+  const bool selectable =
+      InRange(item, popup.items.size()) && !popup.items[static_cast<std::size_t>(item)].separator;
+  const int selected = selectable ? item : -1;
+  if (selected == Tracking().selected) return;
+  Tracking().selected = selected;
+  MarkChanged(Tracking().window);
+}
+
+// A press on an item only highlights it; pressing the open bar item again closes the menu when
+// the button comes up there; a press anywhere else closes it and is eaten.
 void PressWhileDropped(WindowId window, int x, int y) {
-  if (window == Tracking().window) {
-    const int item = HitItem(CurrentLayout().items, x, y);
-    if (item >= 0) {
-      const MenuItemInfo& entry = FindMenu(OpenPopup())->items[static_cast<std::size_t>(item)];
-      // Separators and greyed items keep the menu open.
-      if (Choosable(entry)) Choose(window, entry);
-      return;
-    }
+  const int item = DropdownItemAt(window, x, y);
+  Tracking().closeOnRelease = item < 0 && OnOpenBarItem(window, x, y);
+  if (item >= 0) {
+    Highlight(item);
+  } else if (!Tracking().closeOnRelease) {
+    CloseMenu();
   }
-  CloseMenu();
+}
+
+void ReleaseWhileDropped(WindowId window, int x, int y) {
+  const int item = DropdownItemAt(window, x, y);
+  if (item >= 0) {
+    const MenuItemInfo& entry = FindMenu(OpenPopup())->items[static_cast<std::size_t>(item)];
+    // Separators and greyed items keep the menu open.
+    if (Choosable(entry)) Choose(window, entry);
+  } else if (Tracking().closeOnRelease || !OnOpenBarItem(window, x, y)) {
+    CloseMenu();
+  }
 }
 
 void ChooseSelected() {
@@ -136,8 +172,11 @@ void ChooseByLetter(char letter) {
 
 void DropdownKey(int virtualKey, char letter) {
   switch (virtualKey) {
-    case vk::Escape:
+    case vk::Escape:  // back to the bar, its item still selected
+      Activate(Tracking().window, Tracking().barItem, false, -1);
+      break;
     case vk::Menu:
+    case vk::F10:
       CloseMenu();
       break;
     case vk::Up:
@@ -158,12 +197,17 @@ void DropdownKey(int virtualKey, char letter) {
   }
 }
 
+bool IsMenuKey(int virtualKey) {
+  return virtualKey == vk::Menu || virtualKey == vk::F10;
+}
+
 // The bar is highlighted from the keyboard, no dropdown open yet.
 void BarKey(int virtualKey, char letter) {
   const WindowId window = Tracking().window;
   switch (virtualKey) {
     case vk::Escape:
     case vk::Menu:
+    case vk::F10:
       CloseMenu();
       break;
     case vk::Return:
@@ -219,8 +263,24 @@ bool MenuTakesPress(WindowId window, int contentX, int contentY) {
   return true;
 }
 
+void MenuTakesMouse(const Message& mouse) {
+  if (!Tracking().dropped) return;
+  const int x = static_cast<int>(static_cast<std::intptr_t>(mouse.wParam));
+  const int y = static_cast<int>(mouse.lParam);
+  if (mouse.msg == Msg::LButtonUp) {
+    ReleaseWhileDropped(mouse.window, x, y);
+  } else {
+    Highlight(DropdownItemAt(mouse.window, x, y));
+  }
+}
+
+bool MenuIsTracked() {
+  return Tracking().window != 0;
+}
+
+// Whichever window has the keyboard: the menu loop takes every key while it runs.
 bool MenuTakesKey(const Message& key) {
-  if (Tracking().window == 0 || key.window != Tracking().window) return false;
+  if (Tracking().window == 0) return false;
   const int virtualKey = static_cast<int>(key.wParam);
   const char letter = KeyLetter(virtualKey, KeyCharacter(key.lParam));
   if (Tracking().dropped) {
@@ -232,12 +292,12 @@ bool MenuTakesKey(const Message& key) {
 }
 
 void MenuSysKeyDown(int virtualKey) {
-  Sys().altAlone = virtualKey == vk::Menu;
+  Sys().altAlone = IsMenuKey(virtualKey);
 }
 
-// Alt pressed and released alone highlights the bar, or leaves the highlight.
+// Alt or F10 pressed and released alone selects the bar, or leaves it.
 void MenuSysKeyUp(WindowId window, int virtualKey) {
-  if (virtualKey != vk::Menu || !Sys().altAlone) return;
+  if (!IsMenuKey(virtualKey) || !Sys().altAlone) return;
   Sys().altAlone = false;
   const MenuRec* bar = BarOf(window);
   if (Tracking().window != 0) {

@@ -51,6 +51,10 @@ bool RouteInput(const Message& raw, Message& out) {
     case Msg::SysKeyDown:
       if (detail::MenuTakesKey(raw)) return false;
       break;
+    case Msg::MouseMove:
+    case Msg::LButtonUp:
+      detail::MenuTakesMouse(raw);
+      return false;
     default:
       break;
   }
@@ -87,8 +91,15 @@ detail::TimerRec* EarliestTimer() {
   return first == timers.end() ? nullptr : &*first;
 }
 
+// While a menu is tracked the program's loop stands still, as inside the classic menu loop: its
+// timer messages wait, and the one that came due meanwhile is taken once the menu closes. So an
+// animation stands still under an open menu and goes on at once after it.
+detail::TimerRec* TimerToWaitFor() {
+  return detail::MenuIsTracked() ? nullptr : EarliestTimer();
+}
+
 detail::TimerRec* DueTimer(std::int64_t now) {
-  detail::TimerRec* timer = EarliestTimer();
+  detail::TimerRec* timer = TimerToWaitFor();
   return timer != nullptr && timer->dueMs <= now ? timer : nullptr;
 }
 
@@ -102,7 +113,7 @@ bool TakeTimer(Message& out) {
 }
 
 std::optional<std::int64_t> NextDeadline() {
-  const detail::TimerRec* timer = EarliestTimer();
+  const detail::TimerRec* timer = TimerToWaitFor();
   if (timer == nullptr) return std::nullopt;
   return timer->dueMs;
 }

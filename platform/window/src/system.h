@@ -53,7 +53,8 @@ struct MenuTracking {
   WindowId window = 0;  // 0: no menu is active
   int barItem = -1;
   bool dropped = false;
-  int selected = -1;  // the keyboard selection in the dropdown; -1: none
+  int selected = -1;            // the highlighted dropdown item, by keyboard or mouse; -1: none
+  bool closeOnRelease = false;  // the open bar item was pressed again: its release closes it
 };
 
 struct WindowSystem {
@@ -68,8 +69,8 @@ struct WindowSystem {
   std::deque<Message> input;
   WindowId focus = 0;
   bool altHeld = false;
-  bool ctrlHeld = false;  // Ctrl as the input says, whichever window it went to
-  bool altAlone = false;      // Alt went down and nothing else happened since
+  bool ctrlHeld = false;      // Ctrl as the input says, whichever window it went to
+  bool altAlone = false;      // Alt or F10 went down and nothing else happened since
   bool lastCtrlDown = false;  // the last Ctrl message delivered was a key-down
   MenuTracking tracking;
 };

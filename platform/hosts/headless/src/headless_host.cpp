@@ -74,9 +74,12 @@ void TypeCharacter(char c) {
   win::InputKeyUp(key);
 }
 
-void PressCentre(win::WindowId window, const raster::Rect& box) {
-  win::InputPress(window, static_cast<int>(box.left + box.width() / 2),
-                  static_cast<int>(box.top + box.height() / 2));
+// A press and a release at the box's centre.
+void ClickCentre(win::WindowId window, const raster::Rect& box) {
+  const int x = static_cast<int>(box.left + box.width() / 2);
+  const int y = static_cast<int>(box.top + box.height() / 2);
+  win::InputPress(window, x, y);
+  win::InputRelease(window, x, y);
 }
 
 win::MenuId RunMenu(win::WindowId window) {
@@ -132,6 +135,14 @@ void HeadlessHost::PressContent(win::WindowId window, int contentX, int contentY
   Queue([=] { win::InputPress(window, contentX, contentY); });
 }
 
+void HeadlessHost::MoveContent(win::WindowId window, int contentX, int contentY) {
+  Queue([=] { win::InputMouseMove(window, contentX, contentY); });
+}
+
+void HeadlessHost::ReleaseContent(win::WindowId window, int contentX, int contentY) {
+  Queue([=] { win::InputRelease(window, contentX, contentY); });
+}
+
 void HeadlessHost::KeyDown(int virtualKey, int character, bool repeat) {
   Queue([=] { win::InputKeyDown(virtualKey, character, repeat); });
 }
@@ -159,12 +170,12 @@ void HeadlessHost::Resize(win::WindowId window, int clientWidth, int clientHeigh
 }
 
 void HeadlessHost::ChooseMenuItem(win::WindowId window, int commandId) {
-  Queue([=] { PressCentre(window, win::GetMenuBarItemRect(window, 0)); });
+  Queue([=] { ClickCentre(window, win::GetMenuBarItemRect(window, 0)); });
   Queue([this, window, commandId] {
     raster::Rect box;
     const std::string why = WhyNotPressable(window, commandId, box);
     if (why.empty()) {
-      PressCentre(window, box);
+      ClickCentre(window, box);
     } else {
       FailStep(why);
     }

@@ -4,6 +4,7 @@
 #include <SDL_mouse.h>
 
 #include "win/host.h"
+#include "win/scale.h"
 
 namespace sdlhost {
 
@@ -36,7 +37,11 @@ void EventRouter::Route(const SDL_Event& event) {
       keys_.KeyUp(event.key.keysym.sym, event.key.keysym.scancode);
       break;
     case SDL_MOUSEBUTTONDOWN:
-      RoutePress(event.button);
+    case SDL_MOUSEBUTTONUP:
+      RouteButton(event.button);
+      break;
+    case SDL_MOUSEMOTION:
+      RouteMotion(event.motion);
       break;
     case SDL_WINDOWEVENT:
       RouteWindowEvent(event.window);
@@ -46,10 +51,22 @@ void EventRouter::Route(const SDL_Event& event) {
   }
 }
 
-void EventRouter::RoutePress(const SDL_MouseButtonEvent& event) {
-  if (event.button != SDL_BUTTON_LEFT) return;
+void EventRouter::RouteButton(const SDL_MouseButtonEvent& event) {
+  const win::WindowId window = windows_.Find(event.windowID);
+  if (event.button != SDL_BUTTON_LEFT || window == 0) return;
+  const int x = win::Unscaled(event.x, windows_.Scale());
+  const int y = win::Unscaled(event.y, windows_.Scale());
+  if (event.state == SDL_PRESSED) {
+    win::InputPress(window, x, y);
+  } else {
+    win::InputRelease(window, x, y);
+  }
+}
+
+void EventRouter::RouteMotion(const SDL_MouseMotionEvent& event) {
   if (const win::WindowId window = windows_.Find(event.windowID)) {
-    win::InputPress(window, event.x, event.y);
+    win::InputMouseMove(window, win::Unscaled(event.x, windows_.Scale()),
+                        win::Unscaled(event.y, windows_.Scale()));
   }
 }
 
@@ -81,8 +98,9 @@ void EventRouter::RouteWindowEvent(const SDL_WindowEvent& event) {
 // here too, once SDL has applied them.
 void EventRouter::RouteResize(win::WindowId window, int width, int height) {
   if (!windows_.NoteContentSize(window, {width, height})) return;
+  const win::Size content = windows_.Unscaled({width, height});
   const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
-  win::InputResize(window, width, height - barRows);
+  win::InputResize(window, content.width, content.height - barRows);
 }
 
 }  // namespace sdlhost

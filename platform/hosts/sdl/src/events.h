@@ -1,6 +1,6 @@
 #pragma once
-// SDL's events as the window system's input: presses, keys, characters, focus, close
-// requests, exposes and resizes.
+// SDL's events as the window system's input: presses, releases and motion (at window pixels,
+// the display scale undone), keys, characters, focus, close requests, exposes and resizes.
 
 #include <SDL_events.h>
 
@@ -27,7 +27,8 @@ class EventRouter {
   };
 
   void RouteWindowEvent(const SDL_WindowEvent& event);
-  void RoutePress(const SDL_MouseButtonEvent& event);
+  void RouteButton(const SDL_MouseButtonEvent& event);
+  void RouteMotion(const SDL_MouseMotionEvent& event);
   void RouteResize(win::WindowId window, int width, int height);
 
   NativeWindows& windows_;

@@ -6,25 +6,14 @@
 #include <cstdio>
 #include <string>
 
+#include "scaled_copy.h"
+#include "win/scale.h"
+
 namespace sdlhost {
 namespace {
 
-// Our bitmaps hold 0x00RRGGBB in 32-bit words, which is SDL's RGB888.
-constexpr Uint32 BitmapFormat = SDL_PIXELFORMAT_RGB888;
-constexpr int BytesPerPixel = 4;
 void Complain(const char* what) {
   std::fprintf(stderr, "frosty: %s: %s\n", what, SDL_GetError());
-}
-
-// Copies the part of the pixels that fits into the surface.
-void CopyInto(SDL_Surface* surface, const raster::Bitmap& pixels) {
-  const int width = std::min(surface->w, pixels.width());
-  const int height = std::min(surface->h, pixels.height());
-  if (width <= 0 || height <= 0) return;
-  if (SDL_LockSurface(surface) != 0) return;
-  SDL_ConvertPixels(width, height, BitmapFormat, pixels.row(0), pixels.width() * BytesPerPixel,
-                    surface->format->format, surface->pixels, surface->pitch);
-  SDL_UnlockSurface(surface);
 }
 
 }  // namespace
@@ -39,9 +28,9 @@ void NativeWindows::Create(win::WindowId window) {
   const bool sizable = win::GetWindowStyle(window) == win::Style::Overlapped;
   const Uint32 flags = SDL_WINDOW_HIDDEN | (sizable ? SDL_WINDOW_RESIZABLE : 0);
   const win::Size size{std::max(content.width(), 1), std::max(content.height(), 1)};
-  SDL_Window* sdl =
-      SDL_CreateWindow(win::GetWindowTitle(window).c_str(), static_cast<int>(outer.left),
-                       static_cast<int>(outer.top), size.width, size.height, flags);
+  SDL_Window* sdl = SDL_CreateWindow(
+      win::GetWindowTitle(window).c_str(), static_cast<int>(outer.left) * scale_,
+      static_cast<int>(outer.top) * scale_, size.width * scale_, size.height * scale_, flags);
   if (sdl == nullptr) {
     Complain("cannot make a window");
     return;
@@ -73,14 +62,14 @@ void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels) 
   const win::Size size{pixels.width(), pixels.height()};
   if (!(size == native->content)) {
     native->content = size;
-    SDL_SetWindowSize(native->sdl, size.width, size.height);
+    SDL_SetWindowSize(native->sdl, size.width * scale_, size.height * scale_);
   }
   SDL_Surface* surface = SDL_GetWindowSurface(native->sdl);
   if (surface == nullptr) {
     Complain("no surface to draw the window into");
     return;
   }
-  CopyInto(surface, pixels);
+  CopyScaled(pixels, scale_, surface);
   SDL_UpdateWindowSurface(native->sdl);
 }
 
@@ -97,11 +86,16 @@ win::WindowId NativeWindows::Find(std::uint32_t sdlWindowId) const {
   return 0;
 }
 
-bool NativeWindows::NoteContentSize(win::WindowId window, win::Size size) {
+bool NativeWindows::NoteContentSize(win::WindowId window, win::Size screenSize) {
   Native* native = Lookup(window);
+  const win::Size size = Unscaled(screenSize);
   if (native == nullptr || size == native->content) return false;
   native->content = size;
   return true;
+}
+
+win::Size NativeWindows::Unscaled(win::Size screenSize) const {
+  return {win::Unscaled(screenSize.width, scale_), win::Unscaled(screenSize.height, scale_)};
 }
 
 NativeWindows::Native* NativeWindows::Lookup(win::WindowId window) {

@@ -1,6 +1,7 @@
 #pragma once
 // The SDL window behind each window of the window system. Its content is the window's
-// composed pixels (menu bar over client area); the frame around it is the desktop's.
+// composed pixels (menu bar over client area), each shown as scale x scale screen pixels; the
+// frame around it is the desktop's.
 
 #include <SDL_video.h>
 
@@ -19,7 +20,11 @@ class NativeWindows {
   NativeWindows& operator=(const NativeWindows&) = delete;
   ~NativeWindows();
 
-  // Made hidden, with the window's title, outer place and content size.
+  // Window pixels per screen pixel each way, for every window made from then on.
+  void SetScale(int scale) { scale_ = scale; }
+  int Scale() const { return scale_; }
+
+  // Made hidden, with the window's title, outer place and content size, scaled.
   void Create(win::WindowId window);
   // Showing also raises the window, as showing activates it on the classic desktop.
   void Show(win::WindowId window, bool visible);
@@ -32,18 +37,21 @@ class NativeWindows {
 
   // 0 for an SDL window that is not one of ours.
   win::WindowId Find(std::uint32_t sdlWindowId) const;
-  // Records a content size SDL reported; false when it is the size the window already had,
-  // as after a resize of our own.
-  bool NoteContentSize(win::WindowId window, win::Size size);
+  // Records a size SDL reported, in screen pixels, as the content size it leaves; false when
+  // that is the size the window already had, as after a resize of our own.
+  bool NoteContentSize(win::WindowId window, win::Size screenSize);
+  // The content size a screen size leaves, in window pixels.
+  win::Size Unscaled(win::Size screenSize) const;
 
  private:
   struct Native {
     SDL_Window* sdl = nullptr;
-    win::Size content;
+    win::Size content;  // in window pixels
   };
   Native* Lookup(win::WindowId window);
 
   std::map<win::WindowId, Native> natives_;
+  int scale_ = 1;
 };
 
 }  // namespace sdlhost

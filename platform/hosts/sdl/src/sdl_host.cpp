@@ -3,12 +3,16 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
+#include <cstdlib>
 #include <string_view>
 
 #include "events.h"
 #include "native_windows.h"
+#include "win/scale.h"
 #include "x_errors.h"
+#include "x_resources.h"
 
 namespace sdlhost {
 namespace {
@@ -28,6 +32,35 @@ void SetHints() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // Ctrl+C in a terminal ends the program at once instead of becoming an event nobody asks for.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+}
+
+win::Size DesktopSize() {
+  SDL_DisplayMode mode;
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return FallbackScreen;
+  return {mode.w, mode.h};
+}
+
+// GDK_SCALE, the whole scale a user gives desktop programs for a dense screen; 0 when unset.
+int GdkScale() {
+  const char* value = std::getenv("GDK_SCALE");
+  if (value == nullptr) return 0;
+  const std::string_view text = value;
+  int scale = 0;
+  const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), scale);
+  return failure == std::errc() && end == text.data() + text.size() && scale > 0 ? scale : 0;
+}
+
+// What the desktop says, in this order: GDK_SCALE, the Xft.dpi resource, SDL's display density;
+// kept small enough that the windows fit.
+int ScaleOfTheDisplay() {
+  int scale = GdkScale();
+  if (scale == 0) {
+    double dpi = XftDpi();
+    float horizontal = 0;
+    if (dpi <= 0 && SDL_GetDisplayDPI(0, nullptr, &horizontal, nullptr) == 0) dpi = horizontal;
+    scale = win::ScaleForDpi(dpi);
+  }
+  return win::ScaleThatFits(scale, DesktopSize());
 }
 
 // The milliseconds from now until the deadline, as SDL's wait takes them.
@@ -59,7 +92,9 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string* error) {
     SDL_Quit();
     return nullptr;
   }
-  return std::unique_ptr<SdlHost>(new SdlHost(std::make_unique<State>()));
+  auto host = std::unique_ptr<SdlHost>(new SdlHost(std::make_unique<State>()));
+  host->SetScale(ScaleOfTheDisplay());
+  return host;
 }
 
 SdlHost::SdlHost(std::unique_ptr<State> state) : state_(std::move(state)) {}
@@ -70,9 +105,15 @@ SdlHost::~SdlHost() {
 }
 
 win::Size SdlHost::ScreenSize() {
-  SDL_DisplayMode mode;
-  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return FallbackScreen;
-  return {mode.w, mode.h};
+  return state_->windows.Unscaled(DesktopSize());
+}
+
+void SdlHost::SetScale(int scale) {
+  state_->windows.SetScale(std::clamp(scale, 1, win::MaxScale));
+}
+
+int SdlHost::Scale() {
+  return state_->windows.Scale();
 }
 
 std::int64_t SdlHost::NowMs() {

@@ -31,6 +31,13 @@ class Host {
   virtual void Present(WindowId /*window*/, const raster::Bitmap& /*pixels*/) {}
   // False for a host that shows nothing: no picture is composed for it to present.
   virtual bool ShowsWindows() { return true; }
+
+  // Each window pixel is shown as scale x scale screen pixels, nearest neighbour, for screens too
+  // dense to read the windows at their own size; the host maps input back, and reports its screen
+  // size in window pixels. Nothing else sees it: window, kit and program pixels stay as they are.
+  // Set before any window is made; 1 is as drawn. Hosts that show nothing keep 1.
+  virtual void SetScale(int /*scale*/) {}
+  virtual int Scale() { return 1; }
 };
 
 // The host in use; the window system does not own it. Without one, a built-in host with a
@@ -41,6 +48,10 @@ Host& CurrentHost();
 // ---- input, as hosts report it ----------------------------------------------------------
 // A left press at a pixel of the window's content (menu bar rows first, then the client area).
 void InputPress(WindowId window, int contentX, int contentY);
+// The mouse moved to, or the left button came up at, a pixel of the window's content (outside
+// it too, while the button is held). Only the menus look at them: programs are never sent them.
+void InputMouseMove(WindowId window, int contentX, int contentY);
+void InputRelease(WindowId window, int contentX, int contentY);
 // A key went down or up in the window with the keyboard focus. `character` is the character the
 // key yields on the classic desktop (13 for Enter, 1..26 for Ctrl+letter), or -1 for none.
 // `repeat` marks a key-down that auto-repeat sends while the key is held.

@@ -35,6 +35,10 @@ enum class Msg {
   Close,    // the frame's close button
   Destroy,  // sent while the window is destroyed
   Quit,     // wParam = exit code; never dispatched
+  // The mouse beyond presses, as hosts report it: wParam = content x, lParam = content y. The
+  // window system tracks its menus with them and never dispatches them.
+  MouseMove,
+  LButtonUp,
 };
 
 struct Message {
@@ -67,7 +71,8 @@ constexpr bool IsKeyRepeat(std::intptr_t lParam) {
 namespace vk {
 constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27,
               Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, F1 = 112;
-}
+constexpr int F10 = 121;  // a system key: it selects the menu bar, as Alt does
+}  // namespace vk
 
 // Window styles, with the frame sizes they imply around the client area.
 enum class Style {

@@ -29,6 +29,9 @@ class HeadlessHost final : public win::Host {
   // ---- the scenario: each call queues its steps, one run at each wait of the program --------
   void Press(win::WindowId window, int clientX, int clientY);           // at a client pixel
   void PressContent(win::WindowId window, int contentX, int contentY);  // menu bar rows included
+  // The mouse moved to, or the left button came up at, a content pixel.
+  void MoveContent(win::WindowId window, int contentX, int contentY);
+  void ReleaseContent(win::WindowId window, int contentX, int contentY);
   // `repeat`: a key-down that auto-repeat sends while the key is held.
   void KeyDown(int virtualKey, int character = -1, bool repeat = false);
   void KeyUp(int virtualKey);
@@ -38,7 +41,7 @@ class HeadlessHost final : public win::Host {
   void Close(win::WindowId window);
   void Focus(win::WindowId window, bool ctrlHeld = false);
   void Resize(win::WindowId window, int clientWidth, int clientHeight);
-  // Opens the menu bar's first menu with a press, then presses the item with this command id;
+  // Opens the menu bar's first menu with a click, then clicks the item with this command id;
   // an item that is greyed or missing fails the step.
   void ChooseMenuItem(win::WindowId window, int commandId);
   // Lets `count` timer periods of `periodMs` pass, one per step.

@@ -2,10 +2,14 @@
 // The desktop host: the window system's windows as real windows, through SDL2.
 //
 // Implements:
-//  - ScreenSize: the desktop size of the first display.
+//  - ScreenSize: the desktop size of the first display, in window pixels.
+//  - SetScale / Scale: each window pixel shown as scale x scale screen pixels, nearest
+//    neighbour. Open picks it from the display (GDK_SCALE, else the Xft.dpi resource, else
+//    SDL's display density; never so large that the windows do not fit); SetScale overrides.
 //  - NowMs: SDL's millisecond ticks.
-//  - PumpInput: SDL's events as Input* calls (left presses at content pixels, keys with their
-//    virtual-key codes and classic characters, focus, close requests, exposes, resizes).
+//  - PumpInput: SDL's events as Input* calls (left presses, releases and motion at content
+//    pixels, keys with their virtual-key codes and classic characters, focus, close requests,
+//    exposes, resizes).
 //  - WaitForInput: sleeps in SDL_WaitEventTimeout until input or the deadline, so an idle
 //    program costs no CPU.
 //  - WindowCreated / WindowShown / WindowDestroyed: one SDL window each, hidden until shown.
@@ -35,6 +39,8 @@ class SdlHost final : public win::Host {
   void WindowShown(win::WindowId window, bool visible) override;
   void WindowDestroyed(win::WindowId window) override;
   void Present(win::WindowId window, const raster::Bitmap& pixels) override;
+  void SetScale(int scale) override;
+  int Scale() override;
 
  private:
   struct State;

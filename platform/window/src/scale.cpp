@@ -1,0 +1,67 @@
+// Whole display scales: picked from the screen's density, kept within the screen, undone for input.
+
+#include "win/scale.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace win {
+namespace {
+
+constexpr double ClassicDpi = 96.0;
+constexpr Size SmallestDesktop = {800, 600};
+constexpr std::string_view ScaleOption = "--scale";
+
+// N of "--scale N" or "--scale=N"; -1 with *error when it is missing or out of range.
+int ParseScale(std::string_view text, std::string* error) {
+  int scale = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, failure] = std::from_chars(text.data(), end, scale);
+  if (failure != std::errc() || stop != end || scale < 1 || scale > MaxScale) {
+    *error = std::string(ScaleOption) + " takes a whole number from 1 to " +
+             std::to_string(MaxScale) + ", not \"" + std::string(text) + "\"";
+    return -1;
+  }
+  return scale;
+}
+
+}  // namespace
+
+int ScaleForDpi(double dpi) {
+  if (!(dpi > 0)) return 1;  // also a density that was not a number
+  return static_cast<int>(std::clamp(std::lround(dpi / ClassicDpi), 1L, long{MaxScale}));
+}
+
+int ScaleThatFits(int wanted, Size screen) {
+  const int fits =
+      std::min(screen.width / SmallestDesktop.width, screen.height / SmallestDesktop.height);
+  return std::max(1, std::min(wanted, fits));
+}
+
+int Unscaled(int screenCoordinate, int scale) {
+  if (scale <= 1) return screenCoordinate;
+  const int quotient = screenCoordinate / scale;
+  return screenCoordinate % scale < 0 ? quotient - 1 : quotient;
+}
+
+int TakeScaleOption(std::vector<std::string>& arguments, std::string* error) {
+  for (auto at = arguments.begin(); at != arguments.end(); ++at) {
+    const std::string_view argument = *at;
+    if (!argument.starts_with(ScaleOption)) continue;
+    const std::string_view rest = argument.substr(ScaleOption.size());
+    if (!rest.empty() && rest.front() != '=') continue;  // another option that starts alike
+    const bool joined = !rest.empty();
+    if (!joined && at + 1 == arguments.end()) {
+      *error = std::string(ScaleOption) + " needs a number";
+      return -1;
+    }
+    const int scale = ParseScale(joined ? rest.substr(1) : std::string_view(*(at + 1)), error);
+    arguments.erase(at, joined ? at + 1 : at + 2);
+    return scale;
+  }
+  return 0;
+}
+
+}  // namespace win

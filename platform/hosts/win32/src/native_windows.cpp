@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "win/host.h"
+#include "win/scale.h"
 
 namespace win32host {
 namespace {
@@ -16,9 +17,9 @@ DWORD StyleOf(win::WindowId window) {
              : WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 }
 
-// The outer size that gives the window a client area of `content`.
-SIZE FrameFor(DWORD style, win::Size content) {
-  RECT rect{0, 0, content.width, content.height};
+// The outer size that gives the window a client area of `client` screen pixels.
+SIZE FrameFor(DWORD style, win::Size client) {
+  RECT rect{0, 0, client.width, client.height};
   AdjustWindowRectEx(&rect, style, FALSE, 0);
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
@@ -35,16 +36,26 @@ BITMAPINFO DibOf(const raster::Bitmap& pixels) {
   return info;
 }
 
-void Draw(HDC dc, const raster::Bitmap& pixels, const RECT& area) {
+// Paints the part of `area` (screen pixels of the client area) that the pixels cover, each
+// pixel a scale x scale block.
+void Draw(HDC dc, const raster::Bitmap& pixels, int scale, const RECT& area) {
   if (pixels.width() <= 0 || pixels.height() <= 0) return;
-  const LONG right = std::min<LONG>(area.right, pixels.width());
-  const LONG bottom = std::min<LONG>(area.bottom, pixels.height());
-  if (area.left >= right || area.top >= bottom) return;
+  const LONG left = area.left / scale;
+  const LONG top = area.top / scale;
+  const LONG right = std::min<LONG>((area.right + scale - 1) / scale, pixels.width());
+  const LONG bottom = std::min<LONG>((area.bottom + scale - 1) / scale, pixels.height());
+  if (left >= right || top >= bottom) return;
   const BITMAPINFO info = DibOf(pixels);
-  // With a top-down DIB, scan lines count from the top; the whole bitmap is handed over.
-  SetDIBitsToDevice(dc, area.left, area.top, static_cast<DWORD>(right - area.left),
-                    static_cast<DWORD>(bottom - area.top), area.left, area.top, 0,
-                    static_cast<UINT>(pixels.height()), pixels.row(0), &info, DIB_RGB_COLORS);
+  if (scale == 1) {
+    // With a top-down DIB, scan lines count from the top; the whole bitmap is handed over.
+    SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(right - left),
+                      static_cast<DWORD>(bottom - top), left, top, 0,
+                      static_cast<UINT>(pixels.height()), pixels.row(0), &info, DIB_RGB_COLORS);
+    return;
+  }
+  SetStretchBltMode(dc, COLORONCOLOR);  // nearest neighbour: whole blocks, nothing blended
+  StretchDIBits(dc, left * scale, top * scale, (right - left) * scale, (bottom - top) * scale, left,
+                top, right - left, bottom - top, pixels.row(0), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 }  // namespace
@@ -68,7 +79,7 @@ void NativeWindows::Create(win::WindowId window) {
   const raster::Bitmap content = win::ComposeWindow(window);
   const raster::Rect outer = win::GetWindowRect(window);
   const DWORD style = StyleOf(window);
-  const SIZE frame = FrameFor(style, {std::max(content.width(), 1), std::max(content.height(), 1)});
+  const SIZE frame = FrameFor(style, Scaled({content.width(), content.height()}));
   Native& native = natives_[window];
   native.shown = content;
   native.sizing = true;
@@ -98,7 +109,7 @@ void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels) 
   Native* native = Lookup(window);
   if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return;
   if (pixels.width() != native->shown.width() || pixels.height() != native->shown.height()) {
-    FitFrameTo(*native, {pixels.width(), pixels.height()});
+    FitFrameTo(*native, Scaled({pixels.width(), pixels.height()}));
   }
   native->shown = pixels;
   native->ownPaint = true;
@@ -128,7 +139,16 @@ LRESULT NativeWindows::Handle(win::WindowId window, Native& native, UINT message
                               LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
-      win::InputPress(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      // Held, the button's moves and release come here wherever they go, as the menus need.
+      SetCapture(native.hwnd);
+      win::InputPress(window, ContentX(lParam), ContentY(lParam));
+      return 0;
+    case WM_MOUSEMOVE:
+      win::InputMouseMove(window, ContentX(lParam), ContentY(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      ReleaseCapture();
+      win::InputRelease(window, ContentX(lParam), ContentY(lParam));
       return 0;
     case WM_SETFOCUS:
       win::InputFocus(window, GetKeyState(VK_CONTROL) < 0);
@@ -153,7 +173,7 @@ LRESULT NativeWindows::Handle(win::WindowId window, Native& native, UINT message
 void NativeWindows::Paint(win::WindowId window, Native& native) {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(native.hwnd, &paint);
-  Draw(dc, native.shown, paint.rcPaint);
+  Draw(dc, native.shown, scale_, paint.rcPaint);
   EndPaint(native.hwnd, &paint);
   // The platform lost what it showed: the program is told, as the classic desktop tells it.
   if (!native.ownPaint) win::InputExpose(window);
@@ -162,17 +182,37 @@ void NativeWindows::Paint(win::WindowId window, Native& native) {
 
 // Only a size the user gave the window is news; our own sizes come back here too.
 void NativeWindows::Resized(win::WindowId window, Native& native, int width, int height) {
-  if (native.sizing || (width == native.shown.width() && height == native.shown.height())) return;
+  const win::Size content{win::Unscaled(width, scale_), win::Unscaled(height, scale_)};
+  if (native.sizing ||
+      (content.width == native.shown.width() && content.height == native.shown.height())) {
+    return;
+  }
   const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
-  win::InputResize(window, width, height - barRows);
+  win::InputResize(window, content.width, content.height - barRows);
 }
 
-void NativeWindows::FitFrameTo(Native& native, win::Size content) {
-  const SIZE frame = FrameFor(static_cast<DWORD>(GetWindowLongA(native.hwnd, GWL_STYLE)), content);
+void NativeWindows::FitFrameTo(Native& native, win::Size client) {
+  const SIZE frame = FrameFor(static_cast<DWORD>(GetWindowLongA(native.hwnd, GWL_STYLE)), client);
   native.sizing = true;
   SetWindowPos(native.hwnd, nullptr, 0, 0, frame.cx, frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   native.sizing = false;
+}
+
+void NativeWindows::SetScale(int scale) {
+  scale_ = std::clamp(scale, 1, win::MaxScale);
+}
+
+win::Size NativeWindows::Scaled(win::Size content) const {
+  return {std::max(content.width, 1) * scale_, std::max(content.height, 1) * scale_};
+}
+
+int NativeWindows::ContentX(LPARAM lParam) const {
+  return win::Unscaled(GET_X_LPARAM(lParam), scale_);
+}
+
+int NativeWindows::ContentY(LPARAM lParam) const {
+  return win::Unscaled(GET_Y_LPARAM(lParam), scale_);
 }
 
 NativeWindows::Native* NativeWindows::Lookup(win::WindowId window) {

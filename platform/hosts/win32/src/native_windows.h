@@ -31,6 +31,10 @@ class NativeWindows {
   // 0 for a native window that is not one of ours.
   win::WindowId Find(HWND hwnd) const;
 
+  // Screen pixels per window pixel; set before any window is made.
+  void SetScale(int scale);
+  int Scale() const { return scale_; }
+
  private:
   struct Native {
     HWND hwnd = nullptr;
@@ -43,10 +47,16 @@ class NativeWindows {
   LRESULT Handle(win::WindowId window, Native& native, UINT message, WPARAM wParam, LPARAM lParam);
   void Paint(win::WindowId window, Native& native);
   void Resized(win::WindowId window, Native& native, int width, int height);
-  void FitFrameTo(Native& native, win::Size content);
+  // `client` is the client area's size in screen pixels.
+  void FitFrameTo(Native& native, win::Size client);
+  win::Size Scaled(win::Size content) const;
+  // A mouse message's position as a pixel of the window's content.
+  int ContentX(LPARAM lParam) const;
+  int ContentY(LPARAM lParam) const;
   Native* Lookup(win::WindowId window);
 
   std::map<win::WindowId, Native> natives_;
+  int scale_ = 1;
 };
 
 }  // namespace win32host

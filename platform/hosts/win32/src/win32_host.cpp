@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "native_windows.h"
+#include "win/scale.h"
 #include "windows_api.h"
 
 namespace win32host {
@@ -30,6 +31,17 @@ int TranslatedCharacter(const MSG& key) {
   return -1;
 }
 
+// The scale the screen's density asks for. The process says it draws for the real density, or
+// the platform would stretch its windows itself, blurred.
+int ScaleOfTheScreen() {
+  SetProcessDPIAware();
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return win::ScaleThatFits(win::ScaleForDpi(dpi),
+                            {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
 DWORD TimeoutUntil(std::optional<std::int64_t> deadlineMs, std::int64_t nowMs) {
   if (!deadlineMs) return INFINITE;
   return static_cast<DWORD>(std::clamp<std::int64_t>(*deadlineMs - nowMs, 0, INT_MAX));
@@ -46,7 +58,9 @@ std::unique_ptr<Win32Host> Win32Host::Open(std::string* error) {
     *error = "cannot register the window class (error " + std::to_string(GetLastError()) + ")";
     return nullptr;
   }
-  return std::unique_ptr<Win32Host>(new Win32Host(std::make_unique<State>()));
+  std::unique_ptr<Win32Host> host(new Win32Host(std::make_unique<State>()));
+  host->SetScale(ScaleOfTheScreen());
+  return host;
 }
 
 Win32Host::Win32Host(std::unique_ptr<State> state) : state_(std::move(state)) {}
@@ -54,7 +68,17 @@ Win32Host::Win32Host(std::unique_ptr<State> state) : state_(std::move(state)) {}
 Win32Host::~Win32Host() = default;
 
 win::Size Win32Host::ScreenSize() {
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const int scale = state_->windows.Scale();
+  return {win::Unscaled(GetSystemMetrics(SM_CXSCREEN), scale),
+          win::Unscaled(GetSystemMetrics(SM_CYSCREEN), scale)};
+}
+
+void Win32Host::SetScale(int scale) {
+  state_->windows.SetScale(scale);
+}
+
+int Win32Host::Scale() {
+  return state_->windows.Scale();
 }
 
 std::int64_t Win32Host::NowMs() {
@@ -71,7 +95,9 @@ void Win32Host::PumpInput() {
         DispatchMessageA(&message);
         continue;
       }
-      win::InputKeyDown(static_cast<int>(message.wParam), TranslatedCharacter(message));
+      // Bit 30: the key was already down, so auto-repeat sent this one.
+      const bool repeat = (message.lParam & (1L << 30)) != 0;
+      win::InputKeyDown(static_cast<int>(message.wParam), TranslatedCharacter(message), repeat);
     } else if (ours && IsKeyUp(message.message)) {
       win::InputKeyUp(static_cast<int>(message.wParam));
     } else if (ours && (message.message == WM_CHAR || message.message == WM_SYSCHAR)) {

@@ -3,16 +3,20 @@
 // gdi32.
 //
 // Implements:
-//  - ScreenSize: the primary screen (SM_CXSCREEN, SM_CYSCREEN).
+//  - ScreenSize: the primary screen (SM_CXSCREEN, SM_CYSCREEN), in window pixels.
+//  - SetScale / Scale: each window pixel shown as scale x scale screen pixels (StretchDIBits,
+//    nearest neighbour), input mapped back; chosen from the screen's density at Open.
 //  - NowMs: GetTickCount64.
-//  - PumpInput: the thread's native messages as Input* calls (left presses at content pixels,
-//    keys with their virtual-key codes and the characters the platform translates them to,
-//    focus, close requests, exposes, the console's resizes).
+//  - PumpInput: the thread's native messages as Input* calls (left presses, moves and releases
+//    at content pixels, the button captured while held; keys with their virtual-key codes,
+//    auto-repeat and the characters the platform translates them to; focus, close requests,
+//    exposes, the console's resizes).
 //  - WaitForInput: MsgWaitForMultipleObjectsEx until input or the deadline, so an idle program
 //    costs no CPU.
 //  - WindowCreated / WindowShown / WindowDestroyed: one native window each, whose client area
 //    is exactly the window's content (menu bar over client area); the frame is the platform's.
-//  - Present: the composed pixels kept and drawn with SetDIBitsToDevice on WM_PAINT.
+//  - Present: the composed pixels kept and drawn on WM_PAINT (SetDIBitsToDevice, or
+//    StretchDIBits at a scale).
 // Not here: queue order, menus, painting and every pixel, which the window system decides.
 
 #include <memory>
@@ -29,6 +33,8 @@ class Win32Host final : public win::Host {
   ~Win32Host() override;
 
   win::Size ScreenSize() override;
+  void SetScale(int scale) override;
+  int Scale() override;
   std::int64_t NowMs() override;
   void PumpInput() override;
   void WaitForInput(std::optional<std::int64_t> deadlineMs) override;

@@ -15,21 +15,22 @@ namespace {
 
 using pz417::ScriptFileName;
 
-// Opened on first use, in the direction of whichever of recorder and player needs it.
-std::FILE* scriptFile = nullptr;
+std::FILE*& ScriptFile() {
+  return TheKit().scriptFile;
+}
 
 bool OpenForWriting() {
-  if (scriptFile != nullptr) return true;
-  scriptFile = std::fopen(ScriptFileName, "w");
-  if (scriptFile == nullptr) KitPrint("Cannot open script file %s for writing\n", ScriptFileName);
-  return scriptFile != nullptr;
+  if (ScriptFile() != nullptr) return true;
+  ScriptFile() = std::fopen(ScriptFileName, "w");
+  if (ScriptFile() == nullptr) KitPrint("Cannot open script file %s for writing\n", ScriptFileName);
+  return ScriptFile() != nullptr;
 }
 
 bool OpenForReading() {
-  if (scriptFile != nullptr) return true;
-  scriptFile = std::fopen(ScriptFileName, "r");
-  if (scriptFile == nullptr) KitPrint("Cannot open script file %s for reading\n", ScriptFileName);
-  return scriptFile != nullptr;
+  if (ScriptFile() != nullptr) return true;
+  ScriptFile() = std::fopen(ScriptFileName, "r");
+  if (ScriptFile() == nullptr) KitPrint("Cannot open script file %s for reading\n", ScriptFileName);
+  return ScriptFile() != nullptr;
 }
 
 void ReportWriteFailure() {
@@ -39,11 +40,11 @@ void ReportWriteFailure() {
 bool WriteLineOfKind(int kind, int x, int y, signed char key) {
   switch (kind) {
     case Mouse:
-      return pz417::WriteMouseLine(scriptFile, x, y);
+      return pz417::WriteMouseLine(ScriptFile(), x, y);
     case Key:
-      return pz417::WriteKeyLine(scriptFile, key);
+      return pz417::WriteKeyLine(ScriptFile(), key);
     case Periodic:
-      return pz417::WritePeriodicLine(scriptFile, State().periodicCount);
+      return pz417::WritePeriodicLine(ScriptFile(), State().periodicCount);
     default:
       return true;  // a Quit is never written, though it has opened the file
   }
@@ -75,7 +76,7 @@ int PlayLine(const pz417::ScriptLine& line) {
   }
   // Left open after a line of another kind, so playback can go on with the next line; a file
   // that cannot be read at all would only pause again and again.
-  if (std::ferror(scriptFile) != 0) {
+  if (std::ferror(ScriptFile()) != 0) {
     KitPrint("Cannot read script file %s\n", ScriptFileName);
     ScriptStopPlayback();
   }
@@ -112,7 +113,7 @@ void PrepareToPlay() {
 void ScriptWrite(int kind, int x, int y, signed char key) {
   if (!OpenForWriting()) return;
   // Flushed line by line, so a recording survives the program being killed.
-  if (!WriteLineOfKind(kind, x, y, key) || std::fflush(scriptFile) != 0) ReportWriteFailure();
+  if (!WriteLineOfKind(kind, x, y, key) || std::fflush(ScriptFile()) != 0) ReportWriteFailure();
 }
 
 int ScriptPlayStep() {
@@ -126,7 +127,7 @@ int ScriptPlayStep() {
     s.pendingKind = Periodic;
     return 1;
   }
-  return PlayLine(pz417::ReadScriptLine(scriptFile));
+  return PlayLine(pz417::ReadScriptLine(ScriptFile()));
 }
 
 void ScriptStopPlayback() {
@@ -141,9 +142,9 @@ void ScriptStopPlayback() {
 // just read. So a closed file owes nothing: a recording and a playback both start from 0, and
 // what is left of a run when playback is switched off is dropped.
 void ScriptClose() {
-  if (scriptFile == nullptr) return;
-  if (std::fclose(scriptFile) != 0) ReportWriteFailure();
-  scriptFile = nullptr;
+  if (ScriptFile() == nullptr) return;
+  if (std::fclose(ScriptFile()) != 0) ReportWriteFailure();
+  ScriptFile() = nullptr;
   State().periodicCount = 0;
 }
 
@@ -169,11 +170,6 @@ void PlaybackScriptCommand() {
 void PlayOneScriptCommand() {
   PrepareToPlay();
   State().playOne = 1;
-}
-
-void ResetScriptForTests() {
-  if (scriptFile != nullptr) std::fclose(scriptFile);
-  scriptFile = nullptr;
 }
 
 }  // namespace kit

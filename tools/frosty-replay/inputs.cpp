@@ -150,12 +150,13 @@ InputReader::InputReader(const std::vector<std::string>& paths, const ClientArea
 
 InputReader::~InputReader() = default;
 
-std::optional<Command> InputReader::Next() {
+frosty::Result<std::optional<Command>> InputReader::Next() {
   while (error_.empty() && current_ < inputs_.size()) {
     if (std::optional<Command> command = NextOf(*inputs_[current_])) return command;
     if (error_.empty()) ++current_;
   }
-  return std::nullopt;
+  if (!error_.empty()) return frosty::Failure(error_);
+  return std::optional<Command>();
 }
 
 void InputReader::Rewind() {
@@ -206,14 +207,14 @@ std::optional<Command> InputReader::NextDriveCommand(Input& input) {
              "line longer than " + std::to_string(MostDriveLineBytes >> 20) + " MiB");
       return std::nullopt;
     }
-    DriveLine parsed = ParseDriveLine(line_, area_);
-    if (!parsed.error.empty()) {
-      Refuse(input, input.driveLine, parsed.error);
+    frosty::Result<std::optional<Command>> parsed = ParseDriveLine(line_, area_);
+    if (!parsed) {
+      Refuse(input, input.driveLine, parsed.error());
       return std::nullopt;
     }
-    if (parsed.command) {
-      parsed.command->line = static_cast<int>(input.driveLine);
-      return parsed.command;
+    if (parsed->has_value()) {
+      (*parsed)->line = static_cast<int>(input.driveLine);
+      return *std::move(parsed);
     }
   }
 }
@@ -228,11 +229,11 @@ void InputReader::RefuseUnreadable(const Input& input, int error) {
   if (error != 0) error_ += std::string(": ") + std::strerror(error);
 }
 
-std::string CheckInputs(InputReader& inputs) {
-  while (inputs.Next()) {
-  }
+frosty::Status CheckInputs(InputReader& inputs) {
+  frosty::Result<std::optional<Command>> next = inputs.Next();
+  while (next && next->has_value()) next = inputs.Next();
   inputs.Rewind();
-  return inputs.Error();
+  return next ? frosty::Status() : next.status();
 }
 
 }  // namespace replay

@@ -22,34 +22,39 @@ constexpr int StepFailed = 3;
 }  // namespace
 
 int main(int argc, char** argv) {
-  const replay::OptionsParse parsed =
+  const frosty::Result<replay::Options> parsed =
       replay::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "frosty-replay: %s (see --help)\n", parsed.error.c_str());
+  if (!parsed) {
+    std::fprintf(stderr, "frosty-replay: %s (see --help)\n", parsed.error().c_str());
     return BadInput;
   }
-  const replay::Options& options = parsed.options;
+  const replay::Options& options = *parsed;
   if (options.help) {
     std::fputs(replay::HelpText().c_str(), stdout);
     return 0;
   }
   replay::InputReader inputs(options.inputs);
-  if (const std::string error = replay::CheckInputs(inputs); !error.empty()) {
-    std::fprintf(stderr, "frosty-replay: %s\n", error.c_str());
+  if (const frosty::Status checked = replay::CheckInputs(inputs); !checked) {
+    std::fprintf(stderr, "frosty-replay: %s\n", checked.error().c_str());
     return BadInput;
   }
   replay::SessionRecord record;
-  if (!record.Open(options)) return OutputFailed;
+  if (const frosty::Status opened = record.Open(options); !opened) {
+    std::fprintf(stderr, "frosty-replay: %s\n", opened.error().c_str());
+    return OutputFailed;
+  }
 
   headless::HeadlessHost host;
   win::SetHost(&host);
   replay::Scenario scenario(host, inputs, record);
   const int status = WinMain(nullptr, nullptr, "", 1);
-  record.CaptureWindows();  // windows still open show the program's last picture
-  const bool written = record.WriteOutputs(options);
-  if (const std::string failure = scenario.Failure(); !failure.empty()) {
+  const std::vector<std::string> unwritten = record.WriteOutputs(options);
+  for (const std::string& failure : unwritten) {
     std::fprintf(stderr, "frosty-replay: %s\n", failure.c_str());
+  }
+  if (const frosty::Status played = scenario.Failure(); !played) {
+    std::fprintf(stderr, "frosty-replay: %s\n", played.error().c_str());
     return StepFailed;
   }
-  return written ? status : OutputFailed;
+  return unwritten.empty() ? status : OutputFailed;
 }

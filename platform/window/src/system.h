@@ -1,6 +1,6 @@
 #pragma once
-// The window system's module-wide state and the helpers every part of it shares. One instance,
-// reset as a whole by ResetWindowSystem.
+// The window system's state and the helpers every part of it shares. The state belongs to the
+// live WindowSystem; Sys() hands it to the rest of the layer.
 
 #include <cstdint>
 #include <deque>
@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frosty/status.h"
 #include "raster/bitmap.h"
 #include "win/host.h"
 #include "win/window.h"
@@ -56,7 +57,8 @@ struct MenuTracking {
   int selected = -1;  // the keyboard selection in the dropdown; -1: none
 };
 
-struct WindowSystem {
+struct SystemState {
+  Host* host = nullptr;
   std::vector<WindowClassRec> classes;
   std::map<WindowId, WindowRec> windows;  // ordered by id, so by creation
   WindowId lastWindowId = 0;
@@ -68,20 +70,24 @@ struct WindowSystem {
   std::deque<Message> input;
   WindowId focus = 0;
   bool altHeld = false;
-  bool ctrlHeld = false;  // Ctrl as the input says, whichever window it went to
+  bool ctrlHeld = false;      // Ctrl as the input says, whichever window it went to
   bool altAlone = false;      // Alt went down and nothing else happened since
   bool lastCtrlDown = false;  // the last Ctrl message delivered was a key-down
   MenuTracking tracking;
 };
 
-WindowSystem& Sys();
+// The live system's state. While none lives, an empty state on the built-in host, to which
+// nothing is ever added: the calls that make things check SystemLives() first.
+SystemState& Sys();
+bool SystemLives();
+Host& CurrentHost();
 WindowRec* FindWindow(WindowId window);
 MenuRec* FindMenu(MenuId menu);
 
 // Calls the window's procedure at once; 0 if there is no such window.
 std::intptr_t SendMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::intptr_t lParam);
-// Tells the program's developer about a call that cannot be carried out.
-void Complain(std::string_view what);
+// The failure of a call made while no window system lives.
+frosty::Status NoSystem(std::string_view call);
 
 std::intptr_t PackPoint(int low, int high);
 

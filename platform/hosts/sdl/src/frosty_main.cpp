@@ -45,13 +45,12 @@ int main(int argc, char** argv) {
                  ReplayHint);
     return 1;
   }
-  std::string error;
-  const std::unique_ptr<sdlhost::SdlHost> host = sdlhost::SdlHost::Open(&error);
-  if (host == nullptr) {
-    std::fprintf(stderr, "frosty: %s; %s\n", error.c_str(), ReplayHint);
+  const frosty::Result<std::unique_ptr<sdlhost::SdlHost>> host = sdlhost::SdlHost::Open();
+  if (!host) {
+    std::fprintf(stderr, "frosty: %s; %s\n", host.error().c_str(), ReplayHint);
     return 1;
   }
-  win::SetHost(host.get());
+  win::SetHost(host->get());
   const std::string commandLine = CommandLine(argc, argv);
   const int status = WinMain(nullptr, nullptr, commandLine.c_str(), 1);
   win::SetHost(nullptr);

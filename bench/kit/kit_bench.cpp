@@ -2,8 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "busy_state.h"
 #include "headless/headless_host.h"
-#include "preview.h"
 #include "pz417/kit.h"
 #include "win/host.h"
 
@@ -20,23 +20,6 @@ void OpenKitOnce() {
     return true;
   }();
   (void)opened;
-}
-
-PreviewState BusyState() {
-  PreviewState s;
-  s.scoopCount = 3;
-  s.toppingCount = MaxToppings;
-  for (int i = 0; i < MaxToppings; ++i) {
-    s.toppingX[i] = -40 + 9 * i;
-    s.toppingY[i] = 40 + 12 * i;
-    s.toppingKind[i] = i % 4;
-    s.toppingColor[i] = (3 * i) % 24;
-  }
-  s.hasWhippedCream = 1;
-  s.hasCherry = 1;
-  s.lastButton = ChangeColor;
-  s.mode = Coloring;
-  return s;
 }
 
 void BM_EditingScreenRedraw(benchmark::State& state) {

@@ -50,6 +50,15 @@ void OutlinedRectangle(benchmark::State& state) {
 }
 BENCHMARK(OutlinedRectangle);
 
+// A palette swatch's frame: outlines 3 and 2 pixels wide around a 21 x 21 box.
+void SwatchFrame(benchmark::State& state) {
+  Run(state, [](Bitmap& c) {
+    raster::DrawRectangle(c, {100, 100, 121, 121}, raster::Pen{3, 0x808080}, std::nullopt);
+    raster::DrawRectangle(c, {100, 100, 121, 121}, raster::Pen{2, 0xCCCCCC}, std::nullopt);
+  });
+}
+BENCHMARK(SwatchFrame);
+
 void FilledCircle(benchmark::State& state) {
   const auto radius = static_cast<int>(state.range(0));
   Run(state,
@@ -82,6 +91,12 @@ void ThinLine(benchmark::State& state) {
   Run(state, [](Bitmap& c) { raster::DrawLine(c, {200, 200}, {320, 270}, kThin); });
 }
 BENCHMARK(ThinLine);
+
+// The control panel's edge: a one-pixel line down the whole canvas.
+void TallLine(benchmark::State& state) {
+  Run(state, [](Bitmap& c) { raster::DrawLine(c, {119, 0}, {119, 501}, kThin); });
+}
+BENCHMARK(TallLine);
 
 void WideLine(benchmark::State& state) {
   Run(state, [](Bitmap& c) { raster::DrawLine(c, {200, 200}, {320, 270}, raster::Pen{5, 0}); });

@@ -3,6 +3,7 @@
 #include "render.h"
 
 #include <string_view>
+#include <utility>
 
 #include "colors.h"
 #include "kit_state.h"
@@ -13,6 +14,11 @@ namespace kit {
 namespace {
 
 constexpr raster::Face TextFace = raster::Face::Sans;
+
+std::function<void(const Shape&)>& ShapeListener() {
+  static std::function<void(const Shape&)> listener;
+  return listener;
+}
 
 raster::Point ToCanvas(std::int64_t x, std::int64_t y) {
   const KitState& s = State();
@@ -53,7 +59,8 @@ void DrawFigure(const Shape& shape, raster::Color rgb) {
 void DrawTextLines(const Shape& shape, raster::Color rgb) {
   const std::string_view text = shape.text != nullptr ? shape.text : "";
   const int size = static_cast<int>(shape.x2);
-  const int h = raster::MeasureText(TextFace, size, text).height;
+  // The extent's height is the cell's, whatever the text: measure none of it.
+  const int h = raster::MeasureText(TextFace, size, {}).height;
   const raster::Point anchor = ToCanvas(shape.x1, shape.y1);
   std::int64_t top = anchor.y - h;
   for (std::size_t start = 0;; top += h) {
@@ -67,7 +74,12 @@ void DrawTextLines(const Shape& shape, raster::Color rgb) {
 
 }  // namespace
 
+void SetShapeListener(std::function<void(const Shape&)> listener) {
+  ShapeListener() = std::move(listener);
+}
+
 void RenderShape(const Shape& shape) {
+  if (ShapeListener()) ShapeListener()(shape);
   const bool validColor = shape.color >= 0 && shape.color < ColorCount;
   const raster::Color rgb = validColor ? ColorTable[shape.color].rgb : ColorTable[2].rgb;
   switch (shape.kind) {

@@ -2,6 +2,7 @@
 // Turning drawing requests into canvas pixels.
 
 #include <cstdint>
+#include <functional>
 
 namespace kit {
 
@@ -24,6 +25,9 @@ struct Shape {
 };
 
 void RenderShape(const Shape& shape);
+// A tool that draws the same frame through another renderer (the comparison benchmark) is
+// shown every shape as it is rendered; an empty listener stops that.
+void SetShapeListener(std::function<void(const Shape&)> listener);
 // White canvas inside a one-pixel black frame.
 void FillCanvas();
 

@@ -1,5 +1,6 @@
 // The drawing primitives: their checks in order, the notices, the log lines and the results.
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <string>
@@ -159,6 +160,22 @@ TEST_F(Primitives, OverlongTextIsCutInTheLogAndTheFormatResult) {
   ASSERT_EQ(printed.size(), 1u);
   EXPECT_EQ(printed[0].size(), 1023u);
   EXPECT_EQ(printed[0].rfind("black text at (0,0), \"qqq", 0), 0u);
+}
+
+TEST_F(Primitives, PlainFormatsGiveWhatTheSameTextThroughPercentSGives) {
+  // A format without conversions is copied rather than formatted: same text, same cut, same
+  // count, at every length around the buffer's limit.
+  KitSetLogging(1);
+  for (const std::size_t length : {0u, 1u, 17u, 1022u, 1023u, 1024u, 3000u}) {
+    const std::string text(length, 'p');
+    printed.clear();
+    const int plain = KitTextf(0, 0, 0, 12, text.c_str());
+    const int viaPercentS = KitTextf(0, 0, 0, 12, "%s", text.c_str());
+    EXPECT_EQ(plain, viaPercentS) << length;
+    EXPECT_EQ(plain, static_cast<int>(std::min<std::size_t>(length, 1023))) << length;
+    ASSERT_EQ(printed.size(), 2u);
+    EXPECT_EQ(printed[0], printed[1]) << length;
+  }
 }
 
 TEST_F(Primitives, FarOffAndExtremeFiguresDoNotOverflow) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 #include <vector>
 
+#include "ellipse.h"
 #include "raster/gdi.h"
 #include "raster_test_util.h"
 #include "stroke.h"
@@ -168,3 +170,79 @@ INSTANTIATE_TEST_SUITE_P(
                     RectangleStrokeCase{4, {20, 15}}, RectangleStrokeCase{5, {-3, -4}},
                     RectangleStrokeCase{7, {40, 30}}, RectangleStrokeCase{8, {-10, 30}},
                     RectangleStrokeCase{9, {12, -6}}, RectangleStrokeCase{16, {20, 20}}));
+
+// The row-by-row stroke of an ellipse must equal the general stroke of the curve's closed path
+// (its pixels in order around it), for every small box and pen width, on the bitmap and partly
+// off it, including pens far wider than the box.
+namespace {
+
+// The lower right quarter row by row from the middle of the right side, each row from its
+// outermost pixel in, then its mirrors in the order a walk around the curve meets them.
+std::vector<Point> CurvePath(const Rect& box) {
+  std::vector<raster::detail::QuarterRow> rows;
+  raster::detail::QuarterRows(box, box.height() / 2, box.height(), rows);
+  std::vector<Point> quarter;
+  std::int64_t y = box.height() / 2;
+  for (const raster::detail::QuarterRow& row : rows) {
+    for (std::int64_t x = row.outer; x >= row.inner; --x) quarter.push_back({x, y});
+    ++y;
+  }
+  const std::int64_t a = box.width() - 1, b = box.height() - 1;
+  std::vector<Point> path = quarter;
+  for (auto p = quarter.rbegin(); p != quarter.rend(); ++p) path.push_back({a - p->x, p->y});
+  for (const Point& p : quarter) path.push_back({a - p.x, b - p.y});
+  for (auto p = quarter.rbegin(); p != quarter.rend(); ++p) path.push_back({p->x, b - p->y});
+  for (Point& p : path) p = {p.x + box.left, p.y + box.top};
+  return path;
+}
+
+void ExpectStrokeOfThePath(const Rect& box, int width, int bitmapWidth, int bitmapHeight) {
+  Bitmap general(bitmapWidth, bitmapHeight, kPaper), direct(bitmapWidth, bitmapHeight, kPaper);
+  raster::detail::Region region(bitmapWidth, bitmapHeight);
+  raster::detail::StrokePolyline(region, CurvePath(box), true, width);
+  region.Paint(general, kInk);
+  raster::detail::StrokeEllipse(direct, box, width, kInk);
+  ASSERT_TRUE(direct == general) << "box " << box.left << "," << box.top << " " << box.width()
+                                 << " x " << box.height() << ", pen " << width;
+}
+
+struct EllipseStrokeCase {
+  int width;
+  Point offset;
+};
+
+class EllipseStrokeTest : public testing::TestWithParam<EllipseStrokeCase> {};
+
+TEST_P(EllipseStrokeTest, EqualsTheGeneralStrokeOfItsPath) {
+  const EllipseStrokeCase& c = GetParam();
+  for (int w = 3; w <= 26; ++w) {
+    for (int h = 3; h <= 26; ++h) {
+      ExpectStrokeOfThePath(Rect{c.offset.x, c.offset.y, c.offset.x + w, c.offset.y + h}, c.width,
+                            64, 52);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WidthsAndPlaces, EllipseStrokeTest,
+    testing::Values(EllipseStrokeCase{2, {10, 10}}, EllipseStrokeCase{3, {10, 10}},
+                    EllipseStrokeCase{4, {20, 15}}, EllipseStrokeCase{5, {-3, -4}},
+                    EllipseStrokeCase{6, {30, 20}}, EllipseStrokeCase{7, {40, 30}},
+                    EllipseStrokeCase{8, {-10, 30}}, EllipseStrokeCase{9, {12, -6}},
+                    EllipseStrokeCase{12, {20, 20}}, EllipseStrokeCase{17, {25, 40}},
+                    EllipseStrokeCase{40, {20, 12}}, EllipseStrokeCase{90, {-30, 50}}));
+
+TEST(EllipseStrokeTest, LargeBoxesAndPensEqualTheGeneralStroke) {
+  // Boxes up to 700 pixels, pens up to 300, somewhere across the bitmap's edges.
+  std::mt19937 random(417);
+  const auto pick = [&random](int lo, int hi) {
+    return std::uniform_int_distribution<int>(lo, hi)(random);
+  };
+  for (int i = 0; i < 40; ++i) {
+    const int w = pick(3, 700), h = pick(3, 700), width = pick(2, 300);
+    const int left = pick(-w - width / 2, 200), top = pick(-h - width / 2, 150);
+    ExpectStrokeOfThePath(Rect{left, top, left + w, top + h}, width, 200, 150);
+  }
+}
+
+}  // namespace

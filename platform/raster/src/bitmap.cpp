@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "int128.h"
 
@@ -28,12 +29,9 @@ void Bitmap::setPixel(std::int64_t x, std::int64_t y, Color c) {
 void Bitmap::fillRect(const Rect& box, Color c) {
   const Rect clip = ClipToBitmap(box, width_, height_);
   if (clip.empty()) return;
-  const auto left = static_cast<int>(clip.left);
-  const auto right = static_cast<int>(clip.right);
-  for (auto y = static_cast<int>(clip.top); y < clip.bottom; ++y) {
-    Color* r = row(y);
-    std::fill(r + left, r + right, c);
-  }
+  const auto cols = static_cast<std::size_t>(clip.width());
+  Color* first = row(static_cast<int>(clip.top)) + clip.left;
+  for (std::int64_t y = clip.top; y < clip.bottom; ++y, first += width_) FillPixels(first, cols, c);
 }
 
 void Bitmap::copyFrom(const Bitmap& src, std::int64_t sx, std::int64_t sy, std::int64_t w,
@@ -79,6 +77,16 @@ void Bitmap::resize(int width, int height, Color fill) {
   Bitmap next(width, height, fill);
   next.copyFrom(*this, 0, 0, width_, height_, 0, 0);
   *this = std::move(next);
+}
+
+void FillLongRun(Color* first, std::size_t count, Color c) {
+#if defined(__GLIBC__)
+  // glibc's wmemset stores with the widest vectors the processor has; wchar_t is 32 bits there.
+  static_assert(sizeof(wchar_t) == sizeof(Color));
+  std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(c), count);
+#else
+  std::fill(first, first + count, c);
+#endif
 }
 
 Rect ClipToBitmap(const Rect& box, int width, int height) {

@@ -2,101 +2,88 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace raster::detail {
 namespace {
 
-constexpr std::int64_t kNarrowSide = std::int64_t{1} << 16;
-
 // Walks the lower right quarter of the curve, from the middle row of the right side down to
 // the bottom row, as an error-term ellipse in the box's pixel units (a = W - 1, b = H - 1).
-// Coordinates are relative to the box's top-left corner. The error terms grow as a * b * b:
-// 64 bits hold them for sides up to kNarrowSide, larger boxes need 128.
-template <typename Int>
-class QuarterWalk {
- public:
-  QuarterWalk(std::int64_t w, std::int64_t h) : w_(w), b_(h - 1), x_(w - 1), y_(h / 2) {
-    const Int a = w - 1, b = h - 1, odd = b % 2;
-    stepX_ = 8 * b * b;
-    stepY_ = 8 * a * a;
-    dx_ = 4 * b * b * (1 - a);
-    dy_ = 4 * a * a * (1 + odd);
-    err_ = dx_ + dy_ + a * a * odd;
-  }
-
-  // The next pixel of the quarter; false after the last.
-  bool Next(std::int64_t* x, std::int64_t* y) {
-    if (x_ >= w_ / 2 && y_ <= b_) {
-      *x = x_;
-      *y = lastY_ = y_;
-      Step();
-      return true;
+// Each row's run of curve pixels goes to row(y, inner, outer, diagonal), relative to the
+// box's top-left corner. The error terms grow as a * b * b: 64 bits hold them for sides up
+// to kWideOutlineSide, larger boxes need 128.
+template <typename Int, typename RowFn>
+void WalkQuarter(std::int64_t w, std::int64_t h, RowFn&& row) {
+  const Int a = w - 1, b = h - 1, odd = b % 2;
+  const Int stepX = 8 * b * b, stepY = 8 * a * a;
+  Int dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + odd), err = dx + dy + a * a * odd;
+  const std::int64_t half = w / 2, bottom = h - 1;
+  std::int64_t x = w - 1, y = h / 2, outer = x;
+  for (;;) {
+    // Which way the walk goes is data, not a branch: the choices follow no pattern a
+    // processor could predict.
+    const Int e2 = 2 * err;
+    const bool stepsX = e2 >= dx, stepsY = e2 <= dy;
+    const Int maskX = -static_cast<Int>(stepsX), maskY = -static_cast<Int>(stepsY);
+    dx += stepX & maskX;
+    err += dx & maskX;
+    dy += stepY & maskY;
+    err += dy & maskY;
+    const std::int64_t nextX = x - stepsX, nextY = y + stepsY;
+    const bool inside = nextX >= half && nextY <= bottom;
+    if (nextY != y || !inside) {
+      row(y, x, outer, stepsX && stepsY && inside);
+      outer = nextX;
     }
-    // A narrow box's walk can leave its columns before reaching the bottom row; the centre
-    // column finishes the tip.
-    if (lastY_ >= b_) return false;
-    *x = w_ / 2;
-    *y = ++lastY_;
-    return true;
+    if (!inside) break;
+    x = nextX;
+    y = nextY;
   }
-
- private:
-  void Step() {
-    const Int e2 = 2 * err_;
-    if (e2 >= dx_) {
-      --x_;
-      dx_ += stepX_;
-      err_ += dx_;
-    }
-    if (e2 <= dy_) {
-      ++y_;
-      dy_ += stepY_;
-      err_ += dy_;
-    }
-  }
-
-  std::int64_t w_, b_, x_, y_, lastY_ = -1;
-  Int stepX_, stepY_, dx_, dy_, err_;
-};
+  // A narrow box's walk can leave its columns before reaching the bottom row; the centre
+  // column finishes the tip.
+  for (++y; y <= bottom; ++y) row(y, half, half, false);
+}
 
 // Emits one row of the ellipse given the right half's run of curve pixels [xMin, xMax],
-// relative to the box; the left half mirrors it.
-void EmitRow(const Rect& box, Wide row, Wide xMin, Wide xMax, SpanSink* fill, SpanSink* outline) {
-  const Wide a = Wide{box.right} - box.left - 1;
-  const Wide left = box.left;
-  if (fill != nullptr) fill->Add(row, left + a - xMax, left + xMax + 1);
+// relative to the box; the left half mirrors it. Int holds every coordinate of the box.
+template <typename Int, typename Sink>
+void EmitRow(const Rect& box, Int row, Int xMin, Int xMax, Sink* fill, Sink* outline) {
+  const auto add = [row](Sink* sink, Int x0, Int x1) {
+    if constexpr (std::is_same_v<Int, Wide>) {
+      sink->Add(row, x0, x1);
+    } else {
+      sink->AddNear(row, x0, x1);
+    }
+  };
+  const Int a = Int{box.right} - box.left - 1;
+  const Int left = box.left;
+  if (fill != nullptr) add(fill, left + a - xMax, left + xMax + 1);
   if (outline == nullptr) return;
   if (a - xMin + 1 >= xMin) {
-    outline->Add(row, left + a - xMax, left + xMax + 1);
+    add(outline, left + a - xMax, left + xMax + 1);
   } else {
-    outline->Add(row, left + a - xMax, left + a - xMin + 1);
-    outline->Add(row, left + xMin, left + xMax + 1);
+    add(outline, left + a - xMax, left + a - xMin + 1);
+    add(outline, left + xMin, left + xMax + 1);
   }
 }
 
-// Emits a row of the lower half and its mirror in the upper half.
-void EmitMirrored(const Rect& box, std::int64_t y, std::int64_t xMin, std::int64_t xMax,
-                  SpanSink* fill, SpanSink* outline) {
-  const Wide b = Wide{box.bottom} - box.top - 1;
-  EmitRow(box, Wide{box.top} + y, xMin, xMax, fill, outline);
-  if (b - y != y) EmitRow(box, Wide{box.top} + b - y, xMin, xMax, fill, outline);
-}
+// An exact box (sides up to kExactEllipseSide) this far from the origin shows on no bitmap;
+// nearer ones have every coordinate in 64 bits.
+constexpr std::int64_t kNear = std::int64_t{1} << 40;
 
-template <typename Int>
-void ExactSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
-  QuarterWalk<Int> walk(box.width(), box.height());
-  std::int64_t x = 0, y = 0;
-  walk.Next(&x, &y);
-  std::int64_t rowY = y, rowMin = x, rowMax = x;
-  while (walk.Next(&x, &y)) {
-    if (y != rowY) {
-      EmitMirrored(box, rowY, rowMin, rowMax, fill, outline);
-      rowY = y;
-      rowMax = x;
-    }
-    rowMin = x;
-  }
-  EmitMirrored(box, rowY, rowMin, rowMax, fill, outline);
+template <typename WalkInt, typename Sink>
+void ExactSpans(const Rect& box, Sink* fill, Sink* outline) {
+  const std::int64_t height = (fill != nullptr ? fill : outline)->height();
+  const std::int64_t top = box.top, b = box.height() - 1;
+  WalkQuarter<WalkInt>(box.width(), box.height(),
+                       [&](std::int64_t y, std::int64_t inner, std::int64_t outer, bool) {
+                         // Most rows of a large box lie off the bitmap, directly and mirrored.
+                         if (top + y >= 0 && top + y < height)
+                           EmitRow(box, top + y, inner, outer, fill, outline);
+                         if (b - y != y && top + b - y >= 0 && top + b - y < height) {
+                           EmitRow(box, top + b - y, inner, outer, fill, outline);
+                         }
+                       });
 }
 
 // The right half's outermost curve column on row y (relative) of a very large box.
@@ -117,7 +104,7 @@ void ApproxSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
     const Wide y = rel >= h / 2 ? rel : h - 1 - rel;
     const Wide xMax = std::max(ApproxHalfWidth(a, b, y), w / 2);
     const Wide inner = y == h - 1 ? w / 2 : ApproxHalfWidth(a, b, y + 1) + 1;
-    EmitRow(box, row, std::clamp(inner, w / 2, xMax), xMax, fill, outline);
+    EmitRow<Wide>(box, row, std::clamp(inner, w / 2, xMax), xMax, fill, outline);
   }
 }
 
@@ -129,32 +116,38 @@ bool Exact(const Rect& box) {
   return SidesAtMost(box, kExactEllipseSide);
 }
 
-}  // namespace
-
-void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
+template <typename Sink>
+void Spans(const Rect& box, Sink* fill, Sink* outline) {
   if (fill == nullptr && outline == nullptr) return;
-  if (Exact(box)) {
-    const bool narrow = SidesAtMost(box, kNarrowSide);
-    (narrow ? ExactSpans<std::int64_t> : ExactSpans<Wide>)(box, fill, outline);
-  } else {
+  if (!Exact(box)) {
     ApproxSpans(box, fill, outline);
+  } else if (box.left > -kNear && box.left < kNear && box.top > -kNear && box.top < kNear) {
+    const bool narrow = SidesAtMost(box, kWideOutlineSide);
+    (narrow ? ExactSpans<std::int64_t, Sink> : ExactSpans<Wide, Sink>)(box, fill, outline);
   }
 }
 
-bool EllipsePath(const Rect& box, std::vector<Point>& path) {
-  path.clear();
-  if (!SidesAtMost(box, kNarrowSide)) return false;
-  QuarterWalk<std::int64_t> walk(box.width(), box.height());
-  std::int64_t x = 0, y = 0;
-  while (walk.Next(&x, &y)) path.push_back({x, y});
-  const std::size_t quarter = path.size();
-  const std::int64_t a = box.width() - 1, b = box.height() - 1;
-  // Lower left, upper left, then upper right, each in order around the curve.
-  for (std::size_t i = quarter; i-- > 0;) path.push_back({a - path[i].x, path[i].y});
-  for (std::size_t i = 0; i < quarter; ++i) path.push_back({a - path[i].x, b - path[i].y});
-  for (std::size_t i = quarter; i-- > 0;) path.push_back({path[i].x, b - path[i].y});
-  for (Point& p : path) p = Point{p.x + box.left, p.y + box.top};
-  return true;
+}  // namespace
+
+void EllipseSpans(const Rect& box, SpanSink* fill, SpanSink* outline) {
+  Spans(box, fill, outline);
+}
+
+void EllipseSpans(const Rect& box, PaintSink* fill, PaintSink* outline) {
+  Spans(box, fill, outline);
+}
+
+void QuarterRows(const Rect& box, std::int64_t first, std::int64_t end,
+                 std::vector<QuarterRow>& rows) {
+  rows.clear();
+  rows.reserve(static_cast<std::size_t>(std::max<std::int64_t>(end - first, 0)));
+  WalkQuarter<std::int64_t>(
+      box.width(), box.height(),
+      [&](std::int64_t y, std::int64_t inner, std::int64_t outer, bool diagonal) {
+        if (y < first || y >= end) return;
+        rows.push_back(
+            {static_cast<std::int32_t>(inner), static_cast<std::int32_t>(outer), diagonal});
+      });
 }
 
 }  // namespace raster::detail

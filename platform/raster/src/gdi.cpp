@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 #include "ellipse.h"
 #include "line.h"
@@ -57,11 +56,6 @@ void ThinBorder(Bitmap& target, const Rect& b, Color color) {
   target.fillRect(Rect{b.right - 1, b.top + 1, b.right, b.bottom - 1}, color);
 }
 
-std::vector<Point>& PathScratch() {
-  static thread_local std::vector<Point> path;
-  return path;
-}
-
 }  // namespace
 
 void DrawRectangle(Bitmap& target, const Rect& box, const OptionalPen& pen,
@@ -105,13 +99,14 @@ void DrawEllipse(Bitmap& target, const Rect& box, const OptionalPen& pen,
   const bool thin = pen && WidthOf(*pen) == 1;
   // A thin outline in the brush's colour lies within the fill's spans.
   const bool outlineInFill = thin && brush && *brush == pen->color;
+  // Wide pens follow the curve only up to a size; beyond it they draw the one-pixel curve.
+  const bool wide = pen && !thin && WidthOf(b) <= detail::kWideOutlineSide &&
+                    HeightOf(b) <= detail::kWideOutlineSide;
   PaintSink fill(target, brush.value_or(0));
   PaintSink outline(target, pen ? pen->color : 0);
-  std::vector<Point>& path = PathScratch();
-  const bool widePath = pen && !thin && detail::EllipsePath(b, path);
   detail::EllipseSpans(b, brush ? &fill : nullptr,
-                       pen && !widePath && !outlineInFill ? &outline : nullptr);
-  if (widePath) StrokeClosed(target, path, *pen);
+                       pen && !wide && !outlineInFill ? &outline : nullptr);
+  if (wide) detail::StrokeEllipse(target, b, WidthOf(*pen), pen->color);
 }
 
 void DrawPolygon(Bitmap& target, std::span<const Point> points, const OptionalPen& pen,

@@ -1,22 +1,25 @@
 #include "polygon.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 namespace raster::detail {
 namespace {
 
-// An edge walked row by row: x = base + remainder / height exactly, kept as integers.
-struct Edge {
+// An edge walked row by row: x = base + remainder / height exactly, kept as integers. Int
+// holds its columns: 64 bits near the bitmap, 128 anywhere.
+template <typename Int>
+struct EdgeOf {
   std::int64_t top;     // first row it crosses
   std::int64_t bottom;  // first row it no longer crosses
   std::uint64_t height;
-  Wide base;
+  Int base;
   std::uint64_t remainder;
-  Wide stepBase;
+  Int stepBase;
   std::uint64_t stepRemainder;
 
-  Wide CeilX() const { return base + (remainder > 0 ? 1 : 0); }
+  Int CeilX() const { return base + (remainder > 0 ? 1 : 0); }
 
   void Advance() {
     base += stepBase;
@@ -28,6 +31,7 @@ struct Edge {
     }
   }
 };
+using Edge = EdgeOf<Wide>;
 
 // Floor division and remainder (0 <= r < d) of n by a positive d.
 template <typename Int>
@@ -70,49 +74,96 @@ Edge MakeEdge(Point a, Point b, std::int64_t y) {
   return e;
 }
 
-std::vector<Edge>& EdgeScratch() {
-  static thread_local std::vector<Edge> edges;
+template <typename Int>
+std::vector<EdgeOf<Int>>& EdgeScratch() {
+  static thread_local std::vector<EdgeOf<Int>> edges;
   return edges;
 }
 
-std::vector<Wide>& CrossingScratch() {
-  static thread_local std::vector<Wide> crossings;
+template <typename Int>
+std::vector<Int>& CrossingScratch() {
+  static thread_local std::vector<Int> crossings;
   return crossings;
 }
 
-}  // namespace
-
-void FillPolygon(SpanSink& sink, std::span<const Point> points) {
-  if (points.size() < 3) return;
-  std::int64_t yMin = points[0].y, yMax = points[0].y;
-  for (const Point& p : points) {
-    yMin = std::min(yMin, p.y);
-    yMax = std::max(yMax, p.y);
+// Sorts a row's crossings in place. A convex figure has two, where a library sort costs
+// more than the sorting.
+template <typename Int>
+void SortCrossings(Int* xs, std::size_t n) {
+  constexpr std::size_t Few = 8;
+  if (n > Few) {
+    std::sort(xs, xs + n);
+    return;
   }
-  const std::int64_t firstRow = std::max<std::int64_t>(yMin, 0);
-  const std::int64_t endRow = std::min<std::int64_t>(yMax, sink.height());
-  if (firstRow >= endRow) return;
+  for (std::size_t i = 1; i < n; ++i) {
+    for (std::size_t k = i; k > 0 && xs[k - 1] > xs[k]; --k) std::swap(xs[k - 1], xs[k]);
+  }
+}
 
-  std::vector<Edge>& edges = EdgeScratch();
+template <typename Int, typename Sink>
+void FillRows(Sink& sink, std::span<const Point> points, std::int64_t firstRow,
+              std::int64_t endRow) {
+  std::vector<EdgeOf<Int>>& edges = EdgeScratch<Int>();
   edges.clear();
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Point& a = points[i];
     const Point& b = points[(i + 1) % points.size()];
     if (a.y != b.y && std::max(a.y, b.y) > firstRow && std::min(a.y, b.y) < endRow) {
-      edges.push_back(MakeEdge(a, b, firstRow));
+      const Edge e = MakeEdge(a, b, firstRow);
+      edges.push_back({e.top, e.bottom, e.height, static_cast<Int>(e.base), e.remainder,
+                       static_cast<Int>(e.stepBase), e.stepRemainder});
     }
   }
-  std::vector<Wide>& xs = CrossingScratch();
+  std::vector<Int>& xs = CrossingScratch<Int>();
+  xs.resize(edges.size());
   for (std::int64_t y = firstRow; y < endRow; ++y) {
-    xs.clear();
-    for (Edge& e : edges) {
+    std::size_t n = 0;
+    for (EdgeOf<Int>& e : edges) {
       if (y < e.top || y >= e.bottom) continue;
-      xs.push_back(e.CeilX());
+      xs[n++] = e.CeilX();
       e.Advance();
     }
-    std::sort(xs.begin(), xs.end());
-    for (std::size_t i = 0; i + 1 < xs.size(); i += 2) sink.Add(y, xs[i], xs[i + 1]);
+    SortCrossings(xs.data(), n);
+    for (std::size_t i = 0; i + 1 < n; i += 2) {
+      if constexpr (std::is_same_v<Int, Wide>) {
+        sink.Add(y, xs[i], xs[i + 1]);
+      } else {
+        sink.AddNear(y, xs[i], xs[i + 1]);
+      }
+    }
   }
+}
+
+template <typename Sink>
+void Fill(Sink& sink, std::span<const Point> points) {
+  if (points.size() < 3) return;
+  std::int64_t yMin = points[0].y, yMax = points[0].y;
+  // Corners this near keep every column an edge crosses within 64 bits.
+  constexpr std::int64_t Near = std::int64_t{1} << 40;
+  bool near = true;
+  for (const Point& p : points) {
+    yMin = std::min(yMin, p.y);
+    yMax = std::max(yMax, p.y);
+    near = near && p.x > -Near && p.x < Near;
+  }
+  const std::int64_t firstRow = std::max<std::int64_t>(yMin, 0);
+  const std::int64_t endRow = std::min<std::int64_t>(yMax, sink.height());
+  if (firstRow >= endRow) return;
+  if (near) {
+    FillRows<std::int64_t>(sink, points, firstRow, endRow);
+  } else {
+    FillRows<Wide>(sink, points, firstRow, endRow);
+  }
+}
+
+}  // namespace
+
+void FillPolygon(SpanSink& sink, std::span<const Point> points) {
+  Fill(sink, points);
+}
+
+void FillPolygon(PaintSink& sink, std::span<const Point> points) {
+  Fill(sink, points);
 }
 
 }  // namespace raster::detail

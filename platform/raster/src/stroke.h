@@ -38,4 +38,10 @@ void StrokePolyline(Region& region, std::span<const Point> points, bool closed, 
 // the outlines of boxes are the commonest wide strokes.
 void StrokeRectangle(Bitmap& target, Point topLeft, Point bottomRight, int width, Color color);
 
+// The same stroke for the closed path through an ellipse's curve pixels (its one-pixel
+// outline, in order around it), for boxes with sides of 3 up to kWideOutlineSide. Worked out
+// per row of the bitmap, so its cost follows the bitmap's height and the pen's width, not the
+// length of the curve.
+void StrokeEllipse(Bitmap& target, const Rect& box, int width, Color color);
+
 }  // namespace raster::detail

@@ -81,39 +81,19 @@ bool DivisionDefined(Words a, Words b) {
   return b != Words{} && !(a == Words{TopBit, 0} && minusOne);
 }
 
-TEST(PortableInt128, SignedArithmeticAndComparisons) {
+// The class against the compiler's type N for every pair of values. The compiler's signed type
+// wraps as the class does only when computed unsigned, so sums, differences and products are.
+template <class T, class N>
+void ExpectArithmeticAsBuiltIn(bool (*divisionDefined)(Words, Words)) {
   for (const Words a : Values) {
     for (const Words b : Values) {
       SCOPED_TRACE(Show(a) + " and " + Show(b));
-      const Int128 x = Int128::FromWords(a.hi, a.lo), y = Int128::FromWords(b.hi, b.lo);
-      const Native nx = NativeOf(a), ny = NativeOf(b);
-      // The compiler's type wraps as the class does only when computed unsigned.
+      const T x(Int128::FromWords(a.hi, a.lo)), y(Int128::FromWords(b.hi, b.lo));
+      const auto nx = static_cast<N>(NativeOf(a)), ny = static_cast<N>(NativeOf(b));
       EXPECT_EQ(WordsOf(x + y), WordsOf(static_cast<Native>(UNative(nx) + UNative(ny))));
       EXPECT_EQ(WordsOf(x - y), WordsOf(static_cast<Native>(UNative(nx) - UNative(ny))));
       EXPECT_EQ(WordsOf(x * y), WordsOf(static_cast<Native>(UNative(nx) * UNative(ny))));
-      if (DivisionDefined(a, b)) {
-        EXPECT_EQ(WordsOf(x / y), WordsOf(nx / ny));
-        EXPECT_EQ(WordsOf(x % y), WordsOf(nx % ny));
-      }
-      EXPECT_EQ(x < y, nx < ny);
-      EXPECT_EQ(x <= y, nx <= ny);
-      EXPECT_EQ(x > y, nx > ny);
-      EXPECT_EQ(x >= y, nx >= ny);
-      EXPECT_EQ(x == y, nx == ny);
-    }
-  }
-}
-
-TEST(PortableInt128, UnsignedArithmeticAndComparisons) {
-  for (const Words a : Values) {
-    for (const Words b : Values) {
-      SCOPED_TRACE(Show(a) + " and " + Show(b));
-      const UInt128 x(Int128::FromWords(a.hi, a.lo)), y(Int128::FromWords(b.hi, b.lo));
-      const auto nx = static_cast<UNative>(NativeOf(a)), ny = static_cast<UNative>(NativeOf(b));
-      EXPECT_EQ(WordsOf(x + y), WordsOf(static_cast<Native>(nx + ny)));
-      EXPECT_EQ(WordsOf(x - y), WordsOf(static_cast<Native>(nx - ny)));
-      EXPECT_EQ(WordsOf(x * y), WordsOf(static_cast<Native>(nx * ny)));
-      if (b != Words{}) {
+      if (divisionDefined(a, b)) {
         EXPECT_EQ(WordsOf(x / y), WordsOf(static_cast<Native>(nx / ny)));
         EXPECT_EQ(WordsOf(x % y), WordsOf(static_cast<Native>(nx % ny)));
       }
@@ -124,6 +104,14 @@ TEST(PortableInt128, UnsignedArithmeticAndComparisons) {
       EXPECT_EQ(x == y, nx == ny);
     }
   }
+}
+
+TEST(PortableInt128, SignedArithmeticAndComparisons) {
+  ExpectArithmeticAsBuiltIn<Int128, Native>(DivisionDefined);
+}
+
+TEST(PortableInt128, UnsignedArithmeticAndComparisons) {
+  ExpectArithmeticAsBuiltIn<UInt128, UNative>([](Words, Words b) { return b != Words{}; });
 }
 
 TEST(PortableInt128, ShiftsNegationAndComplement) {

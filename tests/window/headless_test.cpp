@@ -255,20 +255,19 @@ class Pictures : public Headless {
 TEST_F(Pictures, SaveWindowAndClientPixels) {
   const win::WindowId window = MakeGraphicsWindow();
   win::FillClientRect(window, {0, 0, 3, 3}, 0xFF0000);
-  const frosty::Status savedWindow =
-      headless::SaveWindowPng(window, PathOf("window_test_window.png"));
-  ASSERT_TRUE(savedWindow) << savedWindow.error();
-  const frosty::Result<raster::Bitmap> readWindow =
-      raster::ReadPng(PathOf("window_test_window.png"));
-  ASSERT_TRUE(readWindow) << readWindow.error();
-  EXPECT_EQ(*readWindow, win::ComposeWindow(window));
-  const frosty::Status savedClient =
-      headless::SaveClientPng(window, PathOf("window_test_client.png"));
-  ASSERT_TRUE(savedClient) << savedClient.error();
-  const frosty::Result<raster::Bitmap> readClient =
-      raster::ReadPng(PathOf("window_test_client.png"));
-  ASSERT_TRUE(readClient) << readClient.error();
-  EXPECT_EQ(*readClient, win::ClientPixels(window));
+  const struct {
+    frosty::Status (*save)(win::WindowId, const std::string&);
+    raster::Bitmap expected;
+  } cases[] = {{headless::SaveWindowPng, win::ComposeWindow(window)},
+               {headless::SaveClientPng, win::ClientPixels(window)}};
+  for (const auto& c : cases) {
+    const std::string path = PathOf("window_test_picture.png");
+    const frosty::Status saved = c.save(window, path);
+    ASSERT_TRUE(saved) << saved.error();
+    const frosty::Result<raster::Bitmap> read = raster::ReadPng(path);
+    ASSERT_TRUE(read) << read.error();
+    EXPECT_EQ(*read, c.expected);
+  }
 }
 
 TEST_F(Pictures, NoPictureOfAMissingWindow) {

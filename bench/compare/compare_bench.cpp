@@ -226,9 +226,9 @@ void WritePictures(int argc, char** argv) {
     cairo.Draw(Frame());
     cairo.WritePng(dir + "/frame-cairo.png");
     RedrawScene(BusyState());
-    std::string error;
-    if (!raster::WritePng(KitCanvas(), dir + "/frame-kit.png", &error)) {
-      std::fprintf(stderr, "bench_compare: %s\n", error.c_str());
+    if (const frosty::Status written = raster::WritePng(KitCanvas(), dir + "/frame-kit.png");
+        !written) {
+      std::fprintf(stderr, "bench_compare: %s\n", written.error().c_str());
     }
   }
 }

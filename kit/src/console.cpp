@@ -16,27 +16,18 @@
 namespace kit {
 namespace {
 
-constexpr int RingSize = 25;
 // The stock fixed-pitch font: 8 x 13 cells and no external leading, so lines are 13 pixels apart.
 constexpr raster::Face ConsoleFace = raster::Face::Fixed;
 constexpr int ConsoleFontSize = 0;  // a bitmap face has one size
 constexpr int LeftMargin = 5;
 constexpr raster::Color ConsoleBackground = raster::Rgb(255, 255, 255);
 
-struct ConsoleRing {
-  // Each slot owns one message, allocated with exactly its length + 1 bytes.
-  std::array<std::unique_ptr<char[]>, RingSize> slots;
-  int first = -1;
-  int next = 0;
-};
-ConsoleRing ring;
-std::function<void(std::string_view)> printHook;
-
 int Advance(int index) {
-  return index == RingSize - 1 ? 0 : index + 1;
+  return index == ConsoleRingSize - 1 ? 0 : index + 1;
 }
 
 void StoreMessage(const char* text, std::size_t length) {
+  ConsoleRing& ring = TheKit().console;
   if (ring.first == ring.next) {
     ring.slots[static_cast<std::size_t>(ring.first)].reset();
     ring.first = Advance(ring.first);
@@ -69,6 +60,7 @@ void ConsoleDrawLine(const char* text) {
 }
 
 void RepaintConsole(win::WindowId window) {
+  const ConsoleRing& ring = TheKit().console;
   win::BeginPaint(window);
   for (int a = ring.first, count = 0; a >= 0 && (a != ring.next || count == 0);
        a = Advance(a), ++count) {
@@ -103,11 +95,6 @@ void ShowConsoleIfHidden() {
   if (!win::IsWindowVisible(State().consoleWindow)) KitShowConsole(1);
 }
 
-void ResetConsoleForTests() {
-  ring = ConsoleRing{};
-  printHook = nullptr;
-}
-
 }  // namespace kit
 
 int KitPrint(const char* format, ...) {
@@ -118,7 +105,8 @@ int KitPrint(const char* format, ...) {
   va_end(args);
   const std::size_t length = std::strlen(buffer);
   kit::StoreMessage(buffer, length);
-  if (kit::printHook) kit::printHook(std::string_view(buffer, length));
+  const auto& onPrint = kit::TheKit().hooks.print;
+  if (onPrint) onPrint(std::string_view(buffer, length));
   kit::ConsoleDrawLine(buffer);
   return count;
 }
@@ -128,5 +116,5 @@ int KitShowConsole(int show) {
 }
 
 void KitSetPrintHook(std::function<void(std::string_view)> hook) {
-  kit::printHook = std::move(hook);
+  kit::TheKit().hooks.print = std::move(hook);
 }

@@ -15,14 +15,16 @@ constexpr const char* GraphicsClass = "DrawWndClass";
 constexpr const char* ConsoleClass = "TextWndClass";
 constexpr raster::Color ClassBackground = raster::Rgb(255, 255, 255);
 
-KitState state;
-std::function<void(int, int, int, signed char)> eventHook;
+// Never destroyed at exit: a kit left open would end after the host its windows run on.
+Kit* theKit = nullptr;
 
 void CopyCanvasToWindow() {
+  const KitState& state = State();
   win::BitBlt(state.graphicsWindow, 0, 0, CanvasWidth, CanvasHeight, state.canvas, 0, 0);
 }
 
 void SetOriginFromClient(win::WindowId window) {
+  KitState& state = State();
   const raster::Rect client = win::GetClientRect(window);
   state.originX = static_cast<int>(client.left + (client.right - client.left) / 2);
   state.originY = static_cast<int>(client.top + (client.bottom - client.top) / 2);
@@ -32,10 +34,11 @@ void Repaint(win::WindowId window) {
   win::BeginPaint(window);
   CopyCanvasToWindow();
   win::EndPaint(window);
-  state.dirty = 0;
+  State().dirty = 0;
 }
 
 void MousePressed(std::intptr_t lParam) {
+  KitState& state = State();
   const int pressX = static_cast<std::uint16_t>(lParam & 0xFFFF);
   const int pressY = static_cast<std::uint16_t>((lParam >> 16) & 0xFFFF);
   state.pendingKind = Mouse;
@@ -45,8 +48,8 @@ void MousePressed(std::intptr_t lParam) {
 
 void CharacterTyped(std::uintptr_t character) {
   if (CtrlFlagSet()) return;
-  state.pendingKind = Key;
-  state.eventKey = static_cast<signed char>(character & 0xFF);
+  State().pendingKind = Key;
+  State().eventKey = static_cast<signed char>(character & 0xFF);
 }
 
 void WindowDestroyed(win::WindowId window) {
@@ -67,7 +70,7 @@ std::intptr_t GraphicsWindowProc(win::WindowId window, win::Msg msg, std::uintpt
       Repaint(window);
       return 0;
     case win::Msg::Timer:
-      state.tickFlag = 1;
+      State().tickFlag = 1;
       return 0;
     case win::Msg::LButtonDown:
       MousePressed(lParam);
@@ -90,22 +93,28 @@ std::intptr_t GraphicsWindowProc(win::WindowId window, win::Msg msg, std::uintpt
   }
 }
 
+// The kit examines no result of the platform: a class, window or timer that cannot be made
+// leaves the kit with less to show, never stops it.
 void RegisterClasses() {
-  win::RegisterClass(GraphicsClass, GraphicsWindowProc, ClassBackground);
-  win::RegisterClass(ConsoleClass, ConsoleWindowProc, ClassBackground);
+  win::RegisterClass(GraphicsClass, GraphicsWindowProc, ClassBackground).IgnoreError();
+  win::RegisterClass(ConsoleClass, ConsoleWindowProc, ClassBackground).IgnoreError();
 }
 
 void CreateWindows() {
+  KitState& state = State();
   const win::Size screen = win::GetScreenSize();
   state.graphicsWindow = win::CreateWindow(GraphicsClass, "PZ417 Graphics", win::Style::Caption, 0,
-                                           0, CanvasWidth, CanvasHeight);
+                                           0, CanvasWidth, CanvasHeight)
+                             .value_or(0);
   state.consoleWindow =
       win::CreateWindow(ConsoleClass, "PZ417 Text", win::Style::Overlapped, 0,
-                        (2 * screen.height) / 3 + 1, screen.width, screen.height / 3);
+                        (2 * screen.height) / 3 + 1, screen.width, screen.height / 3)
+          .value_or(0);
 }
 
 // One pass: at most one message, then the canvas copy if drawing changed it.
 void KitPumpOnce() {
+  KitState& state = State();
   win::Message message;
   if (win::PeekMessage(message)) {
     if (message.msg == win::Msg::Quit) {
@@ -122,11 +131,13 @@ void KitPumpOnce() {
 }
 
 bool Undecided() {
+  const KitState& state = State();
   return state.pendingKind == NoEvent || (state.pendingKind == Periodic && !state.tickFlag);
 }
 
 // A played event ends the wait at once. A Quit the pass just produced is never replaced.
 bool PlayedEventReady() {
+  KitState& state = State();
   if (state.pendingKind == Quit || !(state.playOne || state.playback)) return false;
   state.playOne = 0;
   if (ScriptPlayStep() == 1) return true;
@@ -136,6 +147,7 @@ bool PlayedEventReady() {
 }
 
 void ArmPeriodic() {
+  KitState& state = State();
   if ((state.oneFrame || state.animate) && state.pendingKind == NoEvent) {
     state.pendingKind = Periodic;
     state.tickFlag = 0;
@@ -144,6 +156,7 @@ void ArmPeriodic() {
 }
 
 void RecordEvent() {
+  KitState& state = State();
   if (!state.recording) return;
   if (state.pendingKind == Periodic) {
     if (state.periodicCount < INT_MAX) ++state.periodicCount;
@@ -157,6 +170,7 @@ void RecordEvent() {
 }
 
 void DecideEvent() {
+  const KitState& state = State();
   while (Undecided()) {
     KitPumpOnce();
     if (PlayedEventReady()) return;
@@ -168,24 +182,28 @@ void DecideEvent() {
 
 }  // namespace
 
-KitState& State() {
-  return state;
+Kit& TheKit() {
+  if (theKit == nullptr) theKit = new Kit;
+  return *theKit;
 }
 
-void ResetKitForTests() {
-  state = KitState{};
-  eventHook = nullptr;
-  ResetRunMenuForTests();
-  ResetConsoleForTests();
-  ResetScriptForTests();
+KitState& State() {
+  return TheKit().state;
+}
+
+void EndKit() {
+  const Kit* ending = theKit;
+  theKit = nullptr;
+  delete ending;
 }
 
 }  // namespace kit
 
-using kit::state;
-
 int KitOpen(KitInstance /*instance*/, KitInstance previousInstance, const char* /*commandLine*/,
             int showState) {
+  kit::Kit& kit = kit::TheKit();
+  if (!kit.windows) kit.windows = std::make_unique<win::WindowSystem>();
+  kit::KitState& state = kit.state;
   if (previousInstance == nullptr) kit::RegisterClasses();
   state.animate = 0;
   state.oneFrame = 0;
@@ -193,16 +211,21 @@ int KitOpen(KitInstance /*instance*/, KitInstance previousInstance, const char* 
   state.canvas = raster::Bitmap(kit::CanvasWidth, kit::CanvasHeight);
   win::ShowWindow(state.consoleWindow, showState != 0);
   win::ShowWindow(state.graphicsWindow, showState != 0);
-  win::SetTimer(state.graphicsWindow, kit::TimerId, kit::TimerPeriodMs);
+  win::SetTimer(state.graphicsWindow, kit::TimerId, kit::TimerPeriodMs).IgnoreError();
   return 1;
 }
 
+// Everything the kit made goes: the script file is closed, then the windows, the canvas and the
+// rest of the kit's state. Tools that look at the windows after the program see them first.
 int KitClose() {
+  if (const auto onClose = kit::TheKit().hooks.close) onClose();
   kit::ScriptClose();
+  kit::EndKit();
   return 1;
 }
 
 int KitWaitEvent(int* x, int* y, char* key) {
+  kit::KitState& state = kit::State();
   state.pendingKind = kit::NoEvent;
   state.eventKey = 0;
   state.eventY = 0;
@@ -215,26 +238,31 @@ int KitWaitEvent(int* x, int* y, char* key) {
   if (y != nullptr) *y = state.eventY;
   if (key != nullptr) *key = static_cast<char>(state.eventKey);
   const int result = state.quitRequest ? Quit : state.pendingKind;
-  if (kit::eventHook) kit::eventHook(result, state.eventX, state.eventY, state.eventKey);
+  const auto& onEvent = kit::TheKit().hooks.event;
+  if (onEvent) onEvent(result, state.eventX, state.eventY, state.eventKey);
   return result;
 }
 
 void KitSetEventHook(std::function<void(int, int, int, signed char)> hook) {
-  kit::eventHook = std::move(hook);
+  kit::TheKit().hooks.event = std::move(hook);
+}
+
+void KitSetCloseHook(std::function<void()> hook) {
+  kit::TheKit().hooks.close = std::move(hook);
 }
 
 win::WindowId KitGraphicsWindow() {
-  return state.graphicsWindow;
+  return kit::State().graphicsWindow;
 }
 win::WindowId KitConsoleWindow() {
-  return state.consoleWindow;
+  return kit::State().consoleWindow;
 }
 const raster::Bitmap& KitCanvas() {
-  return state.canvas;
+  return kit::State().canvas;
 }
 int KitOriginX() {
-  return state.originX;
+  return kit::State().originX;
 }
 int KitOriginY() {
-  return state.originY;
+  return kit::State().originY;
 }

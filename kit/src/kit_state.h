@@ -1,10 +1,18 @@
 #pragma once
-// Kit-wide state shared by the kit's modules: the windows, the canvas, the event being decided
-// and the run flags. One instance, living for the whole process.
+// The kit's state, all of it in one object: the windows, the canvas, the event being decided and
+// the run flags; the Run menu's, the console's and the script file's own; the tools' hooks; and
+// the window system the kit runs on. Made on first use (a message printed or a hook set before
+// KitOpen is kept) and ended by KitClose, so a kit opened again starts afresh.
 
+#include <array>
 #include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string_view>
 
 #include "raster/bitmap.h"
+#include "win/host.h"
 #include "win/window.h"
 
 namespace kit {
@@ -36,7 +44,42 @@ struct KitState {
   int periodicCount = 0;
 };
 
+struct RunMenuState {
+  win::MenuId runMenu = 0;
+  int ctrlFlag = 0;
+  std::uint8_t loggingFlag = 1;
+};
+
+constexpr int ConsoleRingSize = 25;
+
+// The console's last messages, oldest first from `first`.
+struct ConsoleRing {
+  // Each slot owns one message, allocated with exactly its length + 1 bytes.
+  std::array<std::unique_ptr<char[]>, ConsoleRingSize> slots;
+  int first = -1;
+  int next = 0;
+};
+
+struct KitHooks {
+  std::function<void(std::string_view)> print;
+  std::function<void(int, int, int, signed char)> event;
+  std::function<void()> close;
+};
+
+struct Kit {
+  KitState state;
+  RunMenuState runMenu;
+  ConsoleRing console;
+  // Opened on first use, in the direction of whichever of recorder and player needs it.
+  std::FILE* scriptFile = nullptr;
+  KitHooks hooks;
+  std::unique_ptr<win::WindowSystem> windows;  // made by KitOpen
+};
+
+Kit& TheKit();
 KitState& State();
+// Ends the kit: its window system, windows and all. The script file must be closed first.
+void EndKit();
 
 // The Run menu's command ids.
 enum RunMenuCommand {
@@ -73,12 +116,5 @@ void ScriptClose();
 void RecordScriptCommand();
 void PlaybackScriptCommand();
 void PlayOneScriptCommand();
-
-// Back to the state at program start, for tests that run the kit more than once in a process.
-// Each module resets its own state; ResetKitForTests calls them all.
-void ResetKitForTests();
-void ResetRunMenuForTests();
-void ResetConsoleForTests();
-void ResetScriptForTests();
 
 }  // namespace kit

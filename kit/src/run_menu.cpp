@@ -33,16 +33,14 @@ constexpr MenuEntry RunMenuEntries[] = {
 
 constexpr int CtrlKey = win::vk::Control;
 
-struct RunMenuState {
-  win::MenuId runMenu = 0;
-  int ctrlFlag = 0;
-  std::uint8_t loggingFlag = 1;
-};
-RunMenuState menuState;
+RunMenuState& MenuState() {
+  return TheKit().runMenu;
+}
 
 // The log goes to the console, which the program hid at start: switching logging on from the
 // menu or with Ctrl+L brings it up, or the user would look for it in vain.
 void ToggleLogging() {
+  RunMenuState& menuState = MenuState();
   menuState.loggingFlag = menuState.loggingFlag ? 0 : 1;
   SetMenuCheck(LoggingCommand, menuState.loggingFlag != 0);
   if (menuState.loggingFlag) ShowConsoleIfHidden();
@@ -82,19 +80,22 @@ int ShortcutCommand(int virtualKey) {
 
 }  // namespace
 
+// As everywhere in the kit, what the platform cannot do is not examined.
 void BuildRunMenu(win::WindowId window) {
+  RunMenuState& menuState = MenuState();
   const win::MenuId bar = win::CreateMenu();
   menuState.runMenu = win::CreatePopupMenu();
   for (const MenuEntry& entry : RunMenuEntries) {
-    win::AppendMenu(menuState.runMenu, entry.flags, entry.id, entry.text);
+    win::AppendMenu(menuState.runMenu, entry.flags, entry.id, entry.text).IgnoreError();
   }
-  win::AppendMenu(bar, win::mf::Popup, menuState.runMenu, "&Run");
-  win::SetMenu(window, bar);
+  win::AppendMenu(bar, win::mf::Popup, menuState.runMenu, "&Run").IgnoreError();
+  win::SetMenu(window, bar).IgnoreError();
   win::DrawMenuBar(window);
 }
 
 void SetMenuCheck(int commandId, bool checked) {
-  win::CheckMenuItem(menuState.runMenu, commandId, checked ? win::mf::Checked : win::mf::Unchecked);
+  win::CheckMenuItem(MenuState().runMenu, commandId,
+                     checked ? win::mf::Checked : win::mf::Unchecked);
 }
 
 void RunMenuCommand(int commandId) {
@@ -133,6 +134,7 @@ void RunMenuCommand(int commandId) {
 // Record Script and Playback Script toggle, so a key held a little long would undo them: only
 // the first key-down of a held key acts for those two. Every other shortcut acts on each repeat.
 void RunMenuKey(win::Msg msg, int virtualKey, bool repeat) {
+  RunMenuState& menuState = MenuState();
   if (virtualKey == CtrlKey) {
     menuState.ctrlFlag = msg == win::Msg::KeyDown ? 1 : 0;
     return;
@@ -144,14 +146,10 @@ void RunMenuKey(win::Msg msg, int virtualKey, bool repeat) {
 }
 
 bool CtrlFlagSet() {
-  return menuState.ctrlFlag != 0;
+  return MenuState().ctrlFlag != 0;
 }
 bool LoggingOn() {
-  return menuState.loggingFlag != 0;
-}
-
-void ResetRunMenuForTests() {
-  menuState = RunMenuState{};
+  return MenuState().loggingFlag != 0;
 }
 
 }  // namespace kit
@@ -185,8 +183,9 @@ int KitSetRunMode(RunMode mode) {
 
 int KitSetLogging(int on) {
   if (kit::State().graphicsWindow == 0) return 0;
-  kit::menuState.loggingFlag = on != 0 ? 1 : 0;
+  kit::RunMenuState& menuState = kit::MenuState();
+  menuState.loggingFlag = on != 0 ? 1 : 0;
   kit::SetMenuCheck(kit::LoggingCommand, on != 0);
-  if (kit::menuState.loggingFlag) KitShowConsole(1);
+  if (menuState.loggingFlag) KitShowConsole(1);
   return 1;
 }

@@ -15,8 +15,9 @@ namespace {
 
 using pz417::ScriptFileName;
 
-// Opened on first use, in the direction of whichever of recorder and player needs it.
-std::FILE* scriptFile = nullptr;
+std::FILE*& ScriptFile() {
+  return TheKit().scriptFile;
+}
 
 // A message about the script file, with its name for the %s: the user has to see it, so the
 // console is brought up if hidden.
@@ -26,17 +27,17 @@ void TellAboutScriptFile(const char* format) {
 }
 
 bool OpenForWriting() {
-  if (scriptFile != nullptr) return true;
-  scriptFile = std::fopen(ScriptFileName, "w");
-  if (scriptFile == nullptr) TellAboutScriptFile("Cannot open script file %s for writing\n");
-  return scriptFile != nullptr;
+  if (ScriptFile() != nullptr) return true;
+  ScriptFile() = std::fopen(ScriptFileName, "w");
+  if (ScriptFile() == nullptr) TellAboutScriptFile("Cannot open script file %s for writing\n");
+  return ScriptFile() != nullptr;
 }
 
 bool OpenForReading() {
-  if (scriptFile != nullptr) return true;
-  scriptFile = std::fopen(ScriptFileName, "r");
-  if (scriptFile == nullptr) TellAboutScriptFile("Cannot open script file %s for reading\n");
-  return scriptFile != nullptr;
+  if (ScriptFile() != nullptr) return true;
+  ScriptFile() = std::fopen(ScriptFileName, "r");
+  if (ScriptFile() == nullptr) TellAboutScriptFile("Cannot open script file %s for reading\n");
+  return ScriptFile() != nullptr;
 }
 
 void ReportWriteFailure() {
@@ -46,11 +47,11 @@ void ReportWriteFailure() {
 bool WriteLineOfKind(int kind, int x, int y, signed char key) {
   switch (kind) {
     case Mouse:
-      return pz417::WriteMouseLine(scriptFile, x, y);
+      return pz417::WriteMouseLine(ScriptFile(), x, y);
     case Key:
-      return pz417::WriteKeyLine(scriptFile, key);
+      return pz417::WriteKeyLine(ScriptFile(), key);
     case Periodic:
-      return pz417::WritePeriodicLine(scriptFile, State().periodicCount);
+      return pz417::WritePeriodicLine(ScriptFile(), State().periodicCount);
     default:
       return true;  // a Quit is never written, though it has opened the file
   }
@@ -82,7 +83,7 @@ int PlayLine(const pz417::ScriptLine& line) {
   }
   // Left open after a line of another kind, so playback can go on with the next line; a file
   // that cannot be read at all would only pause again and again.
-  if (std::ferror(scriptFile) != 0) {
+  if (std::ferror(ScriptFile()) != 0) {
     TellAboutScriptFile("Cannot read script file %s\n");
     ScriptStopPlayback();
   }
@@ -119,7 +120,7 @@ void PrepareToPlay() {
 void ScriptWrite(int kind, int x, int y, signed char key) {
   if (!OpenForWriting()) return;
   // Flushed line by line, so a recording survives the program being killed.
-  if (!WriteLineOfKind(kind, x, y, key) || std::fflush(scriptFile) != 0) ReportWriteFailure();
+  if (!WriteLineOfKind(kind, x, y, key) || std::fflush(ScriptFile()) != 0) ReportWriteFailure();
 }
 
 int ScriptPlayStep() {
@@ -133,7 +134,7 @@ int ScriptPlayStep() {
     s.pendingKind = Periodic;
     return 1;
   }
-  return PlayLine(pz417::ReadScriptLine(scriptFile));
+  return PlayLine(pz417::ReadScriptLine(ScriptFile()));
 }
 
 void ScriptStopPlayback() {
@@ -148,9 +149,9 @@ void ScriptStopPlayback() {
 // just read. So a closed file owes nothing: a recording and a playback both start from 0, and
 // what is left of a run when playback is switched off is dropped.
 void ScriptClose() {
-  if (scriptFile == nullptr) return;
-  if (std::fclose(scriptFile) != 0) ReportWriteFailure();
-  scriptFile = nullptr;
+  if (ScriptFile() == nullptr) return;
+  if (std::fclose(ScriptFile()) != 0) ReportWriteFailure();
+  ScriptFile() = nullptr;
   State().periodicCount = 0;
 }
 
@@ -176,11 +177,6 @@ void PlaybackScriptCommand() {
 void PlayOneScriptCommand() {
   PrepareToPlay();
   State().playOne = 1;
-}
-
-void ResetScriptForTests() {
-  if (scriptFile != nullptr) std::fclose(scriptFile);
-  scriptFile = nullptr;
 }
 
 }  // namespace kit

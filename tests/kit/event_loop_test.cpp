@@ -255,11 +255,55 @@ TEST_F(EventLoop, PaintCopiesTheCanvasEvenWhenItIsNotDirty) {
 
 TEST_F(EventLoop, WaitBeforeOpenReturnsQuitInsteadOfHanging) {
   KitClose();
-  win::ResetWindowSystem();
-  kit::ResetKitForTests();
   EXPECT_EQ(Wait().kind, Quit);
   EXPECT_EQ(KitSetRunMode(RunMode::Animate), 0);
   EXPECT_EQ(KitSetLogging(1), 0);
+}
+
+// ---- the kit's life ------------------------------------------------------------------------
+
+TEST_F(EventLoop, CloseHookSeesTheWindowsAndCanvasThenCloseEndsThem) {
+  const win::WindowId graphics = Graphics();
+  bool windowsSeen = false;
+  int canvasWidth = 0;
+  KitSetCloseHook([&] {
+    windowsSeen = win::IsWindow(Graphics()) && win::IsWindow(Console());
+    canvasWidth = KitCanvas().width();
+  });
+  KitClose();
+  EXPECT_TRUE(windowsSeen);
+  EXPECT_EQ(canvasWidth, 601);
+  EXPECT_FALSE(win::IsWindow(graphics));
+  EXPECT_EQ(KitGraphicsWindow(), 0);
+  EXPECT_EQ(KitCanvas().width(), 0);
+}
+
+TEST_F(EventLoop, AReopenedKitStartsAfresh) {
+  KitSetRunMode(RunMode::Quit);
+  KitSetLogging(0);
+  KitPrint("before\n");
+  KitClose();
+  KitOpen(nullptr, nullptr, "", 1);
+  EXPECT_TRUE(win::IsWindow(Graphics()));
+  EXPECT_EQ(kit::State().quitRequest, 0);
+  EXPECT_TRUE(kit::LoggingOn());
+  EXPECT_EQ(kit::TheKit().console.first, -1);
+  KitPrint("after\n");
+  EXPECT_EQ(printed, std::vector<std::string>{"before\n"});  // the hook ended with the first kit
+}
+
+TEST_F(EventLoop, MessagePrintedBeforeOpenIsShownOnceOpen) {
+  KitClose();
+  KitPrint("printed before the kit was open\n");
+  KitOpen(nullptr, nullptr, "", 1);
+  Click(0, 0);
+  Wait();  // the console's first paint draws what was kept
+  const raster::Bitmap& console = win::ClientPixels(Console());
+  int ink = 0;
+  for (int y = console.height() - 13; y < console.height(); ++y) {
+    for (int x = 0; x < console.width(); ++x) ink += console.pixel(x, y) == 0;
+  }
+  EXPECT_GT(ink, 0);
 }
 
 }  // namespace

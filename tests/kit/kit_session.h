@@ -1,5 +1,6 @@
 #pragma once
-// A kit opened on the headless host, fresh for every test.
+// A kit opened on the headless host for every test, and closed after it: each test's kit starts
+// afresh.
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,6 @@ struct Event {
 class KitSession : public ::testing::Test {
  protected:
   void SetUp() override {
-    win::ResetWindowSystem();
-    kit::ResetKitForTests();
     win::SetHost(&host);
     host.SetWhenDry([] { ADD_FAILURE() << "the kit waited for input that the test did not give"; });
     host.SetWhenStepFails([](const std::string& why) { ADD_FAILURE() << why; });
@@ -52,7 +51,7 @@ class KitSession : public ::testing::Test {
   void Click(int x, int y) { host.Press(Graphics(), KitOriginX() + x, KitOriginY() - y); }
   void CtrlLetter(char letter) {
     host.KeyDown(win::vk::Control);
-    host.KeyDown(letter, letter - 'A' + 1);
+    host.KeyDown(letter, win::CtrlCharacter(letter));
     host.KeyUp(letter);
     host.KeyUp(win::vk::Control);
   }

@@ -235,8 +235,8 @@ class HeldShortcut : public KitSession, public ::testing::WithParamInterface<Hel
 TEST_P(HeldShortcut, ActsOnEachRepeat) {
   const HeldCase c = GetParam();
   host.KeyDown(win::vk::Control);
-  host.KeyDown(c.letter, c.letter - 'A' + 1);
-  for (int i = 0; i < c.repeats; ++i) host.KeyDown(c.letter, c.letter - 'A' + 1, true);
+  host.KeyDown(c.letter, win::CtrlCharacter(c.letter));
+  for (int i = 0; i < c.repeats; ++i) host.KeyDown(c.letter, win::CtrlCharacter(c.letter), true);
   std::vector<int> seen;
   host.Call([&seen] { seen = {kit::LoggingOn() ? 1 : 0, kit::State().oneFrame}; });
   host.KeyUp(c.letter);

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "int128.h"
 #include "raster_test_util.h"
 
 namespace {
@@ -12,6 +13,7 @@ namespace {
 using raster::Bitmap;
 using raster::Color;
 using raster::Rect;
+using raster::detail::Int128;
 using raster_test::Numbered;
 
 constexpr std::int64_t kMin = INT64_MIN;
@@ -50,8 +52,8 @@ Bitmap NaiveCopy(const Bitmap& src, Bitmap dst, const CopyCase& c) {
   const Bitmap from = src;
   for (std::int64_t j = 0; j < std::min<std::int64_t>(c.h, 64); ++j) {
     for (std::int64_t i = 0; i < std::min<std::int64_t>(c.w, 64); ++i) {
-      const __int128 x = __int128{c.sx} + i, y = __int128{c.sy} + j;
-      const __int128 tx = __int128{c.dx} + i, ty = __int128{c.dy} + j;
+      const Int128 x = Int128{c.sx} + i, y = Int128{c.sy} + j;
+      const Int128 tx = Int128{c.dx} + i, ty = Int128{c.dy} + j;
       if (x < 0 || y < 0 || x >= from.width() || y >= from.height()) continue;
       if (tx < 0 || ty < 0 || tx >= dst.width() || ty >= dst.height()) continue;
       dst.setPixel(static_cast<std::int64_t>(tx), static_cast<std::int64_t>(ty),

@@ -43,10 +43,9 @@ raster::Bitmap TextSizes() {
 }
 
 bool Save(const raster::Bitmap& b, const std::string& path) {
-  std::string error;
-  if (raster::WritePng(b, path, &error)) return true;
-  std::fprintf(stderr, "raster_gallery: %s\n", error.c_str());
-  return false;
+  const frosty::Status written = raster::WritePng(b, path);
+  if (!written) std::fprintf(stderr, "raster_gallery: %s\n", written.error().c_str());
+  return written.ok();
 }
 
 }  // namespace

@@ -21,12 +21,13 @@ TEST_P(GoldenTest, MatchesTheGoldenImagePixelForPixel) {
   const raster_test::Scene& scene = GetParam();
   const raster::Bitmap drawn = raster_test::RenderScene(scene);
   const std::string path = std::string(RASTER_GOLDEN_DIR) + "/" + scene.name + ".png";
-  std::string error;
   if (Updating()) {
-    ASSERT_TRUE(raster::WritePng(drawn, path, &error)) << error;
+    const frosty::Status written = raster::WritePng(drawn, path);
+    ASSERT_TRUE(written) << written.error();
   }
-  raster::Bitmap golden;
-  ASSERT_TRUE(raster::ReadPng(path, &golden, &error)) << error;
+  const frosty::Result<raster::Bitmap> read = raster::ReadPng(path);
+  ASSERT_TRUE(read) << read.error();
+  const raster::Bitmap& golden = *read;
   ASSERT_EQ(golden.width(), drawn.width());
   ASSERT_EQ(golden.height(), drawn.height());
   int differing = 0;

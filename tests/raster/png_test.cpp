@@ -17,11 +17,11 @@ std::string TempPath(const std::string& name) {
 TEST(PngTest, WrittenBitmapReadsBackIdentically) {
   const raster::Bitmap original = raster_test::Numbered(37, 21);
   const std::string path = TempPath("roundtrip.png");
-  std::string error;
-  ASSERT_TRUE(raster::WritePng(original, path, &error)) << error;
-  raster::Bitmap back;
-  ASSERT_TRUE(raster::ReadPng(path, &back, &error)) << error;
-  EXPECT_EQ(back, original);
+  const frosty::Status written = raster::WritePng(original, path);
+  ASSERT_TRUE(written) << written.error();
+  const frosty::Result<raster::Bitmap> back = raster::ReadPng(path);
+  ASSERT_TRUE(back) << back.error();
+  EXPECT_EQ(*back, original);
   std::remove(path.c_str());
 }
 
@@ -36,11 +36,9 @@ TEST_P(PngReadFailureTest, FailsWithAMessageNamingTheFile) {
   const std::string path = TempPath(GetParam().name);
   std::remove(path.c_str());
   if (GetParam().contents != nullptr) std::ofstream(path) << GetParam().contents;
-  raster::Bitmap untouched(2, 2, 5);
-  std::string error;
-  EXPECT_FALSE(raster::ReadPng(path, &untouched, &error));
-  EXPECT_NE(error.find(path), std::string::npos) << error;
-  EXPECT_EQ(untouched, raster::Bitmap(2, 2, 5));
+  const frosty::Result<raster::Bitmap> read = raster::ReadPng(path);
+  EXPECT_FALSE(read);
+  EXPECT_NE(read.error().find(path), std::string::npos) << read.error();
   std::remove(path.c_str());
 }
 
@@ -50,12 +48,14 @@ INSTANTIATE_TEST_SUITE_P(Files, PngReadFailureTest,
                                          BadRead{"truncated.png", "\x89PNG\r\n\x1a\n\0\0"}));
 
 TEST(PngTest, WriteFailsWithAMessageForAnUnwritablePathOrEmptyBitmap) {
-  std::string error;
-  EXPECT_FALSE(raster::WritePng(raster::Bitmap(4, 4), "/nonexistent-dir/x.png", &error));
-  EXPECT_NE(error.find("/nonexistent-dir/x.png"), std::string::npos) << error;
-  error.clear();
-  EXPECT_FALSE(raster::WritePng(raster::Bitmap(), TempPath("empty.png"), &error));
-  EXPECT_FALSE(error.empty());
+  const frosty::Status unwritable =
+      raster::WritePng(raster::Bitmap(4, 4), "/nonexistent-dir/x.png");
+  EXPECT_FALSE(unwritable);
+  EXPECT_NE(unwritable.error().find("/nonexistent-dir/x.png"), std::string::npos)
+      << unwritable.error();
+  const frosty::Status empty = raster::WritePng(raster::Bitmap(), TempPath("empty.png"));
+  EXPECT_FALSE(empty);
+  EXPECT_FALSE(empty.error().empty());
 }
 
 }  // namespace

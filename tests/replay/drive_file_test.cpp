@@ -67,10 +67,10 @@ struct GoodLine {
 class DriveGoodLine : public testing::TestWithParam<GoodLine> {};
 
 TEST_P(DriveGoodLine, BecomesItsCommand) {
-  const DriveParse parse = ParseDrive(GetParam().text);
-  ASSERT_FALSE(parse.error) << parse.error->message;
-  ASSERT_EQ(parse.commands.size(), 1u);
-  EXPECT_EQ(parse.commands[0], GetParam().expected);
+  const auto parse = ParseDrive(GetParam().text);
+  ASSERT_TRUE(parse) << parse.error();
+  ASSERT_EQ(parse->size(), 1u);
+  EXPECT_EQ(parse->front(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,11 +114,10 @@ struct BadLine {
 class DriveBadLine : public testing::TestWithParam<BadLine> {};
 
 TEST_P(DriveBadLine, IsRefusedWithItsLineNumber) {
-  const DriveParse parse = ParseDrive(GetParam().text);
-  ASSERT_TRUE(parse.error) << GetParam().text;
-  EXPECT_EQ(parse.error->line, GetParam().line);
-  EXPECT_NE(parse.error->message.find(GetParam().reason), std::string::npos)
-      << parse.error->message;
+  const auto parse = ParseDrive(GetParam().text);
+  ASSERT_FALSE(parse) << GetParam().text;
+  EXPECT_TRUE(parse.error().starts_with(std::to_string(GetParam().line) + ": ")) << parse.error();
+  EXPECT_NE(parse.error().find(GetParam().reason), std::string::npos) << parse.error();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -167,23 +166,25 @@ INSTANTIATE_TEST_SUITE_P(
     replay_test::PrintedName());
 
 TEST(DriveFile, CommentsAndBlankLinesAreSkippedAndLinesNumbered) {
-  const DriveParse parse = ParseDrive("# set-up\n\nclick 0 26\r\n   # nothing\ntick 3 # wait\n");
-  ASSERT_FALSE(parse.error);
-  ASSERT_EQ(parse.commands.size(), 2u);
-  EXPECT_EQ(parse.commands[0].line, 3);
-  EXPECT_EQ(parse.commands[0].op, Op::Press);
-  EXPECT_EQ(parse.commands[1].line, 5);
-  EXPECT_EQ(parse.commands[1].count, 3);
+  const auto parse = ParseDrive("# set-up\n\nclick 0 26\r\n   # nothing\ntick 3 # wait\n");
+  ASSERT_TRUE(parse) << parse.error();
+  ASSERT_EQ(parse->size(), 2u);
+  EXPECT_EQ((*parse)[0].line, 3);
+  EXPECT_EQ((*parse)[0].op, Op::Press);
+  EXPECT_EQ((*parse)[1].line, 5);
+  EXPECT_EQ((*parse)[1].count, 3);
 }
 
 TEST(DriveFile, AnotherClientAreaMovesTheOrigin) {
   const ClientArea small{.width = 100, .height = 50, .originX = 50, .originY = 25};
-  const DriveParse parse = ParseDrive("click -50 25\nclick 50 0", small);
-  ASSERT_TRUE(parse.error);
-  EXPECT_EQ(parse.error->line, 2);
-  ASSERT_EQ(parse.commands.size(), 1u);
-  EXPECT_EQ(parse.commands[0].x, 0);
-  EXPECT_EQ(parse.commands[0].y, 0);
+  const auto both = ParseDrive("click -50 25\nclick 50 0", small);
+  ASSERT_FALSE(both);
+  EXPECT_TRUE(both.error().starts_with("2: ")) << both.error();
+  const auto first = ParseDrive("click -50 25", small);
+  ASSERT_TRUE(first) << first.error();
+  ASSERT_EQ(first->size(), 1u);
+  EXPECT_EQ(first->front().x, 0);
+  EXPECT_EQ(first->front().y, 0);
 }
 
 }  // namespace

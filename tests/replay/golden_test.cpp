@@ -52,11 +52,13 @@ TEST_P(Goldens, MatchPixelForPixel) {
   const replay_test::Run run = replay_test::RunReplay(arguments, dir.path());
   ASSERT_EQ(run.exitCode, 0) << run.errors;
 
-  raster::Bitmap actual, expected;
-  std::string error;
-  ASSERT_TRUE(raster::ReadPng((dir.path() / "actual.png").string(), &actual, &error)) << error;
+  const frosty::Result<raster::Bitmap> readActual =
+      raster::ReadPng((dir.path() / "actual.png").string());
+  ASSERT_TRUE(readActual) << readActual.error();
   const fs::path golden = fs::path(FROSTY_SOURCE_DIR) / "tests/replay/golden" / c.picture;
-  ASSERT_TRUE(raster::ReadPng(golden.string(), &expected, &error)) << error;
+  const frosty::Result<raster::Bitmap> readExpected = raster::ReadPng(golden.string());
+  ASSERT_TRUE(readExpected) << readExpected.error();
+  const raster::Bitmap &actual = *readActual, &expected = *readExpected;
   ASSERT_EQ(actual.width(), expected.width());
   ASSERT_EQ(actual.height(), expected.height());
   if (actual != expected) {

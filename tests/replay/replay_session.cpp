@@ -41,10 +41,12 @@ void RunDrive(std::string_view drive, Session& session) {
       dir);
   session.log = ReadFile(dir / "log.txt");
   session.events = ReadFile(dir / "events.txt");
-  std::string error;
-  if (session.run.exitCode == 0 &&
-      !raster::ReadPng((dir / "canvas.png").string(), &session.canvas, &error)) {
-    ADD_FAILURE() << "canvas.png: " << error;
+  if (session.run.exitCode != 0) return;
+  frosty::Result<raster::Bitmap> canvas = raster::ReadPng((dir / "canvas.png").string());
+  if (canvas) {
+    session.canvas = *std::move(canvas);
+  } else {
+    ADD_FAILURE() << "canvas.png: " << canvas.error();
   }
 }
 

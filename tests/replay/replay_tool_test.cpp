@@ -288,10 +288,9 @@ TEST(LiveInput, AScriptTheKitRecordedPlaysBackTheSame) {
 }
 
 raster::Bitmap ReadPicture(const fs::path& path) {
-  raster::Bitmap picture;
-  std::string error;
-  EXPECT_TRUE(raster::ReadPng(path.string(), &picture, &error)) << path << ": " << error;
-  return picture;
+  const frosty::Result<raster::Bitmap> picture = raster::ReadPng(path.string());
+  EXPECT_TRUE(picture) << path << ": " << picture.error();
+  return picture.value_or(raster::Bitmap());
 }
 
 TEST(Outputs, WindowConsoleSnapshotsAndLog) {

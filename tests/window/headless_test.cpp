@@ -16,10 +16,7 @@ using headless::HeadlessHost;
 
 class Headless : public WindowSystemTest {
  protected:
-  void SetUp() override {
-    WindowSystemTest::SetUp();
-    win::SetHost(&scenario);
-  }
+  win::Host& SystemHost() override { return scenario; }
   // One wait of a program's loop, then everything it let in.
   Strings WaitAndDrain() {
     win::WaitMessage();
@@ -168,7 +165,7 @@ class Ticks : public Headless, public ::testing::WithParamInterface<TickCase> {}
 
 TEST_P(Ticks, MoveTheClockOnePeriodPerWait) {
   const win::WindowId window = MakeWindow();
-  win::SetTimer(window, 2, 100);
+  ASSERT_TRUE(win::SetTimer(window, 2, 100));
   scenario.Tick(GetParam().count, GetParam().periodMs);
   std::vector<int> timers;
   for (int i = 0; i < GetParam().count; ++i) {
@@ -244,7 +241,7 @@ TEST_P(Busy, ProgramGetsAStepEverySoManyPasses) {
   MakeWindow();
   scenario.SetBusyPassesPerStep(GetParam().passesPerStep);
   scenario.Tick(10, 100);
-  for (int i = 0; i < GetParam().passes; ++i) win::CurrentHost().PumpInput();
+  for (int i = 0; i < GetParam().passes; ++i) scenario.PumpInput();
   EXPECT_EQ(scenario.NowMs(), 100 * GetParam().stepsDelivered);
   EXPECT_EQ(scenario.PendingSteps(), 10u - static_cast<unsigned>(GetParam().stepsDelivered));
 }
@@ -256,11 +253,11 @@ TEST_F(Headless, AWaitStartsTheCountOfBusyPassesAgain) {
   MakeWindow();
   scenario.SetBusyPassesPerStep(3);
   scenario.Tick(10, 100);
-  win::CurrentHost().PumpInput();
-  win::CurrentHost().PumpInput();
-  win::CurrentHost().WaitForInput(std::nullopt);
-  win::CurrentHost().PumpInput();
-  win::CurrentHost().PumpInput();
+  scenario.PumpInput();
+  scenario.PumpInput();
+  scenario.WaitForInput(std::nullopt);
+  scenario.PumpInput();
+  scenario.PumpInput();
   EXPECT_EQ(scenario.NowMs(), 100);
 }
 
@@ -274,20 +271,23 @@ class Pictures : public Headless {
 TEST_F(Pictures, SaveWindowAndClientPixels) {
   const win::WindowId window = MakeGraphicsWindow();
   win::FillClientRect(window, {0, 0, 3, 3}, 0xFF0000);
-  std::string error;
-  raster::Bitmap read;
-  ASSERT_TRUE(headless::SaveWindowPng(window, PathOf("window_test_window.png"), &error)) << error;
-  ASSERT_TRUE(raster::ReadPng(PathOf("window_test_window.png"), &read, &error)) << error;
-  EXPECT_EQ(read, win::ComposeWindow(window));
-  ASSERT_TRUE(headless::SaveClientPng(window, PathOf("window_test_client.png"), &error)) << error;
-  ASSERT_TRUE(raster::ReadPng(PathOf("window_test_client.png"), &read, &error)) << error;
-  EXPECT_EQ(read, win::ClientPixels(window));
+  const struct {
+    frosty::Status (*save)(win::WindowId, const std::string&);
+    raster::Bitmap expected;
+  } cases[] = {{headless::SaveWindowPng, win::ComposeWindow(window)},
+               {headless::SaveClientPng, win::ClientPixels(window)}};
+  for (const auto& c : cases) {
+    const std::string path = PathOf("window_test_picture.png");
+    const frosty::Status saved = c.save(window, path);
+    ASSERT_TRUE(saved) << saved.error();
+    const frosty::Result<raster::Bitmap> read = raster::ReadPng(path);
+    ASSERT_TRUE(read) << read.error();
+    EXPECT_EQ(*read, c.expected);
+  }
 }
 
 TEST_F(Pictures, NoPictureOfAMissingWindow) {
-  std::string error;
-  EXPECT_FALSE(headless::SaveWindowPng(77, PathOf("window_test_none.png"), &error));
-  EXPECT_EQ(error, "no window 77");
+  EXPECT_EQ(headless::SaveWindowPng(77, PathOf("window_test_none.png")).error(), "no window 77");
 }
 
 }  // namespace

@@ -355,7 +355,7 @@ class WhileTracked : public WindowSystemTest, public ::testing::WithParamInterfa
 // has no timer deadline, and the tick that came due arrives once when the menu is left.
 TEST_P(WhileTracked, TimerMessagesWaitUntilTheMenuIsLeft) {
   const win::WindowId window = MakeGraphicsWindow();
-  win::SetTimer(window, 2, 100);
+  ASSERT_TRUE(win::SetTimer(window, 2, 100));
   TypeKeys(GetParam().keys);
   if (GetParam().clickRun) PressAt(window, Centre(win::GetMenuBarItemRect(window, 0)));
   Drain();
@@ -492,10 +492,10 @@ TEST_F(WindowSystemTest, DropdownHasARaisedBorderEtchedSeparatorsAndEmbossedGrey
 TEST_F(WindowSystemTest, AccessLetterIsUnderlinedBelowItsGlyph) {
   const auto barWith = [](const char* text) {
     const win::WindowId window =
-        win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 200, 100);
+        win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 200, 100).value_or(0);
     const win::MenuId bar = win::CreateMenu();
-    win::AppendMenu(bar, win::mf::String, 1, text);
-    win::SetMenu(window, bar);
+    EXPECT_TRUE(win::AppendMenu(bar, win::mf::String, 1, text));
+    EXPECT_TRUE(win::SetMenu(window, bar));
     return win::ComposeWindow(window);
   };
   const raster::Bitmap plain = barWith("Run");
@@ -537,12 +537,12 @@ TEST_F(WindowSystemTest, BarIsGreyAndShowsTheOpenItemPressed) {
 
 // Saves the graphics window with its Run menu open, selected from the keyboard, to look at.
 TEST(RunMenuPicture, SavesTheGraphicsWindowWithItsMenuOpen) {
-  win::ResetWindowSystem();
   headless::HeadlessHost host;
-  win::SetHost(&host);
+  const win::WindowSystem system(host);
   ASSERT_TRUE(win::RegisterClass("DrawWndClass", RecordingProc, White));
   const win::WindowId window =
-      win::CreateWindow("DrawWndClass", "PZ417 Graphics", win::Style::Caption, 0, 0, 601, 540);
+      win::CreateWindow("DrawWndClass", "PZ417 Graphics", win::Style::Caption, 0, 0, 601, 540)
+          .value_or(0);
   BuildRunMenu(window);
   win::ShowWindow(window, true);
   TypeKeys("alt+r down down down");
@@ -555,11 +555,9 @@ TEST(RunMenuPicture, SavesTheGraphicsWindowWithItsMenuOpen) {
   const raster::Bitmap content = win::ComposeWindow(window);
   EXPECT_EQ(content.width(), 595);
   EXPECT_EQ(content.height(), 515);
-  std::string error;
-  EXPECT_TRUE(headless::SaveWindowPng(window, WINDOW_PICTURE_DIR "/run-menu-open.png", &error))
-      << error;
-  win::ResetWindowSystem();
-  win::SetHost(nullptr);
+  const frosty::Status saved =
+      headless::SaveWindowPng(window, WINDOW_PICTURE_DIR "/run-menu-open.png");
+  EXPECT_TRUE(saved) << saved.error();
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ struct OrderCase {
 };
 
 void DueTimer(win::WindowId window, TestHost& host) {
-  win::SetTimer(window, 2, 100);
+  ASSERT_TRUE(win::SetTimer(window, 2, 100));
   host.now += 100;
 }
 
@@ -133,7 +133,7 @@ class TimerTiming : public WindowSystemTest, public ::testing::WithParamInterfac
 
 TEST_P(TimerTiming, DeliversOneMessagePerPassedPeriod) {
   const win::WindowId window = MakeWindow();
-  win::SetTimer(window, 2, 100);
+  ASSERT_TRUE(win::SetTimer(window, 2, 100));
   for (const auto& [now, expected] : GetParam().readings) {
     host.now = now;
     EXPECT_EQ(static_cast<int>(Drain().size()), expected) << "at " << now << " ms";
@@ -145,11 +145,11 @@ INSTANTIATE_TEST_SUITE_P(Window, TimerTiming, ::testing::ValuesIn(timerCases),
 
 TEST_F(WindowSystemTest, TimersAreKilledAndResetById) {
   const win::WindowId window = MakeWindow();
-  win::SetTimer(window, 1, 100);
-  win::SetTimer(window, 2, 30);
+  ASSERT_TRUE(win::SetTimer(window, 1, 100));
+  ASSERT_TRUE(win::SetTimer(window, 2, 30));
   host.now = 60;
   EXPECT_EQ(Describe(Drain()), Strings{"Timer 2"});
-  win::SetTimer(window, 2, 200);  // again with the same id: a new period from now
+  ASSERT_TRUE(win::SetTimer(window, 2, 200));  // again with the same id: a new period from now
   win::KillTimer(window, 1);
   host.now = 259;
   EXPECT_TRUE(Drain().empty());
@@ -159,7 +159,7 @@ TEST_F(WindowSystemTest, TimersAreKilledAndResetById) {
 
 TEST_F(WindowSystemTest, DestroyingAWindowDropsItsTimersAndMessages) {
   const win::WindowId window = MakeWindow();
-  win::SetTimer(window, 2, 100);
+  ASSERT_TRUE(win::SetTimer(window, 2, 100));
   win::PostMessage(window, Msg::Command, 1, 0);
   win::InputPress(window, 1, 1);
   win::DestroyWindow(window);
@@ -198,8 +198,8 @@ TEST_F(WindowSystemTest, WaitAsksTheHostToWakeAtTheEarliestTimer) {
   const win::WindowId window = MakeWindow();
   win::WaitMessage();
   host.now = 40;
-  win::SetTimer(window, 1, 500);
-  win::SetTimer(window, 2, 100);
+  ASSERT_TRUE(win::SetTimer(window, 1, 500));
+  ASSERT_TRUE(win::SetTimer(window, 2, 100));
   win::WaitMessage();
   ASSERT_EQ(host.deadlines.size(), 2u);
   EXPECT_EQ(host.deadlines[0], std::nullopt);

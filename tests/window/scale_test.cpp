@@ -76,10 +76,10 @@ class ScaleOption : public testing::TestWithParam<OptionCase> {};
 
 TEST_P(ScaleOption, IsTakenOutOfTheArguments) {
   std::vector<std::string> arguments = GetParam().arguments;
-  std::string error;
-  EXPECT_EQ(win::TakeScaleOption(arguments, &error), GetParam().scale);
-  EXPECT_NE(error.find(GetParam().error), std::string::npos) << error;
-  EXPECT_EQ(error.empty(), *GetParam().error == '\0') << error;
+  const frosty::Result<int> scale = win::TakeScaleOption(arguments);
+  EXPECT_EQ(scale.value_or(-1), GetParam().scale);
+  EXPECT_NE(scale.error().find(GetParam().error), std::string::npos) << scale.error();
+  EXPECT_EQ(scale.error().empty(), *GetParam().error == '\0') << scale.error();
   if (GetParam().scale >= 0) {
     EXPECT_EQ(arguments, GetParam().left);
   }

@@ -38,7 +38,8 @@ class Frames : public WindowSystemTest, public ::testing::WithParamInterface<Fra
 
 TEST_P(Frames, ClientAreaIsWhatFrameCaptionAndMenuLeave) {
   const FrameCase& c = GetParam();
-  const win::WindowId window = win::CreateWindow("Test", "t", c.style, 0, 0, c.width, c.height);
+  const win::WindowId window =
+      win::CreateWindow("Test", "t", c.style, 0, 0, c.width, c.height).value_or(0);
   if (c.menu) BuildRunMenu(window);
   const raster::Rect client = win::GetClientRect(window);
   EXPECT_EQ(client, (raster::Rect{0, 0, c.client.width, c.client.height}));
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Window, Frames, ::testing::ValuesIn(frameCases),
 
 TEST_F(WindowSystemTest, CreateSendsCreateThenSize) {
   const win::WindowId window =
-      win::CreateWindow("Test", "PZ417 Text", win::Style::Overlapped, 0, 513, 1024, 256);
+      win::CreateWindow("Test", "PZ417 Text", win::Style::Overlapped, 0, 513, 1024, 256)
+          .value_or(0);
   EXPECT_EQ(Describe(ReceivedOf({Msg::Create, Msg::Size, Msg::Paint})),
             (Strings{"Create", "Size 1016,229"}));
   EXPECT_EQ(win::GetWindowRect(window), (raster::Rect{0, 513, 1024, 769}));
@@ -69,10 +71,10 @@ TEST_F(WindowSystemTest, SetMenuSendsSizeOnlyWhenTheClientAreaChanges) {
   const win::MenuId bar = win::GetMenu(window);
   EXPECT_EQ(bar, 0);
   BuildRunMenu(window);
-  win::SetMenu(window, win::GetMenu(window));
+  EXPECT_TRUE(win::SetMenu(window, win::GetMenu(window)));
   const win::MenuId kept = win::GetMenu(window);
-  win::SetMenu(window, 0);
-  win::SetMenu(window, kept);
+  EXPECT_TRUE(win::SetMenu(window, 0));
+  EXPECT_TRUE(win::SetMenu(window, kept));
   EXPECT_EQ(Describe(ReceivedOf({Msg::Size})),
             (Strings{"Size 595,496", "Size 595,515", "Size 595,496"}));
 }
@@ -97,7 +99,8 @@ const ShowCase showCases[] = {
 class Showing : public WindowSystemTest, public ::testing::WithParamInterface<ShowCase> {};
 
 TEST_P(Showing, ReturnsWhetherTheWindowWasVisibleAndTellsTheHost) {
-  const win::WindowId window = win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 50, 50);
+  const win::WindowId window =
+      win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 50, 50).value_or(0);
   std::vector<bool> returned;
   for (const bool show : GetParam().calls) returned.push_back(win::ShowWindow(window, show));
   EXPECT_EQ(returned, GetParam().wasVisible);
@@ -109,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(Window, Showing, ::testing::ValuesIn(showCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowSystemTest, ShowingPaintsOnceOverAnErasedClientArea) {
-  const win::WindowId window = win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 50, 50);
+  const win::WindowId window =
+      win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 50, 50).value_or(0);
   win::FillClientRect(window, {0, 0, 50, 50}, 0xFF0000);
   win::ShowWindow(window, true);
   EXPECT_EQ(Describe(Drain()), Strings{"Paint"});
@@ -254,32 +258,59 @@ INSTANTIATE_TEST_SUITE_P(Window, CtrlMend, ::testing::ValuesIn(mendCases),
 // ---- bad calls -------------------------------------------------------------------------------
 
 TEST_F(WindowSystemTest, BadCallsFailWithoutHarm) {
-  EXPECT_FALSE(win::RegisterClass("Test", RecordingProc, 0));
+  EXPECT_EQ(win::RegisterClass("Test", RecordingProc, 0).error(),
+            "RegisterClass: no procedure, or the class \"Test\" exists already");
   EXPECT_FALSE(win::RegisterClass("Other", nullptr, 0));
-  EXPECT_EQ(win::CreateWindow("Missing", "t", win::Style::Caption, 0, 0, 9, 9), 0);
+  EXPECT_EQ(win::CreateWindow("Missing", "t", win::Style::Caption, 0, 0, 9, 9).error(),
+            "CreateWindow: no window class \"Missing\"");
   EXPECT_FALSE(win::ShowWindow(42, true));
   EXPECT_EQ(win::GetClientRect(42), raster::Rect{});
   EXPECT_EQ(win::ClientPixels(42).width(), 0);
   EXPECT_EQ(win::ComposeWindow(42).width(), 0);
   win::FillClientRect(42, {0, 0, 5, 5}, 1);
   win::PostMessage(42, Msg::Command, 1, 0);
-  win::SetTimer(42, 1, 100);
+  EXPECT_EQ(win::SetTimer(42, 1, 100).error(), "SetTimer: no window 42");
   win::InputPress(42, 0, 0);
   win::InputFocus(42, false);
   EXPECT_TRUE(Drain().empty());
   EXPECT_FALSE(win::SetMenu(42, win::CreateMenu()));
-  EXPECT_FALSE(win::AppendMenu(99, win::mf::String, 1, "x"));
+  EXPECT_EQ(win::AppendMenu(99, win::mf::String, 1, "x").error(), "AppendMenu: no menu 99");
 }
 
-TEST_F(WindowSystemTest, ResetForgetsEverything) {
+// ---- the system's life ---------------------------------------------------------------------
+
+TEST_F(WindowSystemTest, ANewSystemStartsEmptyAndTheOuterOneComesBack) {
   const win::WindowId window = MakeGraphicsWindow();
   win::PostQuitMessage(0);
-  win::ResetWindowSystem();
-  EXPECT_FALSE(win::IsWindow(window));
-  EXPECT_EQ(win::GetMenuItemCount(1), -1);
-  EXPECT_TRUE(Drain().empty());
-  EXPECT_TRUE(win::RegisterClass("Test", RecordingProc, Background));
-  EXPECT_EQ(win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 9, 9), 1);
+  {
+    const win::WindowSystem inner(host);
+    EXPECT_FALSE(win::IsWindow(window));
+    EXPECT_EQ(win::GetMenuItemCount(1), -1);
+    EXPECT_TRUE(Drain().empty());
+    EXPECT_TRUE(win::RegisterClass("Test", RecordingProc, Background));
+    EXPECT_EQ(win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 9, 9).value_or(0), 1);
+    host.calls.clear();
+  }
+  EXPECT_EQ(host.calls, Strings{"destroyed 1"});  // the inner system's window, gone with it
+  EXPECT_TRUE(win::IsWindow(window));
+  EXPECT_EQ(win::GetWindowTitle(window), "Graphics");
+  EXPECT_EQ(Describe(Drain()), Strings{"Quit 0"});
+}
+
+TEST(NoWindowSystem, CallsActOnNothing) {
+  EXPECT_EQ(win::RegisterClass("Test", RecordingProc, Background).error(),
+            "RegisterClass: no window system is running");
+  EXPECT_FALSE(win::CreateWindow("Test", "t", win::Style::Caption, 0, 0, 9, 9));
+  EXPECT_EQ(win::CreateMenu(), 0);
+  EXPECT_FALSE(win::AppendMenu(1, win::mf::String, 1, "x"));
+  win::PostQuitMessage(0);
+  win::PostMessage(0, Msg::Command, 1, 0);
+  win::InputKeyDown('A', 'a');
+  win::Message message;
+  EXPECT_FALSE(win::PeekMessage(message));
+  EXPECT_FALSE(win::IsWindow(1));
+  EXPECT_EQ(win::FocusedWindow(), 0);
+  EXPECT_EQ(win::GetScreenSize(), (win::Size{1024, 768}));
 }
 
 }  // namespace

@@ -24,46 +24,65 @@ std::intptr_t RecordingProc(win::WindowId window, win::Msg msg, std::uintptr_t w
   }
 }
 
+namespace {
+
+struct MenuEntry {
+  unsigned flags;
+  int id;
+  const char* text;
+};
+
+constexpr MenuEntry RunMenuEntries[] = {
+    {win::mf::String, 1, "&Animate\tCtrl+A"},
+    {win::mf::String, 2, "&Halt animation\tCtrl+H"},
+    {win::mf::String, 3, "Advance one &frame\tCtrl+F"},
+    {win::mf::Separator, 0, ""},
+    {win::mf::Checked, 4, "&Logging\tCtrl+L"},
+    {win::mf::Separator, 0, ""},
+    {win::mf::String, 5, "&Record Script\tCtrl+R"},
+    {win::mf::String, 6, "&Playback Script\tCtrl+P"},
+    {win::mf::String, 7, "Play &One Script\tCtrl+O"},
+    {win::mf::Separator, 0, ""},
+    {win::mf::String, 8, "&Quit\tCtrl+Q"},
+    {win::mf::Separator, 0, ""},
+    {win::mf::Grayed, 9, "PZ417 v2.2 July 1997"},
+    {win::mf::Grayed, 9, "MAC: mac@pz417.example"},
+    {win::mf::Grayed, 9, "WINDOWS: windows@pz417.example"},
+    {win::mf::Grayed, 9, "UPDATES: updates@pz417.example"},
+};
+
+void ExpectDone(const frosty::Status& status) {
+  EXPECT_TRUE(status) << status.error();
+}
+
+}  // namespace
+
 win::MenuId BuildRunMenu(win::WindowId window) {
-  using namespace win::mf;
   const win::MenuId bar = win::CreateMenu();
   const win::MenuId run = win::CreatePopupMenu();
-  win::AppendMenu(run, String, 1, "&Animate\tCtrl+A");
-  win::AppendMenu(run, String, 2, "&Halt animation\tCtrl+H");
-  win::AppendMenu(run, String, 3, "Advance one &frame\tCtrl+F");
-  win::AppendMenu(run, Separator, 0, "");
-  win::AppendMenu(run, Checked, 4, "&Logging\tCtrl+L");
-  win::AppendMenu(run, Separator, 0, "");
-  win::AppendMenu(run, String, 5, "&Record Script\tCtrl+R");
-  win::AppendMenu(run, String, 6, "&Playback Script\tCtrl+P");
-  win::AppendMenu(run, String, 7, "Play &One Script\tCtrl+O");
-  win::AppendMenu(run, Separator, 0, "");
-  win::AppendMenu(run, String, 8, "&Quit\tCtrl+Q");
-  win::AppendMenu(run, Separator, 0, "");
-  win::AppendMenu(run, Grayed, 9, "PZ417 v2.2 July 1997");
-  win::AppendMenu(run, Grayed, 9, "MAC: mac@pz417.example");
-  win::AppendMenu(run, Grayed, 9, "WINDOWS: windows@pz417.example");
-  win::AppendMenu(run, Grayed, 9, "UPDATES: updates@pz417.example");
-  win::AppendMenu(bar, Popup, run, "&Run");
-  win::SetMenu(window, bar);
+  for (const MenuEntry& entry : RunMenuEntries) {
+    ExpectDone(win::AppendMenu(run, entry.flags, entry.id, entry.text));
+  }
+  ExpectDone(win::AppendMenu(bar, win::mf::Popup, run, "&Run"));
+  ExpectDone(win::SetMenu(window, bar));
   win::DrawMenuBar(window);
   return run;
 }
 
 void WindowSystemTest::SetUp() {
-  win::ResetWindowSystem();
-  win::SetHost(&host);
+  system.emplace(SystemHost());
   Received().clear();
-  ASSERT_TRUE(win::RegisterClass("Test", RecordingProc, Background));
+  const frosty::Status registered = win::RegisterClass("Test", RecordingProc, Background);
+  ASSERT_TRUE(registered) << registered.error();
 }
 
 void WindowSystemTest::TearDown() {
-  win::ResetWindowSystem();
-  win::SetHost(nullptr);
+  system.reset();
 }
 
 win::WindowId WindowSystemTest::MakeWindow(win::Style style, int width, int height) {
-  const win::WindowId window = win::CreateWindow("Test", "Test", style, 0, 0, width, height);
+  const win::WindowId window =
+      win::CreateWindow("Test", "Test", style, 0, 0, width, height).value_or(0);
   win::ShowWindow(window, true);
   Drain();
   ReceivedOf({});
@@ -72,7 +91,7 @@ win::WindowId WindowSystemTest::MakeWindow(win::Style style, int width, int heig
 
 win::WindowId WindowSystemTest::MakeGraphicsWindow() {
   const win::WindowId window =
-      win::CreateWindow("Test", "Graphics", win::Style::Caption, 0, 0, 601, 540);
+      win::CreateWindow("Test", "Graphics", win::Style::Caption, 0, 0, 601, 540).value_or(0);
   BuildRunMenu(window);
   win::ShowWindow(window, true);
   Drain();

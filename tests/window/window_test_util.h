@@ -57,10 +57,13 @@ std::intptr_t RecordingProc(win::WindowId window, win::Msg msg, std::uintptr_t w
 // Builds the graphics window's Run menu (the sixteen entries) and gives the window its bar.
 win::MenuId BuildRunMenu(win::WindowId window);
 
+// A window system of its own for every test, on the test host or on the host a fixture names.
 class WindowSystemTest : public ::testing::Test {
  protected:
   void SetUp() override;
+  // Ends the system while the host it runs on still exists.
   void TearDown() override;
+  virtual win::Host& SystemHost() { return host; }
 
   // A shown window of the test class with nothing left waiting.
   win::WindowId MakeWindow(win::Style style = win::Style::Caption, int width = 601,
@@ -75,6 +78,7 @@ class WindowSystemTest : public ::testing::Test {
   std::vector<win::Message> ReceivedOf(std::initializer_list<win::Msg> kinds);
 
   TestHost host;
+  std::optional<win::WindowSystem> system;
   std::size_t seen_ = 0;
 };
 

@@ -89,11 +89,9 @@ void OffCanvas() {
   KitText(8, 200, -230, 24, "cut off at the edge");
 }
 
-bool Save(const std::string& path, const std::function<bool(std::string*)>& write) {
-  std::string error;
-  if (write(&error)) return true;
-  std::fprintf(stderr, "kit-gallery: %s: %s\n", path.c_str(), error.c_str());
-  return false;
+bool Save(const std::string& path, const frosty::Status& saved) {
+  if (!saved) std::fprintf(stderr, "kit-gallery: %s: %s\n", path.c_str(), saved.error().c_str());
+  return saved.ok();
 }
 
 // The windows themselves: the Run menu open over the primitives page, the console after 30
@@ -107,8 +105,7 @@ int WindowPictures(headless::HeadlessHost& host, const std::string& dir) {
   host.PressContent(graphics, static_cast<int>(run.left + 2), static_cast<int>(run.top + 2));
   host.Call([&] {
     const std::string path = dir + "/run-menu.png";
-    failures +=
-        !Save(path, [&](std::string* e) { return headless::SaveWindowPng(graphics, path, e); });
+    failures += !Save(path, headless::SaveWindowPng(graphics, path));
   });
   host.Press(graphics, 400, 400);  // closes the menu
   host.Press(graphics, 400, 400);  // ends the wait
@@ -118,14 +115,12 @@ int WindowPictures(headless::HeadlessHost& host, const std::string& dir) {
   for (int i = 1; i <= 30; ++i)
     KitPrint("Message %d of 30: every line scrolls the ones above up\n", i);
   const std::string printed = dir + "/console-30.png";
-  failures +=
-      !Save(printed, [&](std::string* e) { return headless::SaveClientPng(console, printed, e); });
+  failures += !Save(printed, headless::SaveClientPng(console, printed));
   host.Resize(console, 640, 420);
   host.Press(graphics, 400, 400);
   KitWaitEvent(&x, &y, &key);
   const std::string resized = dir + "/console-resized.png";
-  failures +=
-      !Save(resized, [&](std::string* e) { return headless::SaveClientPng(console, resized, e); });
+  failures += !Save(resized, headless::SaveClientPng(console, resized));
   return failures;
 }
 
@@ -154,12 +149,10 @@ int main(int argc, char** argv) {
     KitClear();
     page.draw();
     const std::string path = dir + "/" + page.name + ".png";
-    failures += !Save(path, [&](std::string* e) { return raster::WritePng(KitCanvas(), path, e); });
+    failures += !Save(path, raster::WritePng(KitCanvas(), path));
   }
   const std::string notices = dir + "/notices.png";
-  failures += !Save(notices, [&](std::string* e) {
-    return headless::SaveClientPng(KitConsoleWindow(), notices, e);
-  });
+  failures += !Save(notices, headless::SaveClientPng(KitConsoleWindow(), notices));
   failures += WindowPictures(host, dir);
   KitClose();
   return failures == 0 ? 0 : 1;

@@ -68,19 +68,18 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::vector<std::string> arguments(argv + 1, argv + argc);
-  std::string error;
-  const int scale = win::TakeScaleOption(arguments, &error);
-  if (scale < 0) {
-    win::desktop::Tell(name + ": " + error + "\n", true);
+  const frosty::Result<int> scale = win::TakeScaleOption(arguments);
+  if (!scale) {
+    win::desktop::Tell(name + ": " + scale.error() + "\n", true);
     return 2;
   }
-  const std::unique_ptr<win::Host> host = win::desktop::OpenHost(&error);
-  if (host == nullptr) {
-    win::desktop::Tell(name + ": " + error + ReplayHint(argv0) + "\n", true);
+  const frosty::Result<std::unique_ptr<win::Host>> host = win::desktop::OpenHost();
+  if (!host) {
+    win::desktop::Tell(name + ": " + host.error() + ReplayHint(argv0) + "\n", true);
     return 1;
   }
-  if (scale > 0) host->SetScale(scale);
-  win::SetHost(host.get());
+  if (*scale > 0) (*host)->SetScale(*scale);
+  win::SetHost(host->get());
   const std::string commandLine = CommandLine(arguments);
   const int status = WinMain(nullptr, nullptr, commandLine.c_str(), 1);
   win::SetHost(nullptr);

@@ -11,7 +11,8 @@ namespace {
 
 constexpr int LastMenuCommand = 9;
 
-using Error = std::optional<std::string>;
+using frosty::Failure;
+using frosty::Status;
 
 struct NamedKey {
   std::string_view name;
@@ -79,98 +80,100 @@ std::string JoinNames(const auto& keys) {
 }
 
 // Exactly `count` words, or an error naming what was wrong.
-Error TakeWords(std::string_view rest, std::size_t count, std::array<std::string_view, 2>& words) {
+Status TakeWords(std::string_view rest, std::size_t count, std::array<std::string_view, 2>& words) {
   std::size_t found = 0;
   while (!rest.empty()) {
     const std::string_view word = TakeWord(rest);
-    if (found == count) return "too many arguments";
+    if (found == count) return Failure("too many arguments");
     words[found++] = word;
   }
-  if (found < count) return "missing argument";
-  return std::nullopt;
+  if (found < count) return Failure("missing argument");
+  return {};
 }
 
-Error ParseNumber(std::string_view word, int& value) {
+Status ParseNumber(std::string_view word, int& value) {
   const char* end = word.data() + word.size();
   const auto [stop, failure] = std::from_chars(word.data(), end, value);
-  if (failure == std::errc::result_out_of_range) return Quoted(word) + " is out of range";
-  if (failure != std::errc() || stop != end) return Quoted(word) + " is not a whole number";
-  return std::nullopt;
+  if (failure == std::errc::result_out_of_range) return Failure(Quoted(word) + " is out of range");
+  if (failure != std::errc() || stop != end)
+    return Failure(Quoted(word) + " is not a whole number");
+  return {};
 }
 
-Error ParseTwoNumbers(std::string_view rest, int& first, int& second) {
+Status ParseTwoNumbers(std::string_view rest, int& first, int& second) {
   std::array<std::string_view, 2> words;
-  if (Error e = TakeWords(rest, 2, words)) return e;
-  if (Error e = ParseNumber(words[0], first)) return e;
+  if (Status s = TakeWords(rest, 2, words); !s) return s;
+  if (Status s = ParseNumber(words[0], first); !s) return s;
   return ParseNumber(words[1], second);
 }
 
-Error ParseOneWord(std::string_view rest, std::string_view& word) {
+Status ParseOneWord(std::string_view rest, std::string_view& word) {
   std::array<std::string_view, 2> words;
-  if (Error e = TakeWords(rest, 1, words)) return e;
+  if (Status s = TakeWords(rest, 1, words); !s) return s;
   word = words[0];
-  return std::nullopt;
+  return {};
 }
 
-Error PressAt(long long pixelX, long long pixelY, const ClientArea& area, Command& command) {
+Status PressAt(long long pixelX, long long pixelY, const ClientArea& area, Command& command) {
   if (!area.Contains(pixelX, pixelY)) {
-    return "client pixel (" + std::to_string(pixelX) + ", " + std::to_string(pixelY) +
-           ") is outside the " + std::to_string(area.width) + " x " + std::to_string(area.height) +
-           " client area";
+    return Failure("client pixel (" + std::to_string(pixelX) + ", " + std::to_string(pixelY) +
+                   ") is outside the " + std::to_string(area.width) + " x " +
+                   std::to_string(area.height) + " client area");
   }
   command.op = Op::Press;
   command.x = static_cast<int>(pixelX);
   command.y = static_cast<int>(pixelY);
-  return std::nullopt;
+  return {};
 }
 
-Error MouseAt(std::string_view rest, const ClientArea& area, Op op, Command& command) {
-  if (Error e = ParseTwoNumbers(rest, command.x, command.y)) return e;
+Status MouseAt(std::string_view rest, const ClientArea& area, Op op, Command& command) {
+  if (Status s = ParseTwoNumbers(rest, command.x, command.y); !s) return s;
   if (!area.WindowContains(command.x, command.y)) {
-    return "window pixel (" + std::to_string(command.x) + ", " + std::to_string(command.y) +
-           ") is outside the " + std::to_string(area.width) + " x " +
-           std::to_string(area.menuBarHeight + area.height) + " graphics window";
+    return frosty::Failure("window pixel (" + std::to_string(command.x) + ", " +
+                           std::to_string(command.y) + ") is outside the " +
+                           std::to_string(area.width) + " x " +
+                           std::to_string(area.menuBarHeight + area.height) + " graphics window");
   }
   command.op = op;
-  return std::nullopt;
+  return {};
 }
 
-Error ParseWindowPress(std::string_view rest, const ClientArea& area, Command& command) {
+Status ParseWindowPress(std::string_view rest, const ClientArea& area, Command& command) {
   return MouseAt(rest, area, Op::WindowPress, command);
 }
 
-Error ParseWindowRelease(std::string_view rest, const ClientArea& area, Command& command) {
+Status ParseWindowRelease(std::string_view rest, const ClientArea& area, Command& command) {
   return MouseAt(rest, area, Op::WindowRelease, command);
 }
 
-Error ParseMove(std::string_view rest, const ClientArea& area, Command& command) {
+Status ParseMove(std::string_view rest, const ClientArea& area, Command& command) {
   return MouseAt(rest, area, Op::Move, command);
 }
 
-Error ParseClick(std::string_view rest, const ClientArea& area, Command& command) {
+Status ParseClick(std::string_view rest, const ClientArea& area, Command& command) {
   int x = 0, y = 0;
-  if (Error e = ParseTwoNumbers(rest, x, y)) return e;
+  if (Status s = ParseTwoNumbers(rest, x, y); !s) return s;
   return PressAt(area.PixelX(x), area.PixelY(y), area, command);
 }
 
-Error ParsePixel(std::string_view rest, const ClientArea& area, Command& command) {
+Status ParsePixel(std::string_view rest, const ClientArea& area, Command& command) {
   int x = 0, y = 0;
-  if (Error e = ParseTwoNumbers(rest, x, y)) return e;
+  if (Status s = ParseTwoNumbers(rest, x, y); !s) return s;
   return PressAt(x, y, area, command);
 }
 
-Error ParseText(std::string_view rest, Op op, Command& command) {
-  if (rest.empty()) return "missing argument";
+Status ParseText(std::string_view rest, Op op, Command& command) {
+  if (rest.empty()) return Failure("missing argument");
   command.op = op;
   command.text = rest;
-  return std::nullopt;
+  return {};
 }
 
-Error ParseType(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseType(std::string_view rest, const ClientArea&, Command& command) {
   return ParseText(rest, Op::Type, command);
 }
 
-Error ParseSnapshot(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseSnapshot(std::string_view rest, const ClientArea&, Command& command) {
   return ParseText(rest, Op::Snapshot, command);
 }
 
@@ -190,89 +193,91 @@ int LetterKey(std::string_view word) {
   return word[0] & ~0x20;
 }
 
-Error ParseKey(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseKey(std::string_view rest, const ClientArea&, Command& command) {
   std::string_view name;
-  if (Error e = ParseOneWord(rest, name)) return e;
+  if (Status s = ParseOneWord(rest, name); !s) return s;
   const NamedKey* key = FindKey(name, PressableKeys);
-  if (key == nullptr) return "unknown key " + Quoted(name) + "; keys: " + JoinNames(PressableKeys);
+  if (key == nullptr)
+    return Failure("unknown key " + Quoted(name) + "; keys: " + JoinNames(PressableKeys));
   command.op = Op::Key;
   command.key = key->virtualKey;
   command.character = key->character;
-  return std::nullopt;
+  return {};
 }
 
-Error ParseCtrl(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseCtrl(std::string_view rest, const ClientArea&, Command& command) {
   std::string_view letter;
-  if (Error e = ParseOneWord(rest, letter)) return e;
-  if (!IsLetter(letter)) return Quoted(letter) + " is not a letter";
+  if (Status s = ParseOneWord(rest, letter); !s) return s;
+  if (!IsLetter(letter)) return Failure(Quoted(letter) + " is not a letter");
   command.op = Op::Ctrl;
   command.key = LetterKey(letter);
-  return std::nullopt;
+  return {};
 }
 
-Error ParseHeld(std::string_view rest, Op op, Command& command) {
+Status ParseHeld(std::string_view rest, Op op, Command& command) {
   std::string_view name;
-  if (Error e = ParseOneWord(rest, name)) return e;
+  if (Status s = ParseOneWord(rest, name); !s) return s;
   command.op = op;
   if (IsLetter(name)) {
     command.key = LetterKey(name);
-    return std::nullopt;
+    return {};
   }
   const NamedKey* key = FindKey(name, HoldableKeys);
   if (key == nullptr) {
-    return "unknown key " + Quoted(name) + "; keys: " + JoinNames(HoldableKeys) + " or a letter";
+    return Failure("unknown key " + Quoted(name) + "; keys: " + JoinNames(HoldableKeys) +
+                   " or a letter");
   }
   command.key = key->virtualKey;
-  return std::nullopt;
+  return {};
 }
 
-Error ParseDown(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseDown(std::string_view rest, const ClientArea&, Command& command) {
   return ParseHeld(rest, Op::Down, command);
 }
 
-Error ParseUp(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseUp(std::string_view rest, const ClientArea&, Command& command) {
   return ParseHeld(rest, Op::Up, command);
 }
 
-Error ParseCount(std::string_view rest, int low, int high, Command& command) {
+Status ParseCount(std::string_view rest, int low, int high, Command& command) {
   std::string_view word;
-  if (Error e = ParseOneWord(rest, word)) return e;
-  if (Error e = ParseNumber(word, command.count)) return e;
+  if (Status s = ParseOneWord(rest, word); !s) return s;
+  if (Status s = ParseNumber(word, command.count); !s) return s;
   if (command.count < low || command.count > high) {
-    return std::to_string(command.count) + " is not in " + std::to_string(low) + ".." +
-           std::to_string(high);
+    return Failure(std::to_string(command.count) + " is not in " + std::to_string(low) + ".." +
+                   std::to_string(high));
   }
-  return std::nullopt;
+  return {};
 }
 
 // `repeat NAME [N]`: a held key and how often auto-repeat sends its key-down again.
-Error ParseRepeat(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseRepeat(std::string_view rest, const ClientArea&, Command& command) {
   const std::string_view name = TakeWord(rest);
-  if (Error e = ParseHeld(name, Op::Repeat, command)) return e;
+  if (Status s = ParseHeld(name, Op::Repeat, command); !s) return s;
   command.count = 1;
-  return rest.empty() ? std::nullopt : ParseCount(rest, 1, MaxCount, command);
+  return rest.empty() ? Status() : ParseCount(rest, 1, MaxCount, command);
 }
 
-Error ParseMenu(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseMenu(std::string_view rest, const ClientArea&, Command& command) {
   command.op = Op::Menu;
   return ParseCount(rest, 1, LastMenuCommand, command);
 }
 
-Error ParseTick(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseTick(std::string_view rest, const ClientArea&, Command& command) {
   command.op = Op::Tick;
   command.count = 1;
-  return rest.empty() ? std::nullopt : ParseCount(rest, 1, MaxCount, command);
+  return rest.empty() ? Status() : ParseCount(rest, 1, MaxCount, command);
 }
 
-Error ParseClose(std::string_view rest, const ClientArea&, Command& command) {
+Status ParseClose(std::string_view rest, const ClientArea&, Command& command) {
   command.op = Op::Close;
-  return rest.empty() ? std::nullopt : Error("too many arguments");
+  return rest.empty() ? Status() : Failure("too many arguments");
 }
 
 struct CommandSyntax {
   std::string_view name;
   std::string_view usage;
-  Error (*parse)(std::string_view rest, const ClientArea& area, Command& command);
+  Status (*parse)(std::string_view rest, const ClientArea& area, Command& command);
 };
 
 constexpr CommandSyntax Commands[] = {
@@ -293,16 +298,16 @@ constexpr CommandSyntax Commands[] = {
     {"snapshot", "snapshot FILE.png", ParseSnapshot},
 };
 
-Error ParseLine(std::string_view line, const ClientArea& area, Command& command) {
+Status ParseLine(std::string_view line, const ClientArea& area, Command& command) {
   const std::string_view name = TakeWord(line);
   for (const CommandSyntax& syntax : Commands) {
     if (syntax.name != name) continue;
-    if (Error e = syntax.parse(line, area, command)) {
-      return *e + " (" + std::string(syntax.usage) + ")";
+    if (const Status parsed = syntax.parse(line, area, command); !parsed) {
+      return Failure(parsed.error() + " (" + std::string(syntax.usage) + ")");
     }
-    return std::nullopt;
+    return {};
   }
-  return "unknown command " + Quoted(name);
+  return Failure("unknown command " + Quoted(name));
 }
 
 }  // namespace
@@ -335,37 +340,30 @@ const char* const DriveSyntaxHelp =
     "  A '#' starts a comment that runs to the end of the line, also after `type`;\n"
     "  blank lines are skipped.\n";
 
-DriveLine ParseDriveLine(std::string_view line, const ClientArea& area) {
-  DriveLine result;
+frosty::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
+                                                      const ClientArea& area) {
   line = Trim(line.substr(0, line.find('#')));
-  if (line.empty()) return result;
+  if (line.empty()) return std::optional<Command>();
   Command command;
-  if (Error e = ParseLine(line, area, command)) {
-    result.error = std::move(*e);
-  } else {
-    result.command = std::move(command);
-  }
-  return result;
+  if (Status parsed = ParseLine(line, area, command); !parsed) return parsed;
+  return std::optional<Command>(std::move(command));
 }
 
-DriveParse ParseDrive(std::string_view text, const ClientArea& area) {
-  DriveParse result;
+frosty::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area) {
+  std::vector<Command> commands;
   int lineNumber = 0;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     const std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    DriveLine parsed = ParseDriveLine(line, area);
+    frosty::Result<std::optional<Command>> parsed = ParseDriveLine(line, area);
     ++lineNumber;
-    if (!parsed.error.empty()) {
-      result.error = DriveError{lineNumber, std::move(parsed.error)};
-      return result;
-    }
-    if (!parsed.command) continue;
-    parsed.command->line = lineNumber;
-    result.commands.push_back(std::move(*parsed.command));
+    if (!parsed) return Failure(std::to_string(lineNumber) + ": " + parsed.error());
+    if (!parsed->has_value()) continue;
+    (*parsed)->line = lineNumber;
+    commands.push_back(std::move(**parsed));
   }
-  return result;
+  return commands;
 }
 
 }  // namespace replay

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "frosty/status.h"
+
 namespace replay {
 
 // The graphics window's client area and where kit (0, 0) lies in it: a 601 x 540 window
@@ -65,24 +67,14 @@ struct Command {
   friend bool operator==(const Command&, const Command&) = default;
 };
 
-struct DriveError {
-  int line = 0;
-  std::string message;
-};
+// Every command of a drive file's text, numbered by line; or "LINE: why" for the first line
+// that is refused.
+frosty::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area = {});
 
-struct DriveParse {
-  std::vector<Command> commands;
-  std::optional<DriveError> error;  // the first bad line; `commands` is then incomplete
-};
-
-DriveParse ParseDrive(std::string_view text, const ClientArea& area = {});
-
-// One line of a drive file, without its line end.
-struct DriveLine {
-  std::optional<Command> command;  // none for a blank line or a comment
-  std::string error;               // why the line is refused; empty when it is not
-};
-DriveLine ParseDriveLine(std::string_view line, const ClientArea& area = {});
+// One line of a drive file, without its line end: its command, nothing for a blank line or a
+// comment, or why the line is refused.
+frosty::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
+                                                      const ClientArea& area = {});
 
 // One line per command, for --help.
 extern const char* const DriveSyntaxHelp;

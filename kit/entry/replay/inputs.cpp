@@ -159,12 +159,13 @@ InputReader::InputReader(const std::vector<std::string>& paths, const ClientArea
 
 InputReader::~InputReader() = default;
 
-std::optional<Command> InputReader::Next() {
+frosty::Result<std::optional<Command>> InputReader::Next() {
   while (error_.empty() && current_ < inputs_.size()) {
     if (std::optional<Command> command = NextOf(*inputs_[current_])) return command;
     if (error_.empty()) ++current_;
   }
-  return std::nullopt;
+  if (!error_.empty()) return frosty::Failure(error_);
+  return std::optional<Command>();
 }
 
 void InputReader::Rewind() {
@@ -215,14 +216,14 @@ std::optional<Command> InputReader::NextDriveCommand(Input& input) {
              "line longer than " + std::to_string(MostDriveLineBytes >> 20) + " MiB");
       return std::nullopt;
     }
-    DriveLine parsed = ParseDriveLine(line_, area_);
-    if (!parsed.error.empty()) {
-      Refuse(input, input.driveLine, parsed.error);
+    frosty::Result<std::optional<Command>> parsed = ParseDriveLine(line_, area_);
+    if (!parsed) {
+      Refuse(input, input.driveLine, parsed.error());
       return std::nullopt;
     }
-    if (parsed.command) {
-      parsed.command->line = static_cast<int>(input.driveLine);
-      return parsed.command;
+    if (parsed->has_value()) {
+      (*parsed)->line = static_cast<int>(input.driveLine);
+      return *std::move(parsed);
     }
   }
 }
@@ -237,13 +238,14 @@ void InputReader::RefuseUnreadable(const Input& input, int error) {
   if (error != 0) error_ += std::string(": ") + std::strerror(error);
 }
 
-InputsCheck CheckInputs(InputReader& inputs) {
+frosty::Result<InputsCheck> CheckInputs(InputReader& inputs) {
   InputsCheck check;
-  while (const std::optional<Command> command = inputs.Next()) {
-    if (command->op == Op::Snapshot) check.takesSnapshots = true;
+  frosty::Result<std::optional<Command>> next = inputs.Next();
+  for (; next && next->has_value(); next = inputs.Next()) {
+    if ((*next)->op == Op::Snapshot) check.takesSnapshots = true;
   }
   inputs.Rewind();
-  check.error = inputs.Error();
+  if (!next) return next.status();
   return check;
 }
 

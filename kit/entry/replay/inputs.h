@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "drive_file.h"
+#include "frosty/status.h"
 #include "pz417/script_format.h"
 
 namespace replay {
@@ -24,14 +25,12 @@ class InputReader {
   InputReader(const InputReader&) = delete;
   InputReader& operator=(const InputReader&) = delete;
 
-  // The next command of the files, in the order they were given; nothing at the end and after
-  // an error.
-  std::optional<Command> Next();
+  // The next command of the files, in the order they were given, or nothing at the end. From
+  // the first error on, that error: "FILE:LINE: what is wrong" (or "FILE: ..." for a file that
+  // cannot be read).
+  frosty::Result<std::optional<Command>> Next();
   // Back to the first command of the first file.
   void Rewind();
-  // "FILE:LINE: what is wrong" (or "FILE: ..." for a file that cannot be read); empty while
-  // all is well.
-  const std::string& Error() const { return error_; }
   // "FILE:LINE" of the last command Next gave.
   std::string Where() const;
 
@@ -51,11 +50,10 @@ class InputReader {
 };
 
 struct InputsCheck {
-  std::string error;            // the first bad line's message; empty when all are good
   bool takesSnapshots = false;  // a drive file writes the canvas with `snapshot`
 };
 
-// Reads every command once and rewinds.
-InputsCheck CheckInputs(InputReader& inputs);
+// Reads every command once and rewinds: why the first bad line is refused, if one is.
+frosty::Result<InputsCheck> CheckInputs(InputReader& inputs);
 
 }  // namespace replay

@@ -39,28 +39,26 @@ bool Options::AsksForOutput() const {
   return false;
 }
 
-OptionsParse ParseOptions(const std::vector<std::string>& arguments) {
-  OptionsParse result;
+frosty::Result<Options> ParseOptions(const std::vector<std::string>& arguments) {
+  Options options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") {
-      result.options.help = true;
+      options.help = true;
     } else if (argument == "--version") {
-      result.options.version = true;
+      options.version = true;
     } else if (const OutputOption* output = FindOutput(argument)) {
       if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--")) {
-        result.error = argument + " needs a file name";
-        return result;
+        return frosty::Failure(argument + " needs a file name");
       }
-      result.options.*(output->target) = arguments[++i];
+      options.*(output->target) = arguments[++i];
     } else if (argument.starts_with("-") && argument != "-") {
-      result.error = "unknown option " + argument;
-      return result;
+      return frosty::Failure("unknown option " + argument);
     } else {
-      result.options.inputs.push_back(argument);
+      options.inputs.push_back(argument);
     }
   }
-  return result;
+  return options;
 }
 
 std::string HelpText(const std::string& programName) {

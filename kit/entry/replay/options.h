@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "frosty/status.h"
+
 namespace replay {
 
 struct Options {
@@ -23,12 +25,8 @@ struct Options {
 // Why a run that would write nothing is refused.
 extern const char* const NothingToWrite;
 
-struct OptionsParse {
-  Options options;
-  std::string error;  // empty when the command line was understood
-};
-
-OptionsParse ParseOptions(const std::vector<std::string>& arguments);
+// What the command line asks for, or why it cannot be understood.
+frosty::Result<Options> ParseOptions(const std::vector<std::string>& arguments);
 
 // The whole --help text, for the executable called `programName`.
 std::string HelpText(const std::string& programName);

@@ -26,39 +26,44 @@ constexpr int StepFailed = 3;
 
 int main(int argc, char** argv) {
   const std::string name = entry::ProgramName(argc > 0 ? argv[0] : nullptr);
-  const replay::OptionsParse parsed =
+  const frosty::Result<replay::Options> parsed =
       replay::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "%s: %s (see --help)\n", name.c_str(), parsed.error.c_str());
+  if (!parsed) {
+    std::fprintf(stderr, "%s: %s (see --help)\n", name.c_str(), parsed.error().c_str());
     return BadInput;
   }
-  const replay::Options& options = parsed.options;
+  const replay::Options& options = *parsed;
   if (options.help || options.version) {
     std::fputs((options.help ? replay::HelpText(name) : entry::VersionText(name)).c_str(), stdout);
     return 0;
   }
   replay::InputReader inputs(options.inputs);
-  const replay::InputsCheck check = replay::CheckInputs(inputs);
-  if (!check.error.empty()) {
-    std::fprintf(stderr, "%s: %s\n", name.c_str(), check.error.c_str());
+  const frosty::Result<replay::InputsCheck> checked = replay::CheckInputs(inputs);
+  if (!checked) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), checked.error().c_str());
     return BadInput;
   }
-  if (!options.AsksForOutput() && !check.takesSnapshots) {
+  if (!options.AsksForOutput() && !checked->takesSnapshots) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), replay::NothingToWrite);
     return BadInput;
   }
-  replay::SessionRecord record(name);
-  if (!record.Open(options)) return OutputFailed;
+  replay::SessionRecord record;
+  if (const frosty::Status opened = record.Open(options); !opened) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), opened.error().c_str());
+    return OutputFailed;
+  }
 
   headless::HeadlessHost host;
   win::SetHost(&host);
   replay::Scenario scenario(host, inputs, record);
   const int status = WinMain(nullptr, nullptr, "", 1);
-  record.CaptureWindows();  // windows still open show the program's last picture
-  const bool written = record.WriteOutputs(options);
-  if (const std::string failure = scenario.Failure(); !failure.empty()) {
+  const std::vector<std::string> unwritten = record.WriteOutputs(options);
+  for (const std::string& failure : unwritten) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), failure.c_str());
+  }
+  if (const frosty::Status played = scenario.Failure(); !played) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), played.error().c_str());
     return StepFailed;
   }
-  return written ? status : OutputFailed;
+  return unwritten.empty() ? status : OutputFailed;
 }

@@ -15,7 +15,7 @@ bool IsLetterKey(int key) {
 
 // What a letter key yields while the given modifiers are held.
 int LetterCharacter(int letterKey, bool ctrlHeld, bool shiftHeld) {
-  if (ctrlHeld) return letterKey - 'A' + 1;
+  if (ctrlHeld) return win::CtrlCharacter(letterKey);
   return shiftHeld ? letterKey : letterKey - 'A' + 'a';
 }
 
@@ -31,29 +31,33 @@ Scenario::Scenario(headless::HeadlessHost& host, InputReader& inputs, SessionRec
 
 // A command whose first step was taken counts as carried out, even when the program ended before
 // its last (Ctrl+Q's key-ups); only commands never begun are reported.
-std::string Scenario::Failure() {
-  if (failure_.empty() && inputs_.Next()) {
-    failure_ = inputs_.Where() + ": not carried out: the program had ended before this step";
+frosty::Status Scenario::Failure() {
+  if (failure_.empty()) {
+    const frosty::Result<std::optional<Command>> next = inputs_.Next();
+    if (next && next->has_value()) {
+      failure_ = inputs_.Where() + ": not carried out: the program had ended before this step";
+    }
   }
-  return failure_;
+  return failure_.empty() ? frosty::Status() : frosty::Failure(failure_);
 }
 
 // Called by the host, at a wait, once the kit is open and its windows exist.
 bool Scenario::QueueNext() {
-  std::optional<Command> command = inputs_.Next();
-  if (!command) {
-    if (!inputs_.Error().empty()) failure_ = inputs_.Error();  // the file changed since the check
+  frosty::Result<std::optional<Command>> next = inputs_.Next();
+  if (!next) {
+    failure_ = next.error();  // the file changed since the check
     return false;
   }
-  if (const std::string why = Queue(std::move(*command)); !why.empty()) {
-    host_.FailStep(why);
+  if (!next->has_value()) return false;
+  if (const frosty::Status queued = Queue(std::move(**next)); !queued) {
+    host_.FailStep(queued.error());
     return false;
   }
   return true;
 }
 
 // A `type` line's text may be long: it is moved, never copied.
-std::string Scenario::Queue(Command command) {
+frosty::Status Scenario::Queue(Command command) {
   const win::WindowId window = KitGraphicsWindow();
   switch (command.op) {
     case Op::Press:
@@ -94,7 +98,9 @@ std::string Scenario::Queue(Command command) {
       held_.erase(command.key);
       break;
     case Op::Repeat:
-      if (!Held(command.key)) return "a key repeats only while held: `down` it first";
+      if (!Held(command.key)) {
+        return frosty::Failure("a key repeats only while held: `down` it first");
+      }
       host_.Repeat(static_cast<std::size_t>(command.count),
                    [key = command.key, character = CharacterOfHeld(command.key)] {
                      win::InputKeyDown(key, character, true);

@@ -36,31 +36,33 @@ void Capture(win::WindowId window, raster::Bitmap& into) {
   if (win::IsWindow(window)) into = win::ComposeWindow(window);
 }
 
-bool WritePicture(const raster::Bitmap& picture, const std::string& path, std::string* error) {
-  if (picture.width() == 0) {
-    *error = "the window was never shown";
-    return false;
-  }
-  return raster::WritePng(picture, path, error);
+frosty::Status WritePicture(const raster::Bitmap& picture, const std::string& path) {
+  if (picture.width() == 0) return frosty::Failure("the window was never shown");
+  return raster::WritePng(picture, path);
+}
+
+frosty::Status OpenText(TextOutput& output, const std::string& path) {
+  const frosty::Status opened = output.Open(path);
+  return opened ? opened : frosty::Failure(path + ": " + opened.error());
 }
 
 }  // namespace
 
-bool SessionRecord::Open(const Options& options) {
+frosty::Status SessionRecord::Open(const Options& options) {
   if (!options.logText.empty()) {
-    if (!OpenText(log_, options.logText)) return false;
+    if (frosty::Status opened = OpenText(log_, options.logText); !opened) return opened;
     KitSetPrintHook([this](std::string_view message) { log_.Write(message); });
   }
   if (!options.eventsText.empty()) {
-    if (!OpenText(events_, options.eventsText)) return false;
+    if (frosty::Status opened = OpenText(events_, options.eventsText); !opened) return opened;
     KitSetEventHook(
         [this](int kind, int x, int y, signed char key) { WriteEvent(events_, kind, x, y, key); });
   }
-  return true;
-}
-
-bool SessionRecord::OpenText(TextOutput& output, const std::string& path) {
-  return Report(output.Open(path), path, output.Error());
+  KitSetCloseHook([this] {
+    CaptureWindows();
+    canvas_ = KitCanvas();
+  });
+  return {};
 }
 
 void SessionRecord::CaptureWindows() {
@@ -69,35 +71,24 @@ void SessionRecord::CaptureWindows() {
 }
 
 void SessionRecord::SnapshotCanvas(const std::string& path) {
-  std::string error;
-  Report(raster::WritePng(KitCanvas(), path, &error), path, error);
+  Note(path, raster::WritePng(KitCanvas(), path));
 }
 
-bool SessionRecord::Report(bool ok, const std::string& path, const std::string& error) {
-  if (!ok) {
-    std::fprintf(stderr, "%s: %s: %s\n", programName_.c_str(), path.c_str(), error.c_str());
-    failed_ = true;
-  }
-  return ok;
+void SessionRecord::Note(const std::string& path, const frosty::Status& written) {
+  if (!written) failures_.push_back(path + ": " + written.error());
 }
 
-bool SessionRecord::WriteOutputs(const Options& options) {
-  const auto writeIfAsked = [this](const std::string& path, auto write) {
-    std::string error;
-    if (!path.empty()) Report(write(path, &error), path, error);
+std::vector<std::string> SessionRecord::WriteOutputs(const Options& options) {
+  const auto writeIfAsked = [this](const std::string& path, const raster::Bitmap& picture,
+                                   auto write) {
+    if (!path.empty()) Note(path, write(picture, path));
   };
-  writeIfAsked(options.canvasPng, [](const std::string& path, std::string* error) {
-    return raster::WritePng(KitCanvas(), path, error);
-  });
-  writeIfAsked(options.windowPng, [this](const std::string& path, std::string* error) {
-    return WritePicture(window_, path, error);
-  });
-  writeIfAsked(options.consolePng, [this](const std::string& path, std::string* error) {
-    return WritePicture(console_, path, error);
-  });
-  Report(log_.Close(), options.logText, log_.Error());
-  Report(events_.Close(), options.eventsText, events_.Error());
-  return !failed_;
+  writeIfAsked(options.canvasPng, canvas_, raster::WritePng);
+  writeIfAsked(options.windowPng, window_, WritePicture);
+  writeIfAsked(options.consolePng, console_, WritePicture);
+  Note(options.logText, log_.Close());
+  Note(options.eventsText, events_.Close());
+  return failures_;
 }
 
 }  // namespace replay

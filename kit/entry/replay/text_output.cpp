@@ -9,11 +9,11 @@ TextOutput::~TextOutput() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
-bool TextOutput::Open(const std::string& path) {
+frosty::Status TextOutput::Open(const std::string& path) {
   errno = 0;
   file_ = std::fopen(path.c_str(), "wb");
   if (file_ == nullptr) Failed(errno);
-  return file_ != nullptr;
+  return Outcome();
 }
 
 void TextOutput::Write(std::string_view text) {
@@ -22,12 +22,16 @@ void TextOutput::Write(std::string_view text) {
   if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) Failed(errno);
 }
 
-bool TextOutput::Close() {
-  if (file_ == nullptr) return error_.empty();
+frosty::Status TextOutput::Close() {
+  if (file_ == nullptr) return Outcome();
   errno = 0;
   if (std::fclose(file_) != 0) Failed(errno);
   file_ = nullptr;
-  return error_.empty();
+  return Outcome();
+}
+
+frosty::Status TextOutput::Outcome() const {
+  return error_.empty() ? frosty::Status() : frosty::Failure(error_);
 }
 
 void TextOutput::Failed(int error) {

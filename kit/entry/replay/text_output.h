@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "frosty/status.h"
+
 namespace replay {
 
 class TextOutput {
@@ -15,17 +17,17 @@ class TextOutput {
   TextOutput(const TextOutput&) = delete;
   TextOutput& operator=(const TextOutput&) = delete;
 
-  // False, with Error() set, when the file cannot be made.
-  bool Open(const std::string& path);
+  // A failure is "cannot write: " and the system's reason.
+  frosty::Status Open(const std::string& path);
   bool IsOpen() const { return file_ != nullptr; }
+  // A failure is kept, and Close reports it.
   void Write(std::string_view text);
-  // Writes out what is buffered; false, with Error() set, if anything could not be written.
-  bool Close();
-  // "cannot write: " and the system's reason; empty while all is well.
-  const std::string& Error() const { return error_; }
+  // Writes out what is buffered; fails if anything could not be written.
+  frosty::Status Close();
 
  private:
   void Failed(int error);
+  frosty::Status Outcome() const;
 
   std::FILE* file_ = nullptr;
   std::string error_;

@@ -4,8 +4,12 @@
 #include <cstring>
 #include <cwchar>
 
+#include "int128.h"
+
 namespace raster {
 namespace {
+
+using detail::Int128;
 
 int NonNegative(int v) {
   return v < 0 ? 0 : v;
@@ -34,13 +38,13 @@ void Bitmap::copyFrom(const Bitmap& src, std::int64_t sx, std::int64_t sy, std::
                       std::int64_t h, std::int64_t dx, std::int64_t dy) {
   if (w <= 0 || h <= 0) return;
   // Work in 128 bits: a source and destination offset can each be near the 64-bit limits.
-  __int128 x0 = sx, y0 = sy, x1 = __int128{sx} + w, y1 = __int128{sy} + h;
-  const __int128 shiftX = __int128{dx} - sx, shiftY = __int128{dy} - sy;
+  Int128 x0 = sx, y0 = sy, x1 = Int128{sx} + w, y1 = Int128{sy} + h;
+  const Int128 shiftX = Int128{dx} - sx, shiftY = Int128{dy} - sy;
   // Clip the source block to the source and, shifted, to this bitmap.
-  x0 = std::max<__int128>({x0, 0, -shiftX});
-  y0 = std::max<__int128>({y0, 0, -shiftY});
-  x1 = std::min<__int128>({x1, src.width_, width_ - shiftX});
-  y1 = std::min<__int128>({y1, src.height_, height_ - shiftY});
+  x0 = std::max<Int128>({x0, 0, -shiftX});
+  y0 = std::max<Int128>({y0, 0, -shiftY});
+  x1 = std::min<Int128>({x1, src.width_, width_ - shiftX});
+  y1 = std::min<Int128>({y1, src.height_, height_ - shiftY});
   if (x0 >= x1 || y0 >= y1) return;
   const auto cols = static_cast<std::size_t>(x1 - x0);
   const auto firstSrc = static_cast<int>(y0);

@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "int128.h"
 #include "raster/bitmap.h"
 
 namespace raster::detail {
 
 // Wide enough for any sum or difference of two 64-bit coordinates.
-using Wide = __int128;
-using UWide = unsigned __int128;
+using Wide = Int128;
+using UWide = UInt128;
 
 // Takes spans that are already clipped to a width x height bitmap.
 class SpanSink {

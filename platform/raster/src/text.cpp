@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+#include "int128.h"
+
 namespace raster {
 namespace fonts {
 extern const unsigned char LiberationSansRegular[], MenuSansSerif[], Fixed8x13[];
@@ -20,6 +22,8 @@ extern const std::size_t LiberationSansRegularSize, MenuSansSerifSize, Fixed8x13
 }  // namespace fonts
 
 namespace {
+
+using detail::Int128;
 
 constexpr int kMinSize = 1;
 constexpr int kMaxSize = 1000;
@@ -249,12 +253,12 @@ const Glyph& GlyphFor(Face face, int size, SizedFont& font, unsigned char byte) 
 }
 
 // Paints the set bits of a glyph whose bitmap's top-left lands at (gx, gy).
-void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, __int128 gx, __int128 gy,
+void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, Int128 gx, Int128 gy,
           Color color) {
-  const __int128 r0 = std::max<__int128>(0, -gy);
-  const __int128 r1 = std::min<__int128>(glyph.rows, target.height() - gy);
-  const __int128 c0 = std::max<__int128>(0, -gx);
-  const __int128 c1 = std::min<__int128>(glyph.width, target.width() - gx);
+  const Int128 r0 = std::max<Int128>(0, -gy);
+  const Int128 r1 = std::min<Int128>(glyph.rows, target.height() - gy);
+  const Int128 c0 = std::max<Int128>(0, -gx);
+  const Int128 c1 = std::min<Int128>(glyph.width, target.width() - gx);
   if (r0 >= r1 || c0 >= c1) return;
   for (auto r = static_cast<int>(r0); r < r1; ++r) {
     const unsigned char* src = bits + static_cast<std::ptrdiff_t>(r) * glyph.pitch;
@@ -270,9 +274,9 @@ int ClampToInt(std::int64_t v) {
 }
 
 std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
-  const __int128 sum = __int128{a} + b;
-  return static_cast<std::int64_t>(std::clamp<__int128>(
-      sum, std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()));
+  const Int128 sum = Int128{a} + b;
+  return static_cast<std::int64_t>(std::clamp<Int128>(sum, std::numeric_limits<std::int64_t>::min(),
+                                                      std::numeric_limits<std::int64_t>::max()));
 }
 
 }  // namespace
@@ -301,11 +305,11 @@ int DrawText(Bitmap& target, Face face, int size, std::int64_t x, std::int64_t y
   size = ClampSize(size);
   SizedFont* font = FontFor(face, &size);
   if (font == nullptr) return MeasureText(face, size, text).width;
-  const __int128 baseline = __int128{y} + font->metrics.ascent;
+  const Int128 baseline = Int128{y} + font->metrics.ascent;
   std::int64_t advance = 0;
   for (char c : text) {
     const Glyph& glyph = GlyphFor(face, size, *font, static_cast<unsigned char>(c));
-    Blit(target, glyph, font->bits.data() + glyph.offset, __int128{x} + advance + glyph.left,
+    Blit(target, glyph, font->bits.data() + glyph.offset, Int128{x} + advance + glyph.left,
          baseline - glyph.top, color);
     advance += glyph.advance;
   }

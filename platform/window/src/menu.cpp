@@ -14,6 +14,7 @@ using detail::MenuRec;
 using detail::Sys;
 
 MenuId AddMenu(bool bar) {
+  if (!detail::SystemLives()) return 0;
   Sys().menus.push_back({bar, {}});
   return static_cast<MenuId>(Sys().menus.size());
 }
@@ -87,12 +88,9 @@ MenuId CreatePopupMenu() {
   return AddMenu(false);
 }
 
-bool AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text) {
+frosty::Status AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text) {
   MenuRec* rec = detail::FindMenu(menu);
-  if (rec == nullptr) {
-    detail::Complain("AppendMenu: no menu " + std::to_string(menu));
-    return false;
-  }
+  if (rec == nullptr) return frosty::Failure("AppendMenu: no menu " + std::to_string(menu));
   MenuItemInfo item;
   item.separator = (flags & mf::Separator) != 0;
   if (!item.separator) {
@@ -107,26 +105,25 @@ bool AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view tex
   }
   // Popups hang on the bar only: dropdowns do not cascade.
   if (item.popup != 0 && (!rec->bar || !IsPopupMenu(item.popup))) {
-    detail::Complain("AppendMenu: a popup must be made with CreatePopupMenu and hung on a bar");
-    return false;
+    return frosty::Failure(
+        "AppendMenu: a popup must be made with CreatePopupMenu and hung on a bar");
   }
   rec->items.push_back(std::move(item));
   detail::MenuChanged(menu);
-  return true;
+  return {};
 }
 
-bool SetMenu(WindowId window, MenuId menu) {
+frosty::Status SetMenu(WindowId window, MenuId menu) {
   detail::WindowRec* rec = detail::FindWindow(window);
   const MenuRec* bar = detail::FindMenu(menu);
   if (rec == nullptr || (menu != 0 && (bar == nullptr || !bar->bar))) {
-    detail::Complain("SetMenu: no such window, or the menu is not a menu bar");
-    return false;
+    return frosty::Failure("SetMenu: no such window, or the menu is not a menu bar");
   }
   if (Sys().tracking.window == window) detail::CloseMenu();
   rec->menu = menu;
   rec->changed = true;
   detail::FitClientToFrame(window);
-  return true;
+  return {};
 }
 
 void DrawMenuBar(WindowId window) {

@@ -39,7 +39,7 @@ void PresentChangedWindows() {
     rec.changed = false;
     due.push_back(window);
   }
-  Host& host = CurrentHost();
+  Host& host = detail::CurrentHost();
   if (!host.ShowsWindows()) return;
   for (const WindowId window : due) host.Present(window, ComposeWindow(window));
 }

@@ -104,7 +104,7 @@ detail::TimerRec* DueTimer(std::int64_t now) {
 }
 
 bool TakeTimer(Message& out) {
-  const std::int64_t now = CurrentHost().NowMs();
+  const std::int64_t now = detail::CurrentHost().NowMs();
   detail::TimerRec* timer = DueTimer(now);
   if (timer == nullptr) return false;
   timer->dueMs = now + timer->periodMs;
@@ -144,14 +144,14 @@ void KillTimersOf(WindowId window) {
 
 bool AnythingWaits() {
   return !Sys().posted.empty() || !Sys().input.empty() || PaintWaits() ||
-         DueTimer(CurrentHost().NowMs()) != nullptr;
+         DueTimer(detail::CurrentHost().NowMs()) != nullptr;
 }
 
 }  // namespace detail
 
 bool PeekMessage(Message& out) {
   detail::PresentChangedWindows();
-  CurrentHost().PumpInput();
+  detail::CurrentHost().PumpInput();
   if (!(TakePostedOrInput(out) || TakePaint(out) || TakeTimer(out))) {
     return false;
   }
@@ -174,37 +174,36 @@ std::intptr_t DispatchMessage(const Message& message) {
 
 void PostMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::intptr_t lParam) {
   // Messages for a window that is gone are dropped, as the classic desktop drops them.
-  if (window != 0 && !IsWindow(window)) return;
+  if (!detail::SystemLives() || (window != 0 && !IsWindow(window))) return;
   Sys().posted.push_back({window, msg, wParam, lParam});
 }
 
 void PostQuitMessage(int exitCode) {
+  if (!detail::SystemLives()) return;
   Sys().posted.push_back({0, Msg::Quit, static_cast<std::uintptr_t>(exitCode), 0});
 }
 
 void WaitMessage() {
-  Host& host = CurrentHost();
+  Host& host = detail::CurrentHost();
   host.PumpInput();
   if (detail::AnythingWaits()) return;
   detail::PresentChangedWindows();
   host.WaitForInput(NextDeadline());
 }
 
-void SetTimer(WindowId window, int id, int periodMs) {
-  if (!IsWindow(window)) {
-    detail::Complain("SetTimer: no window " + std::to_string(window));
-    return;
-  }
+frosty::Status SetTimer(WindowId window, int id, int periodMs) {
+  if (!IsWindow(window)) return frosty::Failure("SetTimer: no window " + std::to_string(window));
   const int period = std::max(periodMs, MinTimerPeriodMs);
-  const std::int64_t due = CurrentHost().NowMs() + period;
+  const std::int64_t due = detail::CurrentHost().NowMs() + period;
   for (auto& timer : Sys().timers) {
     if (timer.window == window && timer.id == id) {
       timer.periodMs = period;
       timer.dueMs = due;
-      return;
+      return {};
     }
   }
   Sys().timers.push_back({window, id, period, due});
+  return {};
 }
 
 void KillTimer(WindowId window, int id) {

@@ -14,15 +14,14 @@ constexpr double ClassicDpi = 96.0;
 constexpr Size SmallestDesktop = {800, 600};
 constexpr std::string_view ScaleOption = "--scale";
 
-// N of "--scale N" or "--scale=N"; -1 with *error when it is missing or out of range.
-int ParseScale(std::string_view text, std::string* error) {
+// N of "--scale N" or "--scale=N", or why it is no scale.
+frosty::Result<int> ParseScale(std::string_view text) {
   int scale = 0;
   const char* end = text.data() + text.size();
   const auto [stop, failure] = std::from_chars(text.data(), end, scale);
   if (failure != std::errc() || stop != end || scale < 1 || scale > MaxScale) {
-    *error = std::string(ScaleOption) + " takes a whole number from 1 to " +
-             std::to_string(MaxScale) + ", not \"" + std::string(text) + "\"";
-    return -1;
+    return frosty::Failure(std::string(ScaleOption) + " takes a whole number from 1 to " +
+                           std::to_string(MaxScale) + ", not \"" + std::string(text) + "\"");
   }
   return scale;
 }
@@ -46,7 +45,7 @@ int Unscaled(int screenCoordinate, int scale) {
   return screenCoordinate % scale < 0 ? quotient - 1 : quotient;
 }
 
-int TakeScaleOption(std::vector<std::string>& arguments, std::string* error) {
+frosty::Result<int> TakeScaleOption(std::vector<std::string>& arguments) {
   for (auto at = arguments.begin(); at != arguments.end(); ++at) {
     const std::string_view argument = *at;
     if (!argument.starts_with(ScaleOption)) continue;
@@ -54,10 +53,9 @@ int TakeScaleOption(std::vector<std::string>& arguments, std::string* error) {
     if (!rest.empty() && rest.front() != '=') continue;  // another option that starts alike
     const bool joined = !rest.empty();
     if (!joined && at + 1 == arguments.end()) {
-      *error = std::string(ScaleOption) + " needs a number";
-      return -1;
+      return frosty::Failure(std::string(ScaleOption) + " needs a number");
     }
-    const int scale = ParseScale(joined ? rest.substr(1) : std::string_view(*(at + 1)), error);
+    frosty::Result<int> scale = ParseScale(joined ? rest.substr(1) : std::string_view(*(at + 1)));
     arguments.erase(at, joined ? at + 1 : at + 2);
     return scale;
   }

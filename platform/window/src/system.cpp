@@ -1,8 +1,7 @@
-// The module-wide state, the host in use and the helpers shared by the window system's files.
+// The window system's life, the host it runs on and the helpers shared by its files.
 
 #include "system.h"
 
-#include <cstdio>
 #include <string>
 
 namespace win {
@@ -18,37 +17,61 @@ class BuiltInHost final : public Host {
 };
 
 BuiltInHost builtInHost;
-Host* host = nullptr;
-detail::WindowSystem state;
+Host* chosenHost = nullptr;
+detail::SystemState* liveSystem = nullptr;
+
+detail::SystemState& NoSystemState() {
+  static detail::SystemState empty = [] {
+    detail::SystemState state;
+    state.host = &builtInHost;
+    return state;
+  }();
+  return empty;
+}
 
 }  // namespace
 
-void SetHost(Host* newHost) {
-  host = newHost;
+void SetHost(Host* host) {
+  chosenHost = host;
 }
 
-Host& CurrentHost() {
-  return host != nullptr ? *host : builtInHost;
+WindowSystem::WindowSystem() : WindowSystem(chosenHost != nullptr ? *chosenHost : builtInHost) {}
+
+WindowSystem::WindowSystem(Host& host)
+    : state_(std::make_unique<detail::SystemState>()), previous_(liveSystem) {
+  state_->host = &host;
+  liveSystem = state_.get();
 }
 
-void ResetWindowSystem() {
-  state = detail::WindowSystem{};
+WindowSystem::~WindowSystem() {
+  if (liveSystem == state_.get()) liveSystem = previous_;
+  for (const auto& [window, rec] : state_->windows) state_->host->WindowDestroyed(window);
 }
 
 namespace detail {
 
-WindowSystem& Sys() {
-  return state;
+SystemState& Sys() {
+  return liveSystem != nullptr ? *liveSystem : NoSystemState();
+}
+
+bool SystemLives() {
+  return liveSystem != nullptr;
+}
+
+Host& CurrentHost() {
+  return *Sys().host;
 }
 
 WindowRec* FindWindow(WindowId window) {
-  const auto found = state.windows.find(window);
-  return found == state.windows.end() ? nullptr : &found->second;
+  auto& windows = Sys().windows;
+  const auto found = windows.find(window);
+  return found == windows.end() ? nullptr : &found->second;
 }
 
 MenuRec* FindMenu(MenuId menu) {
-  if (menu < 1 || static_cast<std::size_t>(menu) > state.menus.size()) return nullptr;
-  return &state.menus[static_cast<std::size_t>(menu) - 1];
+  auto& menus = Sys().menus;
+  if (menu < 1 || static_cast<std::size_t>(menu) > menus.size()) return nullptr;
+  return &menus[static_cast<std::size_t>(menu) - 1];
 }
 
 std::intptr_t SendMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -59,8 +82,8 @@ std::intptr_t SendMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::
   return proc(window, msg, wParam, lParam);
 }
 
-void Complain(std::string_view what) {
-  std::fprintf(stderr, "window system: %.*s\n", static_cast<int>(what.size()), what.data());
+frosty::Status NoSystem(std::string_view call) {
+  return frosty::Failure(std::string(call) + ": no window system is running");
 }
 
 std::intptr_t PackPoint(int low, int high) {

@@ -1,6 +1,6 @@
 #pragma once
-// The window system's module-wide state and the helpers every part of it shares. One instance,
-// reset as a whole by ResetWindowSystem.
+// The window system's state and the helpers every part of it shares. The state belongs to the
+// live WindowSystem; Sys() hands it to the rest of the layer.
 
 #include <cstdint>
 #include <deque>
@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frosty/status.h"
 #include "raster/bitmap.h"
 #include "win/host.h"
 #include "win/window.h"
@@ -57,7 +58,8 @@ struct MenuTracking {
   bool closeOnRelease = false;  // the open bar item was pressed again: its release closes it
 };
 
-struct WindowSystem {
+struct SystemState {
+  Host* host = nullptr;
   std::vector<WindowClassRec> classes;
   std::map<WindowId, WindowRec> windows;  // ordered by id, so by creation
   WindowId lastWindowId = 0;
@@ -75,14 +77,18 @@ struct WindowSystem {
   MenuTracking tracking;
 };
 
-WindowSystem& Sys();
+// The live system's state. While none lives, an empty state on the built-in host, to which
+// nothing is ever added: the calls that make things check SystemLives() first.
+SystemState& Sys();
+bool SystemLives();
+Host& CurrentHost();
 WindowRec* FindWindow(WindowId window);
 MenuRec* FindMenu(MenuId menu);
 
 // Calls the window's procedure at once; 0 if there is no such window.
 std::intptr_t SendMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::intptr_t lParam);
-// Tells the program's developer about a call that cannot be carried out.
-void Complain(std::string_view what);
+// The failure of a call made while no window system lives.
+frosty::Status NoSystem(std::string_view call);
 
 std::intptr_t PackPoint(int low, int high);
 

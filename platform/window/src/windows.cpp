@@ -88,22 +88,21 @@ void SetFocusToNewestVisible() {
 
 }  // namespace detail
 
-bool RegisterClass(std::string_view name, WindowProc proc, raster::Color background) {
+frosty::Status RegisterClass(std::string_view name, WindowProc proc, raster::Color background) {
+  if (!detail::SystemLives()) return detail::NoSystem("RegisterClass");
   if (proc == nullptr || FindClass(name) != nullptr) {
-    detail::Complain("RegisterClass: no procedure, or the class \"" + std::string(name) +
-                     "\" exists already");
-    return false;
+    return frosty::Failure("RegisterClass: no procedure, or the class \"" + std::string(name) +
+                           "\" exists already");
   }
   Sys().classes.push_back({std::string(name), proc, background});
-  return true;
+  return {};
 }
 
-WindowId CreateWindow(std::string_view className, std::string_view title, Style style, int x, int y,
-                      int width, int height) {
+frosty::Result<WindowId> CreateWindow(std::string_view className, std::string_view title,
+                                      Style style, int x, int y, int width, int height) {
   const detail::WindowClassRec* cls = FindClass(className);
   if (cls == nullptr) {
-    detail::Complain("CreateWindow: no window class \"" + std::string(className) + "\"");
-    return 0;
+    return frosty::Failure("CreateWindow: no window class \"" + std::string(className) + "\"");
   }
   WindowRec rec;
   rec.title = std::string(title);
@@ -115,7 +114,7 @@ WindowId CreateWindow(std::string_view className, std::string_view title, Style 
   rec.client = raster::Bitmap(client.width, client.height, cls->background);
   const WindowId window = ++Sys().lastWindowId;
   Sys().windows.emplace(window, std::move(rec));
-  CurrentHost().WindowCreated(window);
+  detail::CurrentHost().WindowCreated(window);
   detail::SendMessage(window, Msg::Create, 0, 0);
   SendClientSize(window);
   return window;
@@ -131,7 +130,7 @@ void DestroyWindow(WindowId window) {
   detail::DropMessagesOf(window);
   detail::KillTimersOf(window);
   if (Sys().focus == window) detail::SetFocusToNewestVisible();
-  CurrentHost().WindowDestroyed(window);
+  detail::CurrentHost().WindowDestroyed(window);
 }
 
 bool IsWindow(WindowId window) {
@@ -144,7 +143,7 @@ bool ShowWindow(WindowId window, bool show) {
   const bool wasVisible = rec->visible;
   if (wasVisible && show) {
     Sys().focus = window;  // showing a shown window still activates it
-    CurrentHost().WindowShown(window, true);
+    detail::CurrentHost().WindowShown(window, true);
     return true;
   }
   if (!wasVisible && !show) return false;
@@ -157,7 +156,7 @@ bool ShowWindow(WindowId window, bool show) {
     if (Sys().tracking.window == window) detail::CloseMenu();
     if (Sys().focus == window) detail::SetFocusToNewestVisible();
   }
-  CurrentHost().WindowShown(window, show);
+  detail::CurrentHost().WindowShown(window, show);
   return wasVisible;
 }
 
@@ -188,7 +187,7 @@ Style GetWindowStyle(WindowId window) {
 }
 
 Size GetScreenSize() {
-  return CurrentHost().ScreenSize();
+  return detail::CurrentHost().ScreenSize();
 }
 
 }  // namespace win

@@ -8,10 +8,14 @@
 #include "raster/bitmap.h"
 #include "win/window.h"
 
+// The hooks may be set before KitOpen; KitClose ends them with the rest of the kit.
 // Called with every console message, exactly as printed, in order.
 void KitSetPrintHook(std::function<void(std::string_view message)> hook);
 // Called with every event KitWaitEvent returns, as it returns it.
 void KitSetEventHook(std::function<void(int kind, int x, int y, signed char key)> hook);
+// Called at the start of KitClose, while the windows and the canvas below still exist: KitClose
+// ends them, so a tool keeps what it wants to show of the program's end here.
+void KitSetCloseHook(std::function<void()> hook);
 
 win::WindowId KitGraphicsWindow();
 win::WindowId KitConsoleWindow();

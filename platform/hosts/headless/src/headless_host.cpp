@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string_view>
 #include <utility>
 
@@ -20,17 +19,17 @@ struct PunctuationKey {
   int virtualKey;
 };
 constexpr std::array<PunctuationKey, 11> PunctuationKeys = {{
-    {';', ':', 0xBA},
-    {'=', '+', 0xBB},
-    {',', '<', 0xBC},
-    {'-', '_', 0xBD},
-    {'.', '>', 0xBE},
-    {'/', '?', 0xBF},
-    {'`', '~', 0xC0},
-    {'[', '{', 0xDB},
-    {'\\', '|', 0xDC},
-    {']', '}', 0xDD},
-    {'\'', '"', 0xDE},
+    {';', ':', win::vk::Oem1},
+    {'=', '+', win::vk::OemPlus},
+    {',', '<', win::vk::OemComma},
+    {'-', '_', win::vk::OemMinus},
+    {'.', '>', win::vk::OemPeriod},
+    {'/', '?', win::vk::Oem2},
+    {'`', '~', win::vk::Oem3},
+    {'[', '{', win::vk::Oem4},
+    {'\\', '|', win::vk::Oem5},
+    {']', '}', win::vk::Oem6},
+    {'\'', '"', win::vk::Oem7},
 }};
 constexpr std::string_view ShiftedDigits = ")!@#$%^&*(";
 
@@ -107,11 +106,6 @@ std::string WhyNotPressable(win::WindowId window, int commandId, raster::Rect& b
   }
   box = win::GetDropdownItemRect(window, position);
   return {};
-}
-
-bool Fail(std::string* error, const std::string& why) {
-  if (error != nullptr) *error = why;
-  return false;
 }
 
 }  // namespace
@@ -205,11 +199,7 @@ void HeadlessHost::SetWhenStepFails(std::function<void(const std::string& why)> 
 // The scenario is dropped only once the step or source that failed has returned.
 void HeadlessHost::FailStep(const std::string& why) {
   failed_ = true;
-  if (onStepFailed_) {
-    onStepFailed_(why);
-  } else {
-    std::fprintf(stderr, "headless host: %s\n", why.c_str());
-  }
+  if (onStepFailed_) onStepFailed_(why);
 }
 
 void HeadlessHost::DropScenarioIfFailed() {
@@ -274,14 +264,14 @@ void HeadlessHost::RunDry() {
   }
 }
 
-bool SaveWindowPng(win::WindowId window, const std::string& path, std::string* error) {
-  if (!win::IsWindow(window)) return Fail(error, "no window " + std::to_string(window));
-  return raster::WritePng(win::ComposeWindow(window), path, error);
+frosty::Status SaveWindowPng(win::WindowId window, const std::string& path) {
+  if (!win::IsWindow(window)) return frosty::Failure("no window " + std::to_string(window));
+  return raster::WritePng(win::ComposeWindow(window), path);
 }
 
-bool SaveClientPng(win::WindowId window, const std::string& path, std::string* error) {
-  if (!win::IsWindow(window)) return Fail(error, "no window " + std::to_string(window));
-  return raster::WritePng(win::ClientPixels(window), path, error);
+frosty::Status SaveClientPng(win::WindowId window, const std::string& path) {
+  if (!win::IsWindow(window)) return frosty::Failure("no window " + std::to_string(window));
+  return raster::WritePng(win::ClientPixels(window), path);
 }
 
 }  // namespace headless

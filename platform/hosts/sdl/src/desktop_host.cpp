@@ -26,12 +26,11 @@ bool DisplayNamed() {
 
 }  // namespace
 
-std::unique_ptr<Host> OpenHost(std::string* error) {
-  if (!DisplayNamed()) {
-    *error = "no display (DISPLAY and WAYLAND_DISPLAY are unset)";
-    return nullptr;
-  }
-  return sdlhost::SdlHost::Open(error);
+frosty::Result<std::unique_ptr<Host>> OpenHost() {
+  if (!DisplayNamed()) return frosty::Failure("no display (DISPLAY and WAYLAND_DISPLAY are unset)");
+  frosty::Result<std::unique_ptr<sdlhost::SdlHost>> host = sdlhost::SdlHost::Open();
+  if (!host) return host.status();
+  return std::unique_ptr<Host>(std::move(*host));
 }
 
 void Tell(const std::string& text, bool isError) {

@@ -14,46 +14,25 @@ struct KeyCode {
 
 // Keys whose virtual-key code does not follow from a range of SDL keycodes.
 constexpr KeyCode NamedKeys[] = {
-    {SDLK_BACKSPACE, win::vk::Back},
-    {SDLK_TAB, win::vk::Tab},
-    {SDLK_RETURN, win::vk::Return},
-    {SDLK_KP_ENTER, win::vk::Return},
-    {SDLK_ESCAPE, win::vk::Escape},
-    {SDLK_SPACE, win::vk::Space},
-    {SDLK_LSHIFT, win::vk::Shift},
-    {SDLK_RSHIFT, win::vk::Shift},
-    {SDLK_LCTRL, win::vk::Control},
-    {SDLK_RCTRL, win::vk::Control},
-    {SDLK_LALT, win::vk::Menu},
-    {SDLK_RALT, win::vk::Menu},
-    {SDLK_LEFT, win::vk::Left},
-    {SDLK_UP, win::vk::Up},
-    {SDLK_RIGHT, win::vk::Right},
-    {SDLK_DOWN, win::vk::Down},
-    {SDLK_PAGEUP, 0x21},
-    {SDLK_PAGEDOWN, 0x22},
-    {SDLK_END, 0x23},
-    {SDLK_HOME, 0x24},
-    {SDLK_INSERT, 0x2D},
-    {SDLK_DELETE, 0x2E},
-    {SDLK_CAPSLOCK, 0x14},
-    {SDLK_PAUSE, 0x13},
-    {SDLK_SEMICOLON, 0xBA},
-    {SDLK_EQUALS, 0xBB},
-    {SDLK_COMMA, 0xBC},
-    {SDLK_MINUS, 0xBD},
-    {SDLK_PERIOD, 0xBE},
-    {SDLK_SLASH, 0xBF},
-    {SDLK_BACKQUOTE, 0xC0},
-    {SDLK_LEFTBRACKET, 0xDB},
-    {SDLK_BACKSLASH, 0xDC},
-    {SDLK_RIGHTBRACKET, 0xDD},
-    {SDLK_QUOTE, 0xDE},
-    {SDLK_KP_PERIOD, 0x6E},
+    {SDLK_BACKSPACE, win::vk::Back},   {SDLK_TAB, win::vk::Tab},
+    {SDLK_RETURN, win::vk::Return},    {SDLK_KP_ENTER, win::vk::Return},
+    {SDLK_ESCAPE, win::vk::Escape},    {SDLK_SPACE, win::vk::Space},
+    {SDLK_LSHIFT, win::vk::Shift},     {SDLK_RSHIFT, win::vk::Shift},
+    {SDLK_LCTRL, win::vk::Control},    {SDLK_RCTRL, win::vk::Control},
+    {SDLK_LALT, win::vk::Menu},        {SDLK_RALT, win::vk::Menu},
+    {SDLK_LEFT, win::vk::Left},        {SDLK_UP, win::vk::Up},
+    {SDLK_RIGHT, win::vk::Right},      {SDLK_DOWN, win::vk::Down},
+    {SDLK_PAGEUP, win::vk::Prior},     {SDLK_PAGEDOWN, win::vk::Next},
+    {SDLK_END, win::vk::End},          {SDLK_HOME, win::vk::Home},
+    {SDLK_INSERT, win::vk::Insert},    {SDLK_DELETE, win::vk::Delete},
+    {SDLK_CAPSLOCK, win::vk::Capital}, {SDLK_PAUSE, win::vk::Pause},
+    {SDLK_SEMICOLON, win::vk::Oem1},   {SDLK_EQUALS, win::vk::OemPlus},
+    {SDLK_COMMA, win::vk::OemComma},   {SDLK_MINUS, win::vk::OemMinus},
+    {SDLK_PERIOD, win::vk::OemPeriod}, {SDLK_SLASH, win::vk::Oem2},
+    {SDLK_BACKQUOTE, win::vk::Oem3},   {SDLK_LEFTBRACKET, win::vk::Oem4},
+    {SDLK_BACKSLASH, win::vk::Oem5},   {SDLK_RIGHTBRACKET, win::vk::Oem6},
+    {SDLK_QUOTE, win::vk::Oem7},       {SDLK_KP_PERIOD, win::vk::Decimal},
 };
-
-constexpr int FirstNumpadKey = 0x60;  // the classic code of keypad 0
-constexpr int ControlA = 1;
 
 bool InRange(SDL_Keycode key, SDL_Keycode first, SDL_Keycode last) {
   return key >= first && key <= last;
@@ -64,8 +43,8 @@ int RangedVirtualKey(SDL_Keycode key) {
   if (InRange(key, SDLK_a, SDLK_z)) return key - SDLK_a + 'A';
   if (InRange(key, SDLK_0, SDLK_9)) return key;
   if (InRange(key, SDLK_F1, SDLK_F12)) return key - SDLK_F1 + win::vk::F1;
-  if (InRange(key, SDLK_KP_1, SDLK_KP_9)) return key - SDLK_KP_1 + FirstNumpadKey + 1;
-  if (key == SDLK_KP_0) return FirstNumpadKey;
+  if (InRange(key, SDLK_KP_1, SDLK_KP_9)) return key - SDLK_KP_1 + win::vk::Numpad0 + 1;
+  if (key == SDLK_KP_0) return win::vk::Numpad0;
   return 0;
 }
 
@@ -111,8 +90,7 @@ int CharacterOfKey(int virtualKey, bool ctrlHeld) {
     default:
       break;
   }
-  if (ctrlHeld && virtualKey >= 'A' && virtualKey <= 'Z') return virtualKey - 'A' + ControlA;
-  return -1;
+  return ctrlHeld ? win::CtrlCharacter(virtualKey) : -1;
 }
 
 std::vector<int> CharactersOfText(std::string_view utf8) {

@@ -78,19 +78,18 @@ struct SdlHost::State {
   std::optional<SDL_Event> waited;
 };
 
-std::unique_ptr<SdlHost> SdlHost::Open(std::string* error) {
+frosty::Result<std::unique_ptr<SdlHost>> SdlHost::Open() {
   SetHints();
   LogAndIgnoreXErrors();
   // Audio, joysticks and sensors would make SDL's wait poll every millisecond.
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-    *error = std::string("cannot open a display: ") + SDL_GetError();
-    return nullptr;
+    return frosty::Failure(std::string("cannot open a display: ") + SDL_GetError());
   }
   const std::string_view driver = SDL_GetCurrentVideoDriver();
   if (IsInvisibleDriver(driver)) {
-    *error = "SDL picked the \"" + std::string(driver) + "\" video driver, which shows nothing";
     SDL_Quit();
-    return nullptr;
+    return frosty::Failure("SDL picked the \"" + std::string(driver) +
+                           "\" video driver, which shows nothing");
   }
   auto host = std::unique_ptr<SdlHost>(new SdlHost(std::make_unique<State>()));
   host->SetScale(ScaleOfTheDisplay());

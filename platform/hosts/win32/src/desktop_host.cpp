@@ -8,8 +8,10 @@
 
 namespace win::desktop {
 
-std::unique_ptr<Host> OpenHost(std::string* error) {
-  return win32host::Win32Host::Open(error);
+frosty::Result<std::unique_ptr<Host>> OpenHost() {
+  frosty::Result<std::unique_ptr<win32host::Win32Host>> host = win32host::Win32Host::Open();
+  if (!host) return host.status();
+  return std::unique_ptr<Host>(std::move(*host));
 }
 
 void Tell(const std::string& text, bool isError) {

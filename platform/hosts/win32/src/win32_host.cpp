@@ -53,10 +53,10 @@ struct Win32Host::State {
   NativeWindows windows;
 };
 
-std::unique_ptr<Win32Host> Win32Host::Open(std::string* error) {
+frosty::Result<std::unique_ptr<Win32Host>> Win32Host::Open() {
   if (!NativeWindows::RegisterClass()) {
-    *error = "cannot register the window class (error " + std::to_string(GetLastError()) + ")";
-    return nullptr;
+    return frosty::Failure("cannot register the window class (error " +
+                           std::to_string(GetLastError()) + ")");
   }
   std::unique_ptr<Win32Host> host(new Win32Host(std::make_unique<State>()));
   host->SetScale(ScaleOfTheScreen());

@@ -3,12 +3,13 @@
 
 #include <string>
 
+#include "frosty/status.h"
 #include "raster/bitmap.h"
 
 namespace raster {
 
-// Both return false and say why in *error when the file cannot be written or read.
-bool WritePng(const Bitmap& bitmap, const std::string& path, std::string* error);
-bool ReadPng(const std::string& path, Bitmap* bitmap, std::string* error);
+// A failure says why: "cannot write PATH: ..." or "cannot read PATH: ...".
+frosty::Status WritePng(const Bitmap& bitmap, const std::string& path);
+frosty::Result<Bitmap> ReadPng(const std::string& path);
 
 }  // namespace raster

@@ -4,6 +4,7 @@
 // everything else (queue order, timers, menus, painting, pixels) is decided by the window system.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "raster/bitmap.h"
@@ -40,10 +41,32 @@ class Host {
   virtual int Scale() { return 1; }
 };
 
-// The host in use; the window system does not own it. Without one, a built-in host with a
-// 1024 x 768 screen, a clock that stands still and no input is used.
+// The host the next window system runs on, chosen by the program's entry before the program
+// starts (the kit makes its window system inside KitOpen, whose arguments name no host). Null:
+// a built-in host with a 1024 x 768 screen, a clock that stands still and no input.
 void SetHost(Host* host);
-Host& CurrentHost();
+
+namespace detail {
+struct SystemState;
+}
+
+// Every class, window, menu, timer and message, on one host, which must outlive it. While it
+// lives, the calls of window.h and the Input* calls below act on it; while none lives they act on
+// nothing (no window exists, nothing is queued or made). The newest one lives; when it ends, the
+// one made before it lives again (so end them in the reverse order, as scopes do). Ending it
+// drops its windows without a message to their procedures and tells the host they are gone.
+class WindowSystem {
+ public:
+  WindowSystem();  // on the host chosen with SetHost
+  explicit WindowSystem(Host& host);
+  ~WindowSystem();
+  WindowSystem(const WindowSystem&) = delete;
+  WindowSystem& operator=(const WindowSystem&) = delete;
+
+ private:
+  std::unique_ptr<detail::SystemState> state_;
+  detail::SystemState* previous_;
+};
 
 // ---- input, as hosts report it ----------------------------------------------------------
 // A left press at a pixel of the window's content (menu bar rows first, then the client area).
@@ -67,8 +90,5 @@ void InputResize(WindowId window, int clientWidth, int clientHeight);
 void InputExpose(WindowId window);
 
 WindowId FocusedWindow();
-
-// Forgets every class, window, menu, timer and message; for tests that run programs in turn.
-void ResetWindowSystem();
 
 }  // namespace win

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frosty/status.h"
 #include "win/window.h"
 
 namespace win {
@@ -24,7 +25,7 @@ int ScaleThatFits(int wanted, Size screen);
 int Unscaled(int screenCoordinate, int scale);
 
 // Takes "--scale N" or "--scale=N" out of a program's arguments: N (1 to MaxScale), 0 when it is
-// not there, -1 for a bad one, with *error saying why. The other arguments keep their order.
-int TakeScaleOption(std::vector<std::string>& arguments, std::string* error);
+// not there, or why it is a bad one. The other arguments keep their order.
+frosty::Result<int> TakeScaleOption(std::vector<std::string>& arguments);
 
 }  // namespace win

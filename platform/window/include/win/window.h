@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "frosty/status.h"
 #include "raster/bitmap.h"
 #include "raster/text.h"
 
@@ -67,12 +68,36 @@ constexpr bool IsKeyRepeat(std::intptr_t lParam) {
   return (lParam & KeyRepeatBit) != 0;
 }
 
-// Virtual-key codes the kit and hosts use.
+// Virtual-key codes the layer and the hosts use, by their classic names. A letter key's code is
+// its upper-case letter ('A'..'Z') and a digit key's its digit ('0'..'9'); the keypad's digits
+// follow Numpad0 in a row, as F1..F12 do.
 namespace vk {
-constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27,
-              Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, F1 = 112;
-constexpr int F10 = 121;  // a system key: it selects the menu bar, as Alt does
+constexpr int Back = 0x08, Tab = 0x09, Return = 0x0D, Shift = 0x10, Control = 0x11, Menu = 0x12,
+              Pause = 0x13, Capital = 0x14, Escape = 0x1B, Space = 0x20;
+constexpr int Prior = 0x21, Next = 0x22, End = 0x23, Home = 0x24;  // Prior: Page Up; Next: Down
+constexpr int Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28, Insert = 0x2D, Delete = 0x2E;
+constexpr int Numpad0 = 0x60, Decimal = 0x6E;
+constexpr int F1 = 0x70, F2 = 0x71, F3 = 0x72, F4 = 0x73, F5 = 0x74, F6 = 0x75, F7 = 0x76,
+              F8 = 0x77, F9 = 0x78, F10 = 0x79, F11 = 0x7A, F12 = 0x7B;
+// The punctuation keys, named by what they type on a US keyboard.
+constexpr int Oem1 = 0xBA,  // ; :
+    OemPlus = 0xBB,         // = +
+    OemComma = 0xBC,        // , <
+    OemMinus = 0xBD,        // - _
+    OemPeriod = 0xBE,       // . >
+    Oem2 = 0xBF,            // / ?
+    Oem3 = 0xC0,            // ` ~
+    Oem4 = 0xDB,            // [ {
+    Oem5 = 0xDC,            // \ |
+    Oem6 = 0xDD,            // ] }
+    Oem7 = 0xDE;            // ' "
 }  // namespace vk
+
+// The character a letter key types while Ctrl is held: its control code, 1 for A to 26 for Z;
+// -1 for a key that is not a letter.
+constexpr int CtrlCharacter(int virtualKey) {
+  return virtualKey >= 'A' && virtualKey <= 'Z' ? virtualKey - 'A' + 1 : -1;
+}
 
 // Window styles, with the frame sizes they imply around the client area.
 enum class Style {
@@ -89,10 +114,12 @@ struct Size {
 };
 
 // ---- classes and windows -------------------------------------------------------------------
-bool RegisterClass(std::string_view name, WindowProc proc, raster::Color background);
+// The calls that can fail for a reason hand it back; the others act on nothing when given a
+// window or menu that does not exist.
+frosty::Status RegisterClass(std::string_view name, WindowProc proc, raster::Color background);
 // x, y, width and height are the outer frame. Sends Create, then Size.
-WindowId CreateWindow(std::string_view className, std::string_view title, Style style, int x, int y,
-                      int width, int height);
+frosty::Result<WindowId> CreateWindow(std::string_view className, std::string_view title,
+                                      Style style, int x, int y, int width, int height);
 void DestroyWindow(WindowId window);  // sends Destroy
 bool IsWindow(WindowId window);
 // Returns whether the window was visible before the call. Showing it asks for a paint.
@@ -118,7 +145,7 @@ void PostQuitMessage(int exitCode);
 // Blocks until input arrives or the next timer is due; returns at once if anything waits.
 void WaitMessage();
 
-void SetTimer(WindowId window, int id, int periodMs);
+frosty::Status SetTimer(WindowId window, int id, int periodMs);
 void KillTimer(WindowId window, int id);
 
 // ---- painting and drawing into a window's client area ---------------------------------------
@@ -149,8 +176,8 @@ MenuId CreateMenu();
 MenuId CreatePopupMenu();
 // For mf::Popup, `idOrPopup` is the popup's MenuId. "&" marks the access letter; "\t" starts
 // the right-aligned shortcut text.
-bool AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text);
-bool SetMenu(WindowId window, MenuId menu);
+frosty::Status AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text);
+frosty::Status SetMenu(WindowId window, MenuId menu);
 void DrawMenuBar(WindowId window);
 // Returns the previous state (mf::Checked or mf::Unchecked), or -1 if no item has that id.
 int CheckMenuItem(MenuId menu, int id, unsigned check);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "frosty/status.h"
 #include "raster/bitmap.h"
 #include "win/host.h"
 
@@ -54,9 +55,9 @@ class HeadlessHost final : public win::Host {
   // Called when no step is queued and one is needed: it queues the steps of what comes next, or
   // returns false when nothing does. So a long scenario never has to be held whole.
   void SetStepSource(std::function<bool()> source);
-  // A step that cannot be carried out ends the scenario: the handler hears why (by default it
-  // goes to stderr), the steps still queued and the source are dropped, and the host runs dry.
-  // Steps and sources call FailStep.
+  // A step that cannot be carried out ends the scenario: the handler (if any) hears why, the
+  // steps still queued and the source are dropped, and the host runs dry. Steps and sources call
+  // FailStep.
   void SetWhenStepFails(std::function<void(const std::string& why)> handler);
   void FailStep(const std::string& why);
   // Called once, when the scenario first runs dry, before the host closes the graphics window.
@@ -109,7 +110,7 @@ class HeadlessHost final : public win::Host {
 };
 
 // Saves a window's composed pixels (menu bar, client area, open dropdown) or its client area.
-bool SaveWindowPng(win::WindowId window, const std::string& path, std::string* error);
-bool SaveClientPng(win::WindowId window, const std::string& path, std::string* error);
+frosty::Status SaveWindowPng(win::WindowId window, const std::string& path);
+frosty::Status SaveClientPng(win::WindowId window, const std::string& path);
 
 }  // namespace headless

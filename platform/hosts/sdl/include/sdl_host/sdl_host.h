@@ -19,15 +19,16 @@
 #include <memory>
 #include <string>
 
+#include "frosty/status.h"
 #include "win/host.h"
 
 namespace sdlhost {
 
 class SdlHost final : public win::Host {
  public:
-  // Opens SDL's video on a real display. Without one, returns null and says why in *error;
-  // it never settles for an offscreen or dummy driver.
-  static std::unique_ptr<SdlHost> Open(std::string* error);
+  // Opens SDL's video on a real display, or says why there is none; it never settles for an
+  // offscreen or dummy driver.
+  static frosty::Result<std::unique_ptr<SdlHost>> Open();
   ~SdlHost() override;
 
   win::Size ScreenSize() override;

@@ -22,14 +22,15 @@
 #include <memory>
 #include <string>
 
+#include "frosty/status.h"
 #include "win/host.h"
 
 namespace win32host {
 
 class Win32Host final : public win::Host {
  public:
-  // Registers the native window class. Returns null and says why in *error when it cannot.
-  static std::unique_ptr<Win32Host> Open(std::string* error);
+  // Registers the native window class, or says why it cannot.
+  static frosty::Result<std::unique_ptr<Win32Host>> Open();
   ~Win32Host() override;
 
   win::Size ScreenSize() override;

@@ -21,8 +21,9 @@ done
 
 preset_of() { [[ "$1" == x86_64 ]] && echo windows || echo "windows-$1"; }
 
-# A 32-bit program runs under Wine only with Debian's wine32 (i386 multiarch) installed.
-can_run() { [[ "$1" == x86_64 || -x /usr/lib/wine/wine ]]; }
+# A 32-bit program runs under Wine only with Debian's wine32 (i386 multiarch) installed, on a
+# kernel that runs 32-bit programs.
+can_run() { [[ "$1" == x86_64 ]] || /usr/lib/wine/wine --version >/dev/null 2>&1; }
 
 pack() {
   local arch="$1" build="build/windows/$1" stage="build/windows/stage-$1"
@@ -73,7 +74,7 @@ desktop_cases() {
 failed=()
 for arch in "${arches[@]}"; do
   if ! can_run "$arch"; then
-    echo "== $arch: built only; running it needs Debian's wine32 (i386 multiarch)"
+    echo "== $arch: built only; running it needs Debian's wine32 (i386 multiarch) and a kernel that runs 32-bit programs"
     continue
   fi
   echo "== $arch: the test suite under Wine"

@@ -32,6 +32,8 @@ pack() {
   mkdir -p "$stage/licenses"
   cp "$build/platform/hosts/win32/frosty.exe" "$build/tools/frosty-replay/frosty-replay.exe" \
     "$stage/"
+  # Symbols are for the build tree's debugging; users get the programs alone.
+  "$arch-w64-mingw32-strip" "$stage"/*.exe
   cp docs/windows/README.txt "$stage/README.txt"
   cp build/windows/deps/"$arch"/licenses/* "$stage/licenses/"
   (cd "$stage" && cmake -E tar cf "../frosty-windows-$arch.zip" --format=zip -- *)

@@ -79,7 +79,8 @@ desktop_cases() {
 failed=()
 for arch in "${arches[@]}"; do
   if ! can_run "$arch"; then
-    echo "== $arch: built only; running it needs Debian's wine32 (i386 multiarch) and a kernel that runs 32-bit programs"
+    echo "== $arch: built only; running it needs Debian's wine32 (i386 multiarch) on a kernel" \
+      "that runs 32-bit programs"
     continue
   fi
   echo "== $arch: the test suite under Wine"

@@ -1,5 +1,6 @@
 // Painting, drawing into client areas, and showing changed windows to the host.
 
+#include <utility>
 #include <vector>
 
 #include "menu_internal.h"
@@ -28,19 +29,27 @@ raster::Bitmap* ClientToDraw(WindowId window) {
 
 namespace detail {
 
+void FinishDrawing(WindowRec& rec) {
+  if (rec.finishDrawing) rec.finishDrawing();
+}
+
 void MarkChanged(WindowId window) {
   if (WindowRec* rec = FindWindow(window)) rec->changed = true;
 }
 
 void PresentChangedWindows() {
+  // Held-back drawing waits for whoever asks for the pixels when none are shown.
+  Host& host = detail::CurrentHost();
+  const bool shown = host.ShowsWindows();
   std::vector<WindowId> due;
   for (auto& [window, rec] : Sys().windows) {
-    if (!rec.visible || !rec.changed) continue;
+    if (!rec.visible) continue;
+    if (shown) FinishDrawing(rec);
+    if (!rec.changed) continue;
     rec.changed = false;
     due.push_back(window);
   }
-  Host& host = detail::CurrentHost();
-  if (!host.ShowsWindows()) return;
+  if (!shown) return;
   for (const WindowId window : due) host.Present(window, ComposeWindow(window));
 }
 
@@ -94,15 +103,22 @@ void TextOut(WindowId window, std::int64_t x, std::int64_t y, std::string_view t
   }
 }
 
+void SetDrawingFinisher(WindowId window, std::function<void()> finish) {
+  if (WindowRec* rec = detail::FindWindow(window)) rec->finishDrawing = std::move(finish);
+}
+
 const raster::Bitmap& ClientPixels(WindowId window) {
   static const raster::Bitmap none;
-  const WindowRec* rec = detail::FindWindow(window);
-  return rec == nullptr ? none : rec->client;
+  WindowRec* rec = detail::FindWindow(window);
+  if (rec == nullptr) return none;
+  detail::FinishDrawing(*rec);
+  return rec->client;
 }
 
 raster::Bitmap ComposeWindow(WindowId window) {
-  const WindowRec* rec = detail::FindWindow(window);
+  WindowRec* rec = detail::FindWindow(window);
   if (rec == nullptr) return {};
+  detail::FinishDrawing(*rec);
   const int barRows = rec->menu != 0 ? MenuBarHeight : 0;
   const raster::Bitmap& client = rec->client;
   raster::Bitmap content(client.width(), barRows + client.height(), rec->background);

@@ -1,5 +1,6 @@
 // Opening and closing the kit, the graphics window's procedure and the event loop.
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <utility>
@@ -18,9 +19,16 @@ constexpr raster::Color ClassBackground = raster::Rgb(255, 255, 255);
 // Never destroyed at exit: a kit left open would end after the host its windows run on.
 Kit* theKit = nullptr;
 
+// Only what the calls since the last copy may have changed.
 void CopyCanvasToWindow() {
   const KitState& state = State();
-  win::BitBlt(state.graphicsWindow, 0, 0, CanvasWidth, CanvasHeight, state.canvas, 0, 0);
+  const raster::Rect view = win::GetClientRect(state.graphicsWindow);
+  const raster::Rect canvasView{0, 0, std::min<std::int64_t>(view.right, CanvasWidth),
+                                std::min<std::int64_t>(view.bottom, CanvasHeight)};
+  for (const raster::Rect& box : TheKit().frameDamage.Take(canvasView)) {
+    win::BitBlt(state.graphicsWindow, box.left, box.top, box.width(), box.height(), state.canvas,
+                box.left, box.top);
+  }
 }
 
 void SetOriginFromClient(win::WindowId window) {
@@ -31,6 +39,7 @@ void SetOriginFromClient(win::WindowId window) {
 }
 
 void Repaint(win::WindowId window) {
+  TheKit().frameDamage.Forget();
   win::BeginPaint(window);
   CopyCanvasToWindow();
   win::EndPaint(window);
@@ -64,6 +73,7 @@ std::intptr_t GraphicsWindowProc(win::WindowId window, win::Msg msg, std::uintpt
       BuildRunMenu(window);
       return 0;
     case win::Msg::Size:
+      TheKit().frameDamage.Forget();
       SetOriginFromClient(window);
       return 0;
     case win::Msg::Paint:

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame_damage.h"
 #include "raster/bitmap.h"
 #include "win/host.h"
 #include "win/window.h"
@@ -80,6 +81,7 @@ struct Kit {
   RunMenuState runMenu;
   ConsoleRing console;
   ConsoleBacklog backlog;
+  FrameDamage frameDamage;
   // Opened on first use, in the direction of whichever of recorder and player needs it.
   std::FILE* scriptFile = nullptr;
   KitHooks hooks;

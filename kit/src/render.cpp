@@ -13,8 +13,6 @@
 namespace kit {
 namespace {
 
-constexpr raster::Face TextFace = raster::Face::Sans;
-
 std::function<void(const Shape&)>& ShapeListener() {
   static std::function<void(const Shape&)> listener;
   return listener;
@@ -80,6 +78,7 @@ void SetShapeListener(std::function<void(const Shape&)> listener) {
 
 void RenderShape(const Shape& shape) {
   if (ShapeListener()) ShapeListener()(shape);
+  TheKit().frameDamage.Drawn(shape, State().originX, State().originY);
   const bool validColor = shape.color >= 0 && shape.color < ColorCount;
   const raster::Color rgb = validColor ? ColorTable[shape.color].rgb : ColorTable[2].rgb;
   switch (shape.kind) {
@@ -107,6 +106,7 @@ void RenderShape(const Shape& shape) {
 }
 
 void FillCanvas() {
+  TheKit().frameDamage.CanvasFilled();
   raster::DrawRectangle(State().canvas, {0, 0, CanvasWidth, CanvasHeight},
                         raster::Pen{1, ColorTable[0].rgb}, ColorTable[1].rgb);
   State().dirty = 1;

@@ -4,7 +4,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "raster/text.h"
+
 namespace kit {
+
+constexpr raster::Face TextFace = raster::Face::Sans;
 
 enum ShapeKind { Triangle = 0, Rectangle = 1, Oval = 2, Line = 3, Pixel = 4, Text = 5 };
 

@@ -1,0 +1,205 @@
+#include "frame_damage.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "raster/text.h"
+
+namespace kit {
+namespace {
+
+// Beyond this many calls or characters a frame is not kept call by call.
+constexpr std::size_t MostCalls = 4096;
+constexpr std::size_t MostText = 256 * 1024;
+// Room for a full editing screen from the start, so steady drawing allocates nothing.
+constexpr std::size_t UsualCalls = 512;
+constexpr std::size_t UsualText = 16 * 1024;
+// Differing boxes beyond this many are copied as the one box around them all.
+constexpr std::size_t MostBoxes = 8;
+// A kit call that is not a shape: the whole canvas painted.
+constexpr int CanvasFill = -1;
+
+raster::Rect Around(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+                    std::int64_t margin) {
+  return {std::min(x1, x2) - margin, std::min(y1, y2) - margin, std::max(x1, x2) + 1 + margin,
+          std::max(y1, y2) + 1 + margin};
+}
+
+raster::Rect Intersect(const raster::Rect& a, const raster::Rect& b) {
+  const raster::Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                       std::min(a.bottom, b.bottom)};
+  return r.empty() ? raster::Rect{} : r;
+}
+
+raster::Rect Union(const raster::Rect& a, const raster::Rect& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+bool Overlap(const raster::Rect& a, const raster::Rect& b) {
+  return !Intersect(a, b).empty();
+}
+
+// Adds `box` to disjoint `boxes`, joining it with every box it overlaps.
+void AddBox(std::vector<raster::Rect>& boxes, raster::Rect box) {
+  if (box.empty()) return;
+  for (bool joined = true; joined;) {
+    joined = false;
+    for (auto it = boxes.begin(); it != boxes.end(); ++it) {
+      if (!Overlap(*it, box)) continue;
+      box = Union(box, *it);
+      boxes.erase(it);
+      joined = true;
+      break;
+    }
+  }
+  boxes.push_back(box);
+}
+
+}  // namespace
+
+FrameDamage::Frame::Frame() {
+  calls.reserve(UsualCalls);
+  text.reserve(UsualText);
+}
+
+void FrameDamage::Frame::Clear() {
+  calls.clear();
+  text.clear();
+  overflowed = false;
+}
+
+void FrameDamage::Drawn(const Shape& shape, int originX, int originY) {
+  if (current_.overflowed) return;
+  const std::size_t length =
+      shape.kind == Text && shape.text != nullptr ? std::strlen(shape.text) : 0;
+  if (current_.calls.size() == MostCalls || current_.text.size() + length > MostText) {
+    current_.Clear();
+    current_.overflowed = true;
+    return;
+  }
+  Call call{shape, current_.text.size(), length, originX, originY};
+  if (length > 0) current_.text.append(shape.text, length);
+  call.shape.text = nullptr;
+  current_.calls.push_back(call);
+}
+
+void FrameDamage::CanvasFilled() {
+  Shape fill;
+  fill.kind = CanvasFill;
+  Drawn(fill, 0, 0);
+}
+
+bool FrameDamage::SameCall(const Call& a, const Frame& af, const Call& b, const Frame& bf) const {
+  const Shape& s = a.shape;
+  const Shape& t = b.shape;
+  return s.kind == t.kind && s.color == t.color && s.width == t.width && s.x1 == t.x1 &&
+         s.y1 == t.y1 && s.x2 == t.x2 && s.y2 == t.y2 && s.x3 == t.x3 && s.y3 == t.y3 &&
+         a.originX == b.originX && a.originY == b.originY &&
+         std::string_view(af.text).substr(a.textStart, a.textLength) ==
+             std::string_view(bf.text).substr(b.textStart, b.textLength);
+}
+
+// A filled rectangle reaching a pixel past the view on every side paints all of it opaquely.
+bool FrameDamage::Covers(const Call& call, const raster::Rect& view) const {
+  const Shape& s = call.shape;
+  if (s.kind == CanvasFill) return true;
+  if (s.kind != Rectangle || s.width != 0) return false;
+  const raster::Rect box{call.originX + s.x1, call.originY - s.y1, call.originX + s.x2 + 1,
+                         call.originY - s.y2 + 1};
+  return box.left < view.left && box.top < view.top && box.right > view.right &&
+         box.bottom > view.bottom;
+}
+
+// Every pixel the call may paint, with room to spare: pens reach past the path by about half
+// their width, glyphs past their cells by less than the character height.
+raster::Rect FrameDamage::Box(const Call& call, const Frame& frame) const {
+  const Shape& s = call.shape;
+  const auto x = [&](std::int64_t v) { return call.originX + v; };
+  const auto y = [&](std::int64_t v) { return call.originY - v; };
+  const std::int64_t pen = std::max<std::int64_t>(s.width, 1) + 2;
+  switch (s.kind) {
+    case CanvasFill:
+      return {0, 0, INT32_MAX, INT32_MAX};
+    case Triangle: {
+      const raster::Rect two = Around(x(s.x1), y(s.y1), x(s.x2), y(s.y2), pen);
+      return Union(two, Around(x(s.x3), y(s.y3), x(s.x3), y(s.y3), pen));
+    }
+    case Rectangle:
+    case Oval:
+    case Line:
+      return Around(x(s.x1), y(s.y1), x(s.x2), y(s.y2), pen);
+    case Pixel:
+      return Around(x(s.x1), y(s.y1), x(s.x1), y(s.y1), 0);
+    case Text:
+      break;
+    default:
+      return {};
+  }
+  const int size = static_cast<int>(s.x2);
+  const std::int64_t h = raster::MeasureText(TextFace, size, {}).height;
+  const std::string_view text =
+      std::string_view(frame.text).substr(call.textStart, call.textLength);
+  std::int64_t widest = 0;
+  std::int64_t lines = 0;
+  for (std::size_t start = 0; start != std::string_view::npos; ++lines) {
+    const std::size_t end = text.find('\n', start);
+    const std::string_view line =
+        text.substr(start, end == std::string_view::npos ? end : end - start);
+    widest = std::max<std::int64_t>(widest, raster::MeasureText(TextFace, size, line).width);
+    start = end == std::string_view::npos ? end : end + 1;
+  }
+  const std::int64_t spare = size + 2;
+  const std::int64_t top = y(s.y1) - h;
+  return {x(s.x1) - spare, top - spare, x(s.x1) + widest + spare, top + lines * h + spare};
+}
+
+const std::vector<raster::Rect>& FrameDamage::Take(const raster::Rect& view) {
+  const bool complete =
+      !current_.overflowed && !current_.calls.empty() && Covers(current_.calls.front(), view);
+  std::vector<raster::Rect>& boxes = boxes_;
+  boxes.clear();
+  if (!synced_ || current_.overflowed) {
+    boxes.push_back(view);
+  } else {
+    std::size_t first = 0;
+    std::size_t endCurrent = current_.calls.size();
+    std::size_t endPrevious = 0;
+    if (complete && previousComplete_) {
+      const auto& now = current_.calls;
+      const auto& before = previous_.calls;
+      endPrevious = before.size();
+      while (first < std::min(endCurrent, endPrevious) &&
+             SameCall(now[first], current_, before[first], previous_)) {
+        ++first;
+      }
+      while (endCurrent > first && endPrevious > first &&
+             SameCall(now[endCurrent - 1], current_, before[endPrevious - 1], previous_)) {
+        --endCurrent;
+        --endPrevious;
+      }
+    }
+    for (std::size_t i = first; i < endCurrent; ++i) {
+      AddBox(boxes, Intersect(Box(current_.calls[i], current_), view));
+    }
+    for (std::size_t i = first; i < endPrevious; ++i) {
+      AddBox(boxes, Intersect(Box(previous_.calls[i], previous_), view));
+    }
+  }
+  if (boxes.size() > MostBoxes) {
+    raster::Rect all;
+    for (const raster::Rect& box : boxes) all = Union(all, box);
+    boxes.assign(1, all);
+  }
+  synced_ = true;
+  previousComplete_ = complete;
+  std::swap(previous_, current_);
+  current_.Clear();
+  return boxes;
+}
+
+}  // namespace kit

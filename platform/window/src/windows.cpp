@@ -67,6 +67,7 @@ void ResizeClient(WindowId window, Size size) {
   size = {ClampSide(size.width), ClampSide(size.height)};
   if (size == ClientSize(*rec)) return;
   rec->client.resize(size.width, size.height, rec->background);
+  DamageWholeWindow(window);
   const Size extent = FrameExtent(*rec);
   rec->outer.right = rec->outer.left + size.width + extent.width;
   rec->outer.bottom = rec->outer.top + size.height + extent.height;
@@ -149,7 +150,7 @@ bool ShowWindow(WindowId window, bool show) {
   if (!wasVisible && !show) return false;
   rec->visible = show;
   if (show) {
-    rec->changed = true;
+    detail::DamageWholeWindow(window);
     InvalidateWindow(window, true);
     Sys().focus = window;  // showing activates, as on the classic desktop
   } else {

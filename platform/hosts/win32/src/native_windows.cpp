@@ -107,15 +107,24 @@ void NativeWindows::Destroy(win::WindowId window) {
   DestroyWindow(hwnd);
 }
 
-void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels) {
+void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
+                            std::span<const raster::Rect> damage) {
   Native* native = Lookup(window);
   if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return;
+  native->ownPaint = true;
   if (pixels.width() != native->shown.width() || pixels.height() != native->shown.height()) {
     FitFrameTo(*native, Scaled({pixels.width(), pixels.height()}));
+    native->shown = pixels;
+    InvalidateRect(native->hwnd, nullptr, FALSE);
+    return;
   }
-  native->shown = pixels;
-  native->ownPaint = true;
-  InvalidateRect(native->hwnd, nullptr, FALSE);
+  for (const raster::Rect& box : damage) {
+    native->shown.copyFrom(pixels, box.left, box.top, box.width(), box.height(), box.left, box.top);
+    const RECT screen{static_cast<LONG>(box.left * scale_), static_cast<LONG>(box.top * scale_),
+                      static_cast<LONG>(box.right * scale_),
+                      static_cast<LONG>(box.bottom * scale_)};
+    InvalidateRect(native->hwnd, &screen, FALSE);
+  }
 }
 
 win::WindowId NativeWindows::Find(HWND hwnd) const {

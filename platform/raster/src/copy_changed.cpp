@@ -25,14 +25,35 @@ Rect ClippedTarget(const Bitmap& dst, const Bitmap& src, std::int64_t sx, std::i
           static_cast<std::int64_t>(right), static_cast<std::int64_t>(bottom)};
 }
 
+// Pixels compared a block at a time: the library's compare is many times faster than a loop.
+constexpr std::size_t Block = 16;
+
+bool SameBlock(const Color* a, const Color* b) {
+  return std::memcmp(a, b, Block * sizeof(Color)) == 0;
+}
+
+// The first pixel that differs; one must.
+std::size_t FirstDifference(const Color* a, const Color* b, std::size_t count) {
+  std::size_t at = 0;
+  while (at + Block <= count && SameBlock(a + at, b + at)) at += Block;
+  while (a[at] == b[at]) ++at;
+  return at;
+}
+
+// One past the last pixel that differs; one must.
+std::size_t EndOfDifference(const Color* a, const Color* b, std::size_t count) {
+  std::size_t end = count;
+  while (end >= Block && SameBlock(a + end - Block, b + end - Block)) end -= Block;
+  while (a[end - 1] == b[end - 1]) --end;
+  return end;
+}
+
 // Copies the run between the first and the last pixel that differ; false when none differs.
 bool CopyChangedRun(Color* to, const Color* from, std::size_t count, std::size_t& first,
                     std::size_t& end) {
   if (std::memcmp(to, from, count * sizeof(Color)) == 0) return false;
-  first = 0;
-  while (to[first] == from[first]) ++first;
-  end = count;
-  while (to[end - 1] == from[end - 1]) --end;
+  first = FirstDifference(to, from, count);
+  end = EndOfDifference(to, from, count);
   std::memcpy(to + first, from + first, (end - first) * sizeof(Color));
   return true;
 }

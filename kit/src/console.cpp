@@ -1,10 +1,13 @@
 // The text console: the ring of the last 25 messages, KitPrint, and the console's procedure.
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdarg>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -44,28 +47,52 @@ int LineHeight() {
   return metrics.height + metrics.externalLeading;
 }
 
-// Scrolls the console up one line and writes `text` as the new bottom line.
-void ConsoleDrawLine(const char* text) {
+// The lines drawn one under another at the bottom, the console scrolled up by all of them at once:
+// the same pixels as a scroll and a line each, as every line paints only its own band.
+void DrawBacklog() {
+  ConsoleBacklog& backlog = TheKit().backlog;
+  const win::WindowId console = State().consoleWindow;
+  if (backlog.count == 0 || console == 0) return;
+  const std::int64_t h = LineHeight();
+  const raster::Rect client = win::GetClientRect(console);
+  // A move by the whole height or more leaves every row as it was, as the lines cover them all.
+  const std::int64_t scroll = std::min<std::int64_t>(
+      static_cast<std::int64_t>(std::min<std::size_t>(backlog.count, INT_MAX / h)) * h,
+      client.height());
+  win::ScrollClient(console, static_cast<int>(-scroll));
+  std::int64_t top = client.bottom - h * static_cast<std::int64_t>(backlog.lines.size());
+  for (const std::string& line : backlog.lines) {
+    win::FillClientRect(console, {client.left, top, client.right, top + h + 1}, ConsoleBackground);
+    win::TextOut(console, client.left + LeftMargin, top, line, ConsoleFace, ConsoleFontSize);
+    top += h;
+  }
+  backlog.lines.clear();
+  backlog.count = 0;
+}
+
+// `text` becomes the console's new bottom line, drawn when the console's pixels are needed.
+void HoldLine(const char* text) {
   const win::WindowId console = State().consoleWindow;
   if (console == 0) return;
-  const int h = LineHeight();
-  win::ScrollClient(console, -h);
-  const raster::Rect client = win::GetClientRect(console);
-  win::FillClientRect(console, {client.left, client.bottom - h, client.right, client.bottom + 1},
-                      ConsoleBackground);
-  std::size_t n = std::strlen(text);
-  if (n > 0 && text[n - 1] == '\n') --n;
-  win::TextOut(console, client.left + LeftMargin, client.bottom - h, std::string_view(text, n),
-               ConsoleFace, ConsoleFontSize);
+  std::string_view line(text);
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  ConsoleBacklog& backlog = TheKit().backlog;
+  backlog.lines.emplace_back(line);
+  ++backlog.count;
+  // The lines that show whole, and one for a part of a line at the top.
+  const std::int64_t fit = win::GetClientRect(console).height() / LineHeight() + 1;
+  while (static_cast<std::int64_t>(backlog.lines.size()) > fit) backlog.lines.pop_front();
 }
 
 void RepaintConsole(win::WindowId window) {
   const ConsoleRing& ring = TheKit().console;
+  TheKit().backlog = {};
   win::BeginPaint(window);
   for (int a = ring.first, count = 0; a >= 0 && (a != ring.next || count == 0);
        a = Advance(a), ++count) {
-    ConsoleDrawLine(ring.slots[static_cast<std::size_t>(a)].get());
+    HoldLine(ring.slots[static_cast<std::size_t>(a)].get());
   }
+  DrawBacklog();
   win::EndPaint(window);
 }
 
@@ -90,6 +117,10 @@ std::intptr_t ConsoleWindowProc(win::WindowId window, win::Msg msg, std::uintptr
   }
 }
 
+void HoldConsoleDrawing(win::WindowId console) {
+  win::SetDrawingFinisher(console, DrawBacklog);
+}
+
 // A console shown already keeps its place and leaves the keyboard where it is.
 void ShowConsoleIfHidden() {
   if (!win::IsWindowVisible(State().consoleWindow)) KitShowConsole(1);
@@ -107,7 +138,7 @@ int KitPrint(const char* format, ...) {
   kit::StoreMessage(buffer, length);
   const auto& onPrint = kit::TheKit().hooks.print;
   if (onPrint) onPrint(std::string_view(buffer, length));
-  kit::ConsoleDrawLine(buffer);
+  kit::HoldLine(buffer);
   return count;
 }
 

@@ -110,6 +110,7 @@ void CreateWindows() {
       win::CreateWindow(ConsoleClass, "PZ417 Text", win::Style::Overlapped, 0,
                         (2 * screen.height) / 3 + 1, screen.width, screen.height / 3)
           .value_or(0);
+  HoldConsoleDrawing(state.consoleWindow);
 }
 
 // One pass: at most one message, then the canvas copy if drawing changed it.

@@ -7,8 +7,10 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "raster/bitmap.h"
@@ -60,6 +62,13 @@ struct ConsoleRing {
   int next = 0;
 };
 
+// Lines printed but not yet drawn: drawing them together scrolls the console once, not once per
+// line. Only the newest lines that can still show are kept; `count` says how many there were.
+struct ConsoleBacklog {
+  std::deque<std::string> lines;
+  std::size_t count = 0;
+};
+
 struct KitHooks {
   std::function<void(std::string_view)> print;
   std::function<void(int, int, int, signed char)> event;
@@ -70,6 +79,7 @@ struct Kit {
   KitState state;
   RunMenuState runMenu;
   ConsoleRing console;
+  ConsoleBacklog backlog;
   // Opened on first use, in the direction of whichever of recorder and player needs it.
   std::FILE* scriptFile = nullptr;
   KitHooks hooks;
@@ -105,6 +115,8 @@ bool LoggingOn();
 // The console.
 std::intptr_t ConsoleWindowProc(win::WindowId window, win::Msg msg, std::uintptr_t wParam,
                                 std::intptr_t lParam);
+// Draws the console's backlog when the window system needs its pixels.
+void HoldConsoleDrawing(win::WindowId console);
 // So the user sees what the kit tells them: logging switched on by the user, script messages.
 void ShowConsoleIfHidden();
 

@@ -188,4 +188,41 @@ TEST_P(ConsoleCells, MoveTextByWholeCellsAndLines) {
 INSTANTIATE_TEST_SUITE_P(Console, ConsoleCells, ::testing::ValuesIn(cellCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Lines printed between two looks at the console are drawn together; what shows is what looking
+// after every line shows, whatever the console's height.
+struct HeldCase {
+  const char* name;
+  int height, lines;
+};
+
+const HeldCase heldCases[] = {
+    {"OneLine", 200, 1},         {"FewerThanFit", 200, 7}, {"ExactlyFit", 195, 15},
+    {"OneMoreThanFit", 195, 16}, {"PartRowOnTop", 100, 9}, {"ManyMore", 100, 60},
+    {"LowerThanALine", 9, 5},
+};
+
+class HeldLines : public TextConsole, public ::testing::WithParamInterface<HeldCase> {
+ protected:
+  raster::Bitmap Printed(bool lookAfterEach) {
+    Restart();
+    host.Resize(Console(), 700, GetParam().height);
+    Click(0, 0);
+    Wait();
+    for (int n = 0; n < GetParam().lines; ++n) {
+      KitPrint("%s", Message(n).c_str());
+      if (lookAfterEach) win::ClientPixels(Console());
+    }
+    return win::ClientPixels(Console());
+  }
+};
+
+TEST_P(HeldLines, LookSameAsLinesDrawnOneByOne) {
+  const raster::Bitmap together = Printed(false);
+  EXPECT_EQ(together.height(), GetParam().height);
+  EXPECT_TRUE(together == Printed(true));
+}
+
+INSTANTIATE_TEST_SUITE_P(Console, HeldLines, ::testing::ValuesIn(heldCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

@@ -1,5 +1,6 @@
 // Painting, drawing into client areas, and showing what changed in windows to the host.
 
+#include <utility>
 #include <vector>
 
 #include "menu_internal.h"
@@ -78,6 +79,10 @@ void PresentDamage(WindowId window, Host& host) {
 
 namespace detail {
 
+void FinishDrawing(WindowRec& rec) {
+  if (rec.finishDrawing) rec.finishDrawing();
+}
+
 void DamageContent(WindowId window, const raster::Rect& box) {
   if (WindowRec* rec = FindWindow(window)) rec->damage.Add(box);
 }
@@ -90,13 +95,17 @@ void DamageWholeWindow(WindowId window) {
 }
 
 void PresentChangedWindows() {
+  // Held-back drawing waits for whoever asks for the pixels when none are shown.
+  Host& host = detail::CurrentHost();
+  const bool shown = host.ShowsWindows();
   std::vector<WindowId> due;
   for (auto& [window, rec] : Sys().windows) {
-    if (rec.visible && !rec.damage.empty()) due.push_back(window);
+    if (!rec.visible) continue;
+    if (shown) FinishDrawing(rec);
+    if (!rec.damage.empty()) due.push_back(window);
   }
-  Host& host = detail::CurrentHost();
   for (const WindowId window : due) {
-    if (host.ShowsWindows()) {
+    if (shown) {
       PresentDamage(window, host);
     } else if (WindowRec* rec = detail::FindWindow(window)) {
       rec->damage.Clear();
@@ -166,15 +175,22 @@ void TextOut(WindowId window, std::int64_t x, std::int64_t y, std::string_view t
   DamageClient(*rec, WholeClient(*rec));
 }
 
+void SetDrawingFinisher(WindowId window, std::function<void()> finish) {
+  if (WindowRec* rec = detail::FindWindow(window)) rec->finishDrawing = std::move(finish);
+}
+
 const raster::Bitmap& ClientPixels(WindowId window) {
   static const raster::Bitmap none;
-  const WindowRec* rec = detail::FindWindow(window);
-  return rec == nullptr ? none : rec->client;
+  WindowRec* rec = detail::FindWindow(window);
+  if (rec == nullptr) return none;
+  detail::FinishDrawing(*rec);
+  return rec->client;
 }
 
 raster::Bitmap ComposeWindow(WindowId window) {
-  const WindowRec* rec = detail::FindWindow(window);
+  WindowRec* rec = detail::FindWindow(window);
   if (rec == nullptr) return {};
+  detail::FinishDrawing(*rec);
   const Size size = ContentSize(*rec);
   raster::Bitmap content(size.width, size.height, rec->background);
   const raster::Rect whole{0, 0, size.width, size.height};

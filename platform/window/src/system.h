@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -30,6 +31,7 @@ struct WindowRec {
   WindowProc proc = nullptr;
   raster::Color background = 0;
   raster::Bitmap client;
+  std::function<void()> finishDrawing;  // the owner's held-back drawing, put in the client
   MenuId menu = 0;
   bool visible = false;
   bool invalid = false;     // a Paint is owed
@@ -85,6 +87,8 @@ SystemState& Sys();
 bool SystemLives();
 Host& CurrentHost();
 WindowRec* FindWindow(WindowId window);
+// Puts whatever drawing the window's owner holds back into its client pixels.
+void FinishDrawing(WindowRec& rec);
 MenuRec* FindMenu(MenuId menu);
 
 // Calls the window's procedure at once; 0 if there is no such window.

@@ -66,6 +66,7 @@ void ResizeClient(WindowId window, Size size) {
   if (rec == nullptr) return;
   size = {ClampSide(size.width), ClampSide(size.height)};
   if (size == ClientSize(*rec)) return;
+  FinishDrawing(*rec);
   rec->client.resize(size.width, size.height, rec->background);
   DamageWholeWindow(window);
   const Size extent = FrameExtent(*rec);

@@ -8,6 +8,7 @@
 // then a timer message whose period has passed (never more than one pending per timer).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -163,6 +164,10 @@ void FillClientRect(WindowId window, const raster::Rect& box, raster::Color colo
 // The device context's defaults: black text on an opaque white background.
 void TextOut(WindowId window, std::int64_t x, std::int64_t y, std::string_view text,
              raster::Face face, int size);
+// An owner that batches its drawing into a window hands over the call that finishes it; the
+// layer makes that call before the client's pixels are shown, read or resized, so nobody sees a
+// window with drawing held back. None: an empty function.
+void SetDrawingFinisher(WindowId window, std::function<void()> finish);
 const raster::Bitmap& ClientPixels(WindowId window);
 // What the window shows inside its frame: menu bar (if any), client area, an open dropdown.
 raster::Bitmap ComposeWindow(WindowId window);

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,8 @@ class TestHost final : public win::Host {
   void WindowDestroyed(win::WindowId window) override {
     calls.push_back("destroyed " + std::to_string(window));
   }
-  void Present(win::WindowId window, const raster::Bitmap& pixels) override {
+  void Present(win::WindowId window, const raster::Bitmap& pixels,
+               std::span<const raster::Rect> /*damage*/) override {
     calls.push_back("present " + std::to_string(window));
     presented.push_back(pixels);
   }

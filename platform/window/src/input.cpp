@@ -80,7 +80,9 @@ void InputResize(WindowId window, int clientWidth, int clientHeight) {
   QueueInput(window, Msg::Size, AsWParam(clientWidth), clientHeight);
 }
 
+// The host may have lost any of the window's pixels: all of them are presented again.
 void InputExpose(WindowId window) {
+  detail::DamageWholeWindow(window);
   InvalidateWindow(window, false);
 }
 

@@ -74,7 +74,7 @@ bool Choosable(const MenuItemInfo& item) {
 void MenuChanged(MenuId menu) {
   for (auto& [window, rec] : Sys().windows) {
     const bool shownInDropdown = Sys().tracking.window == window && OpenPopup() == menu;
-    if (rec.menu == menu || shownInDropdown) rec.changed = true;
+    if (rec.menu == menu || shownInDropdown) DamageMenus(window);
   }
 }
 
@@ -121,13 +121,13 @@ frosty::Status SetMenu(WindowId window, MenuId menu) {
   }
   if (Sys().tracking.window == window) detail::CloseMenu();
   rec->menu = menu;
-  rec->changed = true;
   detail::FitClientToFrame(window);
+  detail::DamageWholeWindow(window);
   return {};
 }
 
 void DrawMenuBar(WindowId window) {
-  detail::MarkChanged(window);
+  detail::DamageMenus(window);
 }
 
 int CheckMenuItem(MenuId menu, int id, unsigned check) {

@@ -32,7 +32,8 @@ MenuText ParseMenuText(std::string_view text);
 // The access letter in upper case; 0 when the text marks none.
 char AccessLetter(std::string_view text);
 bool Choosable(const MenuItemInfo& item);
-// Marks every window that shows this menu (on its bar or in its open dropdown) as changed.
+// Reports the menus of every window that shows this menu (on its bar or in its open dropdown)
+// as changed.
 void MenuChanged(MenuId menu);
 
 // ---- geometry, in window content coordinates -------------------------------------------------
@@ -54,6 +55,11 @@ void PaintDropdown(raster::Bitmap& target, const MenuRec& popup, const DropdownL
 // ---- tracking --------------------------------------------------------------------------------
 // The popup shown in the open dropdown; 0 when none is open.
 MenuId OpenPopup();
+// Where the window's open dropdown lies; empty when none is open.
+raster::Rect OpenDropdownFrame(WindowId window);
+// Reports the window's menu bar and open dropdown as changed: before and after any change to
+// how they look, so both the old and the new look reach the screen.
+void DamageMenus(WindowId window);
 // Draws the window's menu bar, and its dropdown if open, over its content.
 void PaintWindowMenus(raster::Bitmap& content, WindowId window);
 void CloseMenu();

@@ -25,9 +25,9 @@ bool InRange(int index, std::size_t size) {
 }
 
 void Activate(WindowId window, int barItem, bool dropped, int selected) {
-  if (Tracking().window != window) MarkChanged(Tracking().window);
+  DamageMenus(Tracking().window);
   Tracking() = {window, barItem, dropped, selected};
-  MarkChanged(window);
+  DamageMenus(window);
 }
 
 void Choose(WindowId window, const MenuItemInfo& item) {
@@ -125,7 +125,7 @@ void Highlight(int item) {
   const int selected = selectable ? item : -1;
   if (selected == Tracking().selected) return;
   Tracking().selected = selected;
-  MarkChanged(Tracking().window);
+  DamageMenus(Tracking().window);
 }
 
 // A press on an item only highlights it; pressing the open bar item again closes the menu when
@@ -183,7 +183,7 @@ void DropdownKey(int virtualKey, char letter) {
     case vk::Down:
       Tracking().selected = NextSelectable(*FindMenu(OpenPopup()), Tracking().selected,
                                            virtualKey == vk::Down ? 1 : -1);
-      MarkChanged(Tracking().window);
+      DamageMenus(Tracking().window);
       break;
     case vk::Left:
     case vk::Right:
@@ -234,8 +234,20 @@ MenuId OpenPopup() {
 }
 
 void CloseMenu() {
-  MarkChanged(Tracking().window);
+  DamageMenus(Tracking().window);
   Tracking() = {};
+}
+
+raster::Rect OpenDropdownFrame(WindowId window) {
+  if (Tracking().window != window || !Tracking().dropped) return {};
+  return CurrentLayout().frame;
+}
+
+void DamageMenus(WindowId window) {
+  const WindowRec* rec = FindWindow(window);
+  if (rec == nullptr || rec->menu == 0) return;
+  DamageContent(window, {0, 0, rec->client.width(), MenuBarHeight});
+  DamageContent(window, OpenDropdownFrame(window));
 }
 
 void PaintWindowMenus(raster::Bitmap& content, WindowId window) {

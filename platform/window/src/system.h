@@ -12,6 +12,7 @@
 
 #include "frosty/status.h"
 #include "raster/bitmap.h"
+#include "win/damage.h"
 #include "win/host.h"
 #include "win/window.h"
 
@@ -33,9 +34,10 @@ struct WindowRec {
   std::function<void()> finishDrawing;  // the owner's held-back drawing, put in the client
   MenuId menu = 0;
   bool visible = false;
-  bool invalid = false;  // a Paint is owed
-  bool erase = false;    // BeginPaint erases first
-  bool changed = false;  // content differs from what the host was last shown
+  bool invalid = false;     // a Paint is owed
+  bool erase = false;       // BeginPaint erases first
+  DamageList damage;        // where the content differs from what the host was last shown
+  raster::Bitmap composed;  // what the host was last shown, kept to be brought up to date
   bool destroying = false;
 };
 
@@ -104,7 +106,10 @@ void ResizeClient(WindowId window, Size size);
 void SetFocusToNewestVisible();
 
 // painting
-void MarkChanged(WindowId window);
+// Parts of a window's content (menu bar rows first) that changed; nothing for no window.
+void DamageContent(WindowId window, const raster::Rect& box);
+// The whole content changed, or took a new size.
+void DamageWholeWindow(WindowId window);
 void PresentChangedWindows();
 bool PaintWaits();
 

@@ -68,6 +68,7 @@ void ResizeClient(WindowId window, Size size) {
   if (size == ClientSize(*rec)) return;
   FinishDrawing(*rec);
   rec->client.resize(size.width, size.height, rec->background);
+  DamageWholeWindow(window);
   const Size extent = FrameExtent(*rec);
   rec->outer.right = rec->outer.left + size.width + extent.width;
   rec->outer.bottom = rec->outer.top + size.height + extent.height;
@@ -150,7 +151,7 @@ bool ShowWindow(WindowId window, bool show) {
   if (!wasVisible && !show) return false;
   rec->visible = show;
   if (show) {
-    rec->changed = true;
+    detail::DamageWholeWindow(window);
     InvalidateWindow(window, true);
     Sys().focus = window;  // showing activates, as on the classic desktop
   } else {

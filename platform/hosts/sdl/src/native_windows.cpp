@@ -56,12 +56,14 @@ void NativeWindows::Destroy(win::WindowId window) {
   natives_.erase(window);
 }
 
-void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels) {
+void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
+                            std::span<const raster::Rect> damage) {
   Native* native = Lookup(window);
   if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return;
   const win::Size size{pixels.width(), pixels.height()};
   if (!(size == native->content)) {
     native->content = size;
+    native->surfaceLost = true;
     SDL_SetWindowSize(native->sdl, size.width * scale_, size.height * scale_);
   }
   SDL_Surface* surface = SDL_GetWindowSurface(native->sdl);
@@ -69,8 +71,22 @@ void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels) 
     Complain("no surface to draw the window into");
     return;
   }
-  CopyScaled(pixels, scale_, surface);
-  SDL_UpdateWindowSurface(native->sdl);
+  if (native->surfaceLost || surface != native->surface) {
+    // A new surface holds nothing of what was shown: all of it is copied.
+    native->surface = surface;
+    native->surfaceLost = false;
+    CopyScaled(pixels, scale_, surface, {0, 0, size.width, size.height});
+    SDL_UpdateWindowSurface(native->sdl);
+    return;
+  }
+  screenRects_.clear();
+  for (const raster::Rect& box : damage) {
+    const SDL_Rect screen = CopyScaled(pixels, scale_, surface, box);
+    if (screen.w > 0) screenRects_.push_back(screen);
+  }
+  if (screenRects_.empty()) return;
+  SDL_UpdateWindowSurfaceRects(native->sdl, screenRects_.data(),
+                               static_cast<int>(screenRects_.size()));
 }
 
 void NativeWindows::Refresh(win::WindowId window) {
@@ -88,8 +104,11 @@ win::WindowId NativeWindows::Find(std::uint32_t sdlWindowId) const {
 
 bool NativeWindows::NoteContentSize(win::WindowId window, win::Size screenSize) {
   Native* native = Lookup(window);
+  if (native == nullptr) return false;
+  // SDL remakes the surface after any size change, its own or ours.
+  native->surfaceLost = true;
   const win::Size size = Unscaled(screenSize);
-  if (native == nullptr || size == native->content) return false;
+  if (size == native->content) return false;
   native->content = size;
   return true;
 }

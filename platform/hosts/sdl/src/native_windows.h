@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <map>
+#include <span>
+#include <vector>
 
 #include "raster/bitmap.h"
 #include "win/window.h"
@@ -29,15 +31,17 @@ class NativeWindows {
   // Showing also raises the window, as showing activates it on the classic desktop.
   void Show(win::WindowId window, bool visible);
   void Destroy(win::WindowId window);
-  // Copies the pixels into the window's surface and puts them on screen; the window takes
-  // their size first if it differs.
-  void Present(win::WindowId window, const raster::Bitmap& pixels);
+  // Copies the damaged boxes of the pixels into the window's surface and puts those on screen;
+  // all of them after the window took a new size or its surface was remade.
+  void Present(win::WindowId window, const raster::Bitmap& pixels,
+               std::span<const raster::Rect> damage);
   // Puts what was last presented on screen again, after the screen lost it.
   void Refresh(win::WindowId window);
 
   // 0 for an SDL window that is not one of ours.
   win::WindowId Find(std::uint32_t sdlWindowId) const;
-  // Records a size SDL reported, in screen pixels, as the content size it leaves; false when
+  // Records a size SDL reported, in screen pixels, as the content size it leaves (the surface
+  // is remade then, so the next present copies all); false when
   // that is the size the window already had, as after a resize of our own.
   bool NoteContentSize(win::WindowId window, win::Size screenSize);
   // The content size a screen size leaves, in window pixels.
@@ -46,12 +50,15 @@ class NativeWindows {
  private:
   struct Native {
     SDL_Window* sdl = nullptr;
-    win::Size content;  // in window pixels
+    win::Size content;               // in window pixels
+    SDL_Surface* surface = nullptr;  // the surface last presented into
+    bool surfaceLost = true;         // the surface may hold nothing of what was presented
   };
   Native* Lookup(win::WindowId window);
 
   std::map<win::WindowId, Native> natives_;
   int scale_ = 1;
+  std::vector<SDL_Rect> screenRects_;  // kept between presents, so presenting allocates nothing
 };
 
 }  // namespace sdlhost

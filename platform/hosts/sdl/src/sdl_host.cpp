@@ -150,8 +150,9 @@ void SdlHost::WindowDestroyed(win::WindowId window) {
   state_->windows.Destroy(window);
 }
 
-void SdlHost::Present(win::WindowId window, const raster::Bitmap& pixels) {
-  state_->windows.Present(window, pixels);
+void SdlHost::Present(win::WindowId window, const raster::Bitmap& pixels,
+                      std::span<const raster::Rect> damage) {
+  state_->windows.Present(window, pixels, damage);
 }
 
 }  // namespace sdlhost

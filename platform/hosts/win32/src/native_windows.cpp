@@ -36,25 +36,18 @@ BITMAPINFO DibOf(const raster::Bitmap& pixels) {
   return info;
 }
 
-// Paints the part of `area` (screen pixels of the client area) that the pixels cover, each
-// pixel a scale x scale block.
-void Draw(HDC dc, const raster::Bitmap& pixels, int scale, const RECT& area) {
+// Paints the whole picture, each pixel a scale x scale block: the paint's clip region keeps it
+// to the invalid boxes, and no source rectangle of a top-down bitmap has to be reckoned from
+// its bottom.
+void Draw(HDC dc, const raster::Bitmap& pixels, int scale) {
   if (pixels.width() <= 0 || pixels.height() <= 0) return;
-  const LONG left = area.left / scale;
-  const LONG top = area.top / scale;
-  const LONG right = std::min<LONG>((area.right + scale - 1) / scale, pixels.width());
-  const LONG bottom = std::min<LONG>((area.bottom + scale - 1) / scale, pixels.height());
-  if (left >= right || top >= bottom) return;
   const BITMAPINFO info = DibOf(pixels);
   if (scale == 1) {
-    // With a top-down DIB, scan lines count from the top; the whole bitmap is handed over.
-    SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(right - left),
-                      static_cast<DWORD>(bottom - top), left, top, 0,
+    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(pixels.width()),
+                      static_cast<DWORD>(pixels.height()), 0, 0, 0,
                       static_cast<UINT>(pixels.height()), pixels.row(0), &info, DIB_RGB_COLORS);
     return;
   }
-  // The whole picture: the paint's clip region keeps it to the invalid part, and no source
-  // rectangle of a top-down bitmap has to be reckoned from its bottom.
   SetStretchBltMode(dc, COLORONCOLOR);  // nearest neighbour: whole blocks, nothing blended
   StretchDIBits(dc, 0, 0, pixels.width() * scale, pixels.height() * scale, 0, 0, pixels.width(),
                 pixels.height(), pixels.row(0), &info, DIB_RGB_COLORS, SRCCOPY);
@@ -107,15 +100,24 @@ void NativeWindows::Destroy(win::WindowId window) {
   DestroyWindow(hwnd);
 }
 
-void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels) {
+void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
+                            std::span<const raster::Rect> damage) {
   Native* native = Lookup(window);
   if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return;
+  native->ownPaint = true;
   if (pixels.width() != native->shown.width() || pixels.height() != native->shown.height()) {
     FitFrameTo(*native, Scaled({pixels.width(), pixels.height()}));
+    native->shown = pixels;
+    InvalidateRect(native->hwnd, nullptr, FALSE);
+    return;
   }
-  native->shown = pixels;
-  native->ownPaint = true;
-  InvalidateRect(native->hwnd, nullptr, FALSE);
+  for (const raster::Rect& box : damage) {
+    native->shown.copyFrom(pixels, box.left, box.top, box.width(), box.height(), box.left, box.top);
+    const RECT screen{static_cast<LONG>(box.left * scale_), static_cast<LONG>(box.top * scale_),
+                      static_cast<LONG>(box.right * scale_),
+                      static_cast<LONG>(box.bottom * scale_)};
+    InvalidateRect(native->hwnd, &screen, FALSE);
+  }
 }
 
 win::WindowId NativeWindows::Find(HWND hwnd) const {
@@ -175,7 +177,7 @@ LRESULT NativeWindows::Handle(win::WindowId window, Native& native, UINT message
 void NativeWindows::Paint(win::WindowId window, Native& native) {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(native.hwnd, &paint);
-  Draw(dc, native.shown, scale_, paint.rcPaint);
+  Draw(dc, native.shown, scale_);
   EndPaint(native.hwnd, &paint);
   // The platform lost what it showed: the program is told, as the classic desktop tells it.
   if (!native.ownPaint) win::InputExpose(window);

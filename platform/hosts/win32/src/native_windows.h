@@ -3,6 +3,7 @@
 // window's composed pixels (menu bar over client area); the frame around it is the platform's.
 
 #include <map>
+#include <span>
 
 #include "raster/bitmap.h"
 #include "win/window.h"
@@ -25,8 +26,10 @@ class NativeWindows {
   // Showing also activates the window, as on the classic desktop.
   void Show(win::WindowId window, bool visible);
   void Destroy(win::WindowId window);
-  // Keeps the pixels and asks the platform to paint them; the window takes their size first.
-  void Present(win::WindowId window, const raster::Bitmap& pixels);
+  // Keeps the damaged boxes of the pixels and asks the platform to paint those; a new size
+  // takes all of the pixels, and the window takes their size first.
+  void Present(win::WindowId window, const raster::Bitmap& pixels,
+               std::span<const raster::Rect> damage);
 
   // 0 for a native window that is not one of ours.
   win::WindowId Find(HWND hwnd) const;

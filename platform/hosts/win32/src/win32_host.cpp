@@ -126,8 +126,9 @@ void Win32Host::WindowDestroyed(win::WindowId window) {
   state_->windows.Destroy(window);
 }
 
-void Win32Host::Present(win::WindowId window, const raster::Bitmap& pixels) {
-  state_->windows.Present(window, pixels);
+void Win32Host::Present(win::WindowId window, const raster::Bitmap& pixels,
+                        std::span<const raster::Rect> damage) {
+  state_->windows.Present(window, pixels, damage);
 }
 
 void ShowError(const std::string& message) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "raster/bitmap.h"
 #include "win/window.h"
@@ -28,8 +29,11 @@ class Host {
   virtual void WindowCreated(WindowId /*window*/) {}
   virtual void WindowShown(WindowId /*window*/, bool /*visible*/) {}
   virtual void WindowDestroyed(WindowId /*window*/) {}
-  // The window's content (menu bar, client area, dropdown) changed; `pixels` is what to show.
-  virtual void Present(WindowId /*window*/, const raster::Bitmap& /*pixels*/) {}
+  // The window's content (menu bar, client area, dropdown) changed within `damage` (content
+  // pixels, a few boxes); `pixels` is the whole of what to show, and outside those boxes equals
+  // what was presented last. A new size, or the first present, damages all of it.
+  virtual void Present(WindowId /*window*/, const raster::Bitmap& /*pixels*/,
+                       std::span<const raster::Rect> /*damage*/) {}
   // False for a host that shows nothing: no picture is composed for it to present.
   virtual bool ShowsWindows() { return true; }
 

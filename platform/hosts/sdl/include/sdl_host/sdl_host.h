@@ -13,7 +13,8 @@
 //  - WaitForInput: sleeps in SDL_WaitEventTimeout until input or the deadline, so an idle
 //    program costs no CPU.
 //  - WindowCreated / WindowShown / WindowDestroyed: one SDL window each, hidden until shown.
-//  - Present: the composed pixels copied into the window's surface and shown.
+//  - Present: the damaged boxes of the composed pixels copied into the window's surface and
+//    shown with SDL_UpdateWindowSurfaceRects; all of them into a surface SDL remade.
 // Not here: queue order, menus, painting and every pixel, which the window system decides.
 
 #include <memory>
@@ -39,7 +40,8 @@ class SdlHost final : public win::Host {
   void WindowCreated(win::WindowId window) override;
   void WindowShown(win::WindowId window, bool visible) override;
   void WindowDestroyed(win::WindowId window) override;
-  void Present(win::WindowId window, const raster::Bitmap& pixels) override;
+  void Present(win::WindowId window, const raster::Bitmap& pixels,
+               std::span<const raster::Rect> damage) override;
   void SetScale(int scale) override;
   int Scale() override;
 

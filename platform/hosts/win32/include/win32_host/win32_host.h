@@ -15,8 +15,8 @@
 //    costs no CPU.
 //  - WindowCreated / WindowShown / WindowDestroyed: one native window each, whose client area
 //    is exactly the window's content (menu bar over client area); the frame is the platform's.
-//  - Present: the composed pixels kept and drawn on WM_PAINT (SetDIBitsToDevice, or
-//    StretchDIBits at a scale).
+//  - Present: the damaged boxes of the composed pixels kept and invalidated, and drawn on
+//    WM_PAINT (SetDIBitsToDevice, or StretchDIBits at a scale).
 // Not here: queue order, menus, painting and every pixel, which the window system decides.
 
 #include <memory>
@@ -43,7 +43,8 @@ class Win32Host final : public win::Host {
   void WindowCreated(win::WindowId window) override;
   void WindowShown(win::WindowId window, bool visible) override;
   void WindowDestroyed(win::WindowId window) override;
-  void Present(win::WindowId window, const raster::Bitmap& pixels) override;
+  void Present(win::WindowId window, const raster::Bitmap& pixels,
+               std::span<const raster::Rect> damage) override;
 
  private:
   struct State;

@@ -1,15 +1,15 @@
 #pragma once
-// The kit is opened once for a whole benchmark run, on the headless host, with logging off as in
-// the program.
+// The kit is opened once for a whole benchmark run, with logging off as in the program.
 
 #include "headless/headless_host.h"
 #include "pz417/kit.h"
 #include "win/host.h"
 
-inline void OpenKitOnce() {
-  static headless::HeadlessHost host;
-  static const bool opened = [] {
-    win::SetHost(&host);
+// `host`: the host to open it on the first time (none: a headless one).
+inline void OpenKitOnce(win::Host* host = nullptr) {
+  static headless::HeadlessHost headless;
+  static const bool opened = [host] {
+    win::SetHost(host != nullptr ? host : &headless);
     KitOpen(nullptr, nullptr, "", 1);
     KitSetLogging(0);
     KitClear();

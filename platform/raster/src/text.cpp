@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstdio>
 #include <limits>
@@ -252,6 +253,23 @@ const Glyph& GlyphFor(Face face, int size, SizedFont& font, unsigned char byte) 
   return glyph;
 }
 
+// The glyph byte whose first column is `base`, without the columns outside [first, end).
+unsigned ClippedByte(unsigned char bits, int base, int first, int end) {
+  unsigned kept = bits;
+  if (base < first) kept &= 0xFFu >> (first - base);
+  if (base + 8 > end) kept &= 0xFFu << (base + 8 - end);
+  return kept & 0xFFu;
+}
+
+// Visits only the set bits: most of a glyph's bytes are blank or nearly so.
+void PaintByte(Color* out, unsigned bits, Color color) {
+  while (bits != 0) {
+    const int column = std::countl_zero(bits) - (std::numeric_limits<unsigned>::digits - 8);
+    out[column] = color;
+    bits &= ~(0x80u >> column);
+  }
+}
+
 // Paints the set bits of a glyph whose bitmap's top-left lands at (gx, gy).
 void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, Int128 gx, Int128 gy,
           Color color) {
@@ -260,11 +278,12 @@ void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, Int128 
   const Int128 c0 = std::max<Int128>(0, -gx);
   const Int128 c1 = std::min<Int128>(glyph.width, target.width() - gx);
   if (r0 >= r1 || c0 >= c1) return;
+  const auto first = static_cast<int>(c0), end = static_cast<int>(c1);
   for (auto r = static_cast<int>(r0); r < r1; ++r) {
     const unsigned char* src = bits + static_cast<std::ptrdiff_t>(r) * glyph.pitch;
     Color* out = target.row(static_cast<int>(gy + r)) + static_cast<std::ptrdiff_t>(gx);
-    for (auto c = static_cast<int>(c0); c < c1; ++c) {
-      if ((src[c >> 3] & (0x80u >> (c & 7))) != 0) out[c] = color;
+    for (int byte = first >> 3; byte <= (end - 1) >> 3; ++byte) {
+      PaintByte(out + byte * 8, ClippedByte(src[byte], byte * 8, first, end), color);
     }
   }
 }

@@ -7,6 +7,7 @@
 #include "kit_state.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
+#include "render.h"
 
 namespace kit {
 namespace {
@@ -19,6 +20,7 @@ constexpr raster::Color ClassBackground = raster::Rgb(255, 255, 255);
 Kit* theKit = nullptr;
 
 void CopyCanvasToWindow() {
+  FlushDrawing();
   const KitState& state = State();
   win::BitBlt(state.graphicsWindow, 0, 0, CanvasWidth, CanvasHeight, state.canvas, 0, 0);
 }
@@ -209,6 +211,7 @@ int KitOpen(KitInstance /*instance*/, KitInstance previousInstance, const char* 
   state.oneFrame = 0;
   kit::CreateWindows();
   state.canvas = raster::Bitmap(kit::CanvasWidth, kit::CanvasHeight);
+  state.heldFill.reset();
   win::ShowWindow(state.consoleWindow, showState != 0);
   win::ShowWindow(state.graphicsWindow, showState != 0);
   win::SetTimer(state.graphicsWindow, kit::TimerId, kit::TimerPeriodMs).IgnoreError();
@@ -258,6 +261,7 @@ win::WindowId KitConsoleWindow() {
   return kit::State().consoleWindow;
 }
 const raster::Bitmap& KitCanvas() {
+  kit::FlushDrawing();
   return kit::State().canvas;
 }
 int KitOriginX() {

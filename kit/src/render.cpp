@@ -2,6 +2,8 @@
 
 #include "render.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -72,7 +74,36 @@ void DrawTextLines(const Shape& shape, raster::Color rgb) {
   }
 }
 
+// The box a filled rectangle paints in its one colour, when it is one; other shapes give none.
+std::optional<raster::Rect> SolidBox(const Shape& shape) {
+  if (shape.kind != Rectangle || shape.width != 0) return std::nullopt;
+  const raster::Rect box = CanvasBox(shape);
+  const raster::Rect solid{std::min(box.left, box.right), std::min(box.top, box.bottom),
+                           std::max(box.left, box.right), std::max(box.top, box.bottom)};
+  // A one-pixel box is drawn as nothing.
+  if (solid.right - solid.left <= 1 && solid.bottom - solid.top <= 1) return std::nullopt;
+  return solid;
+}
+
+// Drops from the held box the columns the next solid box paints over on all of its rows: a
+// backdrop under a panel is then painted once.
+void TrimCovered(raster::Rect& held, const raster::Rect& next) {
+  if (next.top > held.top || next.bottom < held.bottom) return;
+  if (next.left <= held.left) {
+    held.left = std::clamp(next.right, held.left, held.right);
+  } else if (next.right >= held.right) {
+    held.right = std::clamp(next.left, held.left, held.right);
+  }
+}
+
 }  // namespace
+
+void FlushDrawing() {
+  KitState& state = State();
+  if (!state.heldFill) return;
+  state.canvas.fillRect(state.heldFill->box, state.heldFill->color);
+  state.heldFill.reset();
+}
 
 void SetShapeListener(std::function<void(const Shape&)> listener) {
   ShapeListener() = std::move(listener);
@@ -82,6 +113,14 @@ void RenderShape(const Shape& shape) {
   if (ShapeListener()) ShapeListener()(shape);
   const bool validColor = shape.color >= 0 && shape.color < ColorCount;
   const raster::Color rgb = validColor ? ColorTable[shape.color].rgb : ColorTable[2].rgb;
+  const std::optional<raster::Rect> solid = SolidBox(shape);
+  if (solid && State().heldFill) TrimCovered(State().heldFill->box, *solid);
+  FlushDrawing();
+  State().dirty = 1;
+  if (solid) {
+    State().heldFill = HeldFill{*solid, rgb};
+    return;
+  }
   switch (shape.kind) {
     case Triangle:
     case Rectangle:
@@ -103,10 +142,10 @@ void RenderShape(const Shape& shape) {
     default:
       break;
   }
-  State().dirty = 1;
 }
 
 void FillCanvas() {
+  FlushDrawing();
   raster::DrawRectangle(State().canvas, {0, 0, CanvasWidth, CanvasHeight},
                         raster::Pen{1, ColorTable[0].rgb}, ColorTable[1].rgb);
   State().dirty = 1;

@@ -85,15 +85,22 @@ std::optional<raster::Rect> SolidBox(const Shape& shape) {
   return solid;
 }
 
-// Drops from the held box the columns the next solid box paints over on all of its rows: a
-// backdrop under a panel is then painted once.
-void TrimCovered(raster::Rect& held, const raster::Rect& next) {
-  if (next.top > held.top || next.bottom < held.bottom) return;
-  if (next.left <= held.left) {
-    held.left = std::clamp(next.right, held.left, held.right);
-  } else if (next.right >= held.right) {
-    held.right = std::clamp(next.left, held.left, held.right);
-  }
+// Paints the held box but for what `next` paints over anyway: the rows above and below it, and
+// beside it the columns to its left and right. A backdrop under a panel, or a box inside a rim,
+// is then painted once.
+void PaintHeldAround(const raster::Rect& next) {
+  KitState& state = State();
+  const raster::Rect h = state.heldFill->box;
+  const raster::Color color = state.heldFill->color;
+  state.heldFill.reset();
+  const std::int64_t top = std::clamp(next.top, h.top, h.bottom);
+  const std::int64_t bottom = std::clamp(next.bottom, top, h.bottom);
+  const std::int64_t left = std::clamp(next.left, h.left, h.right);
+  const std::int64_t right = std::clamp(next.right, left, h.right);
+  state.canvas.fillRect({h.left, h.top, h.right, top}, color);
+  state.canvas.fillRect({h.left, top, left, bottom}, color);
+  state.canvas.fillRect({right, top, h.right, bottom}, color);
+  state.canvas.fillRect({h.left, bottom, h.right, h.bottom}, color);
 }
 
 }  // namespace
@@ -114,7 +121,7 @@ void RenderShape(const Shape& shape) {
   const bool validColor = shape.color >= 0 && shape.color < ColorCount;
   const raster::Color rgb = validColor ? ColorTable[shape.color].rgb : ColorTable[2].rgb;
   const std::optional<raster::Rect> solid = SolidBox(shape);
-  if (solid && State().heldFill) TrimCovered(State().heldFill->box, *solid);
+  if (solid && State().heldFill) PaintHeldAround(*solid);
   FlushDrawing();
   State().dirty = 1;
   if (solid) {

@@ -49,8 +49,8 @@ TEST_F(Render, FilledRectangleCoversBothCorners) {
   EXPECT_EQ(CountAll(Red), 21 * 21);
 }
 
-// A filled box, then a second one over part, all or none of it: the canvas is what painting
-// both in turn gives, whichever columns or rows the second one covers.
+// A filled box, then a second one over part, all or none of it, or inside it: the canvas is what
+// painting both in turn gives, whichever columns or rows the second one covers.
 struct TwoBoxes {
   const char* name;
   int first[4];  // kit corners: left, top, right, bottom
@@ -61,6 +61,10 @@ constexpr TwoBoxes kTwoBoxes[] = {
     {"LeftPart", {-20, 10, 20, -10}, {-30, 12, 0, -12}},
     {"All", {-20, 10, 20, -10}, {-20, 10, 20, -10}},
     {"Middle", {-20, 10, 20, -10}, {-5, 10, 5, -10}},
+    {"Inside", {-20, 10, 20, -10}, {-19, 9, 19, -9}},
+    {"Corner", {-20, 10, 20, -10}, {10, 20, 30, 5}},
+    {"BottomRows", {-20, 10, 20, -10}, {-30, -5, 30, -20}},
+    {"Below", {-20, 10, 20, -10}, {-20, -11, 20, -20}},
     {"SomeRowsOnly", {-20, 10, 20, -10}, {5, 9, 30, -10}},
     {"Apart", {-20, 10, 20, -10}, {25, 10, 30, -10}},
     {"TouchingTheRightEdge", {-20, 10, 20, -10}, {20, 10, 30, -10}},

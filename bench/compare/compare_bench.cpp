@@ -17,12 +17,11 @@
 
 #include "busy_state.h"
 #include "colors.h"
-#include "headless/headless_host.h"
+#include "open_kit.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "raster/png.h"
 #include "render.h"
-#include "win/host.h"
 
 namespace {
 
@@ -31,18 +30,6 @@ struct RecordedShape {
   kit::Shape shape;
   std::string text;
 };
-
-void OpenKitOnce() {
-  static headless::HeadlessHost host;
-  static const bool opened = [] {
-    win::SetHost(&host);
-    KitOpen(nullptr, nullptr, "", 1);
-    KitSetLogging(0);
-    KitClear();
-    return true;
-  }();
-  (void)opened;
-}
 
 const std::vector<RecordedShape>& Frame() {
   static const std::vector<RecordedShape> frame = [] {

@@ -3,24 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "busy_state.h"
-#include "headless/headless_host.h"
+#include "open_kit.h"
 #include "pz417/kit.h"
-#include "win/host.h"
 
 namespace {
-
-// The kit is opened once for the whole run; logging is off as in the program.
-void OpenKitOnce() {
-  static headless::HeadlessHost host;
-  static const bool opened = [] {
-    win::SetHost(&host);
-    KitOpen(nullptr, nullptr, "", 1);
-    KitSetLogging(0);
-    KitClear();
-    return true;
-  }();
-  (void)opened;
-}
 
 void BM_EditingScreenRedraw(benchmark::State& state) {
   OpenKitOnce();

@@ -53,9 +53,11 @@ void Draw(HDC dc, const raster::Bitmap& pixels, int scale, const RECT& area) {
                       static_cast<UINT>(pixels.height()), pixels.row(0), &info, DIB_RGB_COLORS);
     return;
   }
+  // The whole picture: the paint's clip region keeps it to the invalid part, and no source
+  // rectangle of a top-down bitmap has to be reckoned from its bottom.
   SetStretchBltMode(dc, COLORONCOLOR);  // nearest neighbour: whole blocks, nothing blended
-  StretchDIBits(dc, left * scale, top * scale, (right - left) * scale, (bottom - top) * scale, left,
-                top, right - left, bottom - top, pixels.row(0), &info, DIB_RGB_COLORS, SRCCOPY);
+  StretchDIBits(dc, 0, 0, pixels.width() * scale, pixels.height() * scale, 0, 0, pixels.width(),
+                pixels.height(), pixels.row(0), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "kit_state.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
+#include "render.h"
 
 namespace kit {
 namespace {
@@ -21,6 +22,7 @@ Kit* theKit = nullptr;
 
 // Only what the calls since the last copy may have changed.
 void CopyCanvasToWindow() {
+  FlushDrawing();
   const KitState& state = State();
   const raster::Rect view = win::GetClientRect(state.graphicsWindow);
   const raster::Rect canvasView{0, 0, std::min<std::int64_t>(view.right, CanvasWidth),
@@ -220,6 +222,7 @@ int KitOpen(KitInstance /*instance*/, KitInstance previousInstance, const char* 
   state.oneFrame = 0;
   kit::CreateWindows();
   state.canvas = raster::Bitmap(kit::CanvasWidth, kit::CanvasHeight);
+  state.heldFill.reset();
   win::ShowWindow(state.consoleWindow, showState != 0);
   win::ShowWindow(state.graphicsWindow, showState != 0);
   win::SetTimer(state.graphicsWindow, kit::TimerId, kit::TimerPeriodMs).IgnoreError();
@@ -269,6 +272,7 @@ win::WindowId KitConsoleWindow() {
   return kit::State().consoleWindow;
 }
 const raster::Bitmap& KitCanvas() {
+  kit::FlushDrawing();
   return kit::State().canvas;
 }
 int KitOriginX() {

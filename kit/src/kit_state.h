@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,10 +27,17 @@ constexpr int TimerId = 2;
 constexpr int TimerPeriodMs = 100;
 constexpr int NoEvent = -1;
 
+// A box filled in one colour, held back until the next drawing call or look at the canvas.
+struct HeldFill {
+  raster::Rect box;
+  raster::Color color = 0;
+};
+
 struct KitState {
   win::WindowId graphicsWindow = 0;
   win::WindowId consoleWindow = 0;
-  raster::Bitmap canvas;  // made by KitOpen; undefined content until first filled
+  raster::Bitmap canvas;             // made by KitOpen; undefined content until first filled
+  std::optional<HeldFill> heldFill;  // not yet on the canvas: see FlushDrawing
   int originX = 0;
   int originY = 0;
   int dirty = 1;

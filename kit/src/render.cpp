@@ -2,6 +2,8 @@
 
 #include "render.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -70,7 +72,43 @@ void DrawTextLines(const Shape& shape, raster::Color rgb) {
   }
 }
 
+// The box a filled rectangle paints in its one colour, when it is one; other shapes give none.
+std::optional<raster::Rect> SolidBox(const Shape& shape) {
+  if (shape.kind != Rectangle || shape.width != 0) return std::nullopt;
+  const raster::Rect box = CanvasBox(shape);
+  const raster::Rect solid{std::min(box.left, box.right), std::min(box.top, box.bottom),
+                           std::max(box.left, box.right), std::max(box.top, box.bottom)};
+  // A one-pixel box is drawn as nothing.
+  if (solid.right - solid.left <= 1 && solid.bottom - solid.top <= 1) return std::nullopt;
+  return solid;
+}
+
+// Paints the held box but for what `next` paints over anyway: the rows above and below it, and
+// beside it the columns to its left and right. A backdrop under a panel, or a box inside a rim,
+// is then painted once.
+void PaintHeldAround(const raster::Rect& next) {
+  KitState& state = State();
+  const raster::Rect h = state.heldFill->box;
+  const raster::Color color = state.heldFill->color;
+  state.heldFill.reset();
+  const std::int64_t top = std::clamp(next.top, h.top, h.bottom);
+  const std::int64_t bottom = std::clamp(next.bottom, top, h.bottom);
+  const std::int64_t left = std::clamp(next.left, h.left, h.right);
+  const std::int64_t right = std::clamp(next.right, left, h.right);
+  state.canvas.fillRect({h.left, h.top, h.right, top}, color);
+  state.canvas.fillRect({h.left, top, left, bottom}, color);
+  state.canvas.fillRect({right, top, h.right, bottom}, color);
+  state.canvas.fillRect({h.left, bottom, h.right, h.bottom}, color);
+}
+
 }  // namespace
+
+void FlushDrawing() {
+  KitState& state = State();
+  if (!state.heldFill) return;
+  state.canvas.fillRect(state.heldFill->box, state.heldFill->color);
+  state.heldFill.reset();
+}
 
 void SetShapeListener(std::function<void(const Shape&)> listener) {
   ShapeListener() = std::move(listener);
@@ -81,6 +119,14 @@ void RenderShape(const Shape& shape) {
   TheKit().frameDamage.Drawn(shape, State().originX, State().originY);
   const bool validColor = shape.color >= 0 && shape.color < ColorCount;
   const raster::Color rgb = validColor ? ColorTable[shape.color].rgb : ColorTable[2].rgb;
+  const std::optional<raster::Rect> solid = SolidBox(shape);
+  if (solid && State().heldFill) PaintHeldAround(*solid);
+  FlushDrawing();
+  State().dirty = 1;
+  if (solid) {
+    State().heldFill = HeldFill{*solid, rgb};
+    return;
+  }
   switch (shape.kind) {
     case Triangle:
     case Rectangle:
@@ -102,11 +148,11 @@ void RenderShape(const Shape& shape) {
     default:
       break;
   }
-  State().dirty = 1;
 }
 
 void FillCanvas() {
   TheKit().frameDamage.CanvasFilled();
+  FlushDrawing();
   raster::DrawRectangle(State().canvas, {0, 0, CanvasWidth, CanvasHeight},
                         raster::Pen{1, ColorTable[0].rgb}, ColorTable[1].rgb);
   State().dirty = 1;

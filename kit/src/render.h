@@ -32,6 +32,9 @@ void RenderShape(const Shape& shape);
 // A tool that draws the same frame through another renderer (the comparison benchmark) is
 // shown every shape as it is rendered; an empty listener stops that.
 void SetShapeListener(std::function<void(const Shape&)> listener);
+// Puts on the canvas what drawing calls have left held back. Whatever looks at the canvas
+// calls this first.
+void FlushDrawing();
 // White canvas inside a one-pixel black frame.
 void FillCanvas();
 

@@ -227,6 +227,16 @@ TEST_F(EventLoop, DrawingBetweenWaitsCostsOneCanvasCopy) {
   EXPECT_EQ(client.pixel(1, 1), raster::Rgb(255, 255, 255));
 }
 
+// A filled box as the last call is held back by the renderer: the copy must still bring it.
+TEST_F(EventLoop, AFilledBoxDrawnLastReachesTheWindow) {
+  KitClear();
+  KitRectangle(2, -5, 5, 5, -5, 0);
+  Click(0, 0);
+  Wait();
+  EXPECT_EQ(win::ClientPixels(Graphics()).pixel(KitOriginX(), KitOriginY()),
+            raster::Rgb(255, 0, 0));
+}
+
 // After the first paint, only the dirty flag brings drawing to the window.
 TEST_F(EventLoop, DrawingAfterAWaitReachesTheWindowAtTheNextWait) {
   KitClear();

@@ -49,6 +49,47 @@ TEST_F(Render, FilledRectangleCoversBothCorners) {
   EXPECT_EQ(CountAll(Red), 21 * 21);
 }
 
+// A filled box, then a second one over part, all or none of it, or inside it: the canvas is what
+// painting both in turn gives, whichever columns or rows the second one covers.
+struct TwoBoxes {
+  const char* name;
+  int first[4];  // kit corners: left, top, right, bottom
+  int second[4];
+};
+constexpr TwoBoxes kTwoBoxes[] = {
+    {"RightPart", {-20, 10, 20, -10}, {5, 10, 30, -10}},
+    {"LeftPart", {-20, 10, 20, -10}, {-30, 12, 0, -12}},
+    {"All", {-20, 10, 20, -10}, {-20, 10, 20, -10}},
+    {"Middle", {-20, 10, 20, -10}, {-5, 10, 5, -10}},
+    {"Inside", {-20, 10, 20, -10}, {-19, 9, 19, -9}},
+    {"Corner", {-20, 10, 20, -10}, {10, 20, 30, 5}},
+    {"BottomRows", {-20, 10, 20, -10}, {-30, -5, 30, -20}},
+    {"Below", {-20, 10, 20, -10}, {-20, -11, 20, -20}},
+    {"SomeRowsOnly", {-20, 10, 20, -10}, {5, 9, 30, -10}},
+    {"Apart", {-20, 10, 20, -10}, {25, 10, 30, -10}},
+    {"TouchingTheRightEdge", {-20, 10, 20, -10}, {20, 10, 30, -10}},
+    {"OnePixelSecond", {-20, 10, 20, -10}, {0, 0, 0, 0}},
+    {"OffTheCanvas", {-400, 300, 400, -300}, {0, 300, 500, -300}},
+};
+
+class FilledBoxes : public Render, public testing::WithParamInterface<TwoBoxes> {};
+
+TEST_P(FilledBoxes, CanvasIsBothPaintedInTurn) {
+  raster::Bitmap expected = KitCanvas();
+  const auto paint = [&](const int* c, int color) {
+    KitRectangle(color, c[0], c[1], c[2], c[3], 0);
+    const raster::Rect box{KitOriginX() + c[0], KitOriginY() - c[1], KitOriginX() + c[2] + 1,
+                           KitOriginY() - c[3] + 1};
+    if (box.width() > 1 || box.height() > 1) expected.fillRect(box, kit::ColorTable[color].rgb);
+  };
+  paint(GetParam().first, 2);
+  paint(GetParam().second, 4);
+  EXPECT_TRUE(KitCanvas() == expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FilledBoxes, testing::ValuesIn(kTwoBoxes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(Render, OneWideRectangleIsAFrameOfFiveByFive) {
   KitRectangle(4, 0, 0, 4, -4, 1);
   EXPECT_EQ(CountAll(Blue), 16);

@@ -198,4 +198,19 @@ TEST(TextTest, TextPartlyOffTheBitmapMatchesACropOfTheWholeText) {
   EXPECT_EQ(small, crop);
 }
 
+// Whole glyphs and glyphs cut by the bitmap's edge are painted by different code; at 100
+// pixels some glyphs are too large for the whole-glyph code and the rest are not.
+TEST(TextTest, GlyphsCutAtTheBottomMatchTheTopOfWholeGlyphs) {
+  for (const int size : {12, 24, 100}) {
+    const int cut = raster::GetFontMetrics(Face::Sans, size).ascent - 2;
+    Bitmap whole(size * 5, size * 2, kPaper);
+    const int width = raster::DrawText(whole, Face::Sans, size, 0, 0, "Clip Me", kInk);
+    Bitmap top(width, cut, kPaper);
+    raster::DrawText(top, Face::Sans, size, 0, 0, "Clip Me", kInk);
+    Bitmap crop(width, cut, kPaper);
+    crop.copyFrom(whole, 0, 0, width, cut, 0, 0);
+    EXPECT_EQ(top, crop) << size;
+  }
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstdio>
 #include <limits>
@@ -53,12 +54,18 @@ struct Glyph {
   int rows = 0;
   int pitch = 0;
   std::size_t offset = 0;
+  // A small glyph's set pixels also as a list, (row << 8) | column each, in the font's
+  // `points`: painted whole, with no branch per bit.
+  bool listed = false;
+  std::size_t firstPoint = 0;
+  std::size_t pointCount = 0;
 };
 
 struct SizedFont {
   FontMetrics metrics;
   std::array<Glyph, 256> glyphs;
   std::vector<unsigned char> bits;
+  std::vector<std::uint16_t> points;
 };
 
 // A scalable face keeps one SizedFont per pixel size; a bitmap face has one size, kept at 0.
@@ -234,6 +241,29 @@ FT_UInt GlyphIndex(FT_Face ft, unsigned char byte) {
   return FT_Get_Char_Index(ft, ft->charmap->encoding == FT_ENCODING_UNICODE ? code : byte);
 }
 
+// Lists the set pixels of a glyph that fits the list's 8-bit rows and columns; a glyph with
+// more than a menu's worth of them keeps to its bitmap, so large sizes cost no memory here.
+void ListPoints(SizedFont& font, Glyph& glyph) {
+  constexpr int MaxSide = 256;
+  constexpr std::size_t MaxPoints = 1024;
+  if (glyph.width > MaxSide || glyph.rows > MaxSide) return;
+  const std::size_t first = font.points.size();
+  const unsigned char* bits = font.bits.data() + glyph.offset;
+  for (int r = 0; r < glyph.rows; ++r) {
+    for (int c = 0; c < glyph.width; ++c) {
+      if ((bits[r * glyph.pitch + (c >> 3)] & (0x80u >> (c & 7))) == 0) continue;
+      if (font.points.size() - first == MaxPoints) {
+        font.points.resize(first);
+        return;
+      }
+      font.points.push_back(static_cast<std::uint16_t>((r << 8) | c));
+    }
+  }
+  glyph.listed = true;
+  glyph.firstPoint = first;
+  glyph.pointCount = font.points.size() - first;
+}
+
 bool RenderGlyph(FT_Face ft, FT_UInt index) {
   return FT_Load_Glyph(ft, index, FT_LOAD_TARGET_MONO) == 0 &&
          FT_Render_Glyph(ft->glyph, FT_RENDER_MODE_MONO) == 0;
@@ -249,22 +279,54 @@ const Glyph& GlyphFor(Face face, int size, SizedFont& font, unsigned char byte) 
   if (!RenderGlyph(ft, index) && !RenderGlyph(ft, 0)) return glyph;
   glyph.advance = RoundedPixels(ft->glyph->advance.x);
   StoreBitmap(ft->glyph, font, glyph);
+  ListPoints(font, glyph);
   return glyph;
 }
 
+// The glyph byte whose first column is `base`, without the columns outside [first, end).
+unsigned ClippedByte(unsigned char bits, int base, int first, int end) {
+  unsigned kept = bits;
+  if (base < first) kept &= 0xFFu >> (first - base);
+  if (base + 8 > end) kept &= 0xFFu << (base + 8 - end);
+  return kept & 0xFFu;
+}
+
+// Visits only the set bits: most of a glyph's bytes are blank or nearly so.
+void PaintByte(Color* out, unsigned bits, Color color) {
+  while (bits != 0) {
+    const int column = std::countl_zero(bits) - (std::numeric_limits<unsigned>::digits - 8);
+    out[column] = color;
+    bits &= ~(0x80u >> column);
+  }
+}
+
+// Paints a listed glyph whose pixels all lie on the bitmap, its top-left at `origin`.
+void PaintPoints(Color* origin, std::ptrdiff_t stride, const std::uint16_t* points,
+                 std::size_t count, Color color) {
+  for (std::size_t i = 0; i < count; ++i)
+    origin[(points[i] >> 8) * stride + (points[i] & 0xFF)] = color;
+}
+
 // Paints the set bits of a glyph whose bitmap's top-left lands at (gx, gy).
-void Blit(Bitmap& target, const Glyph& glyph, const unsigned char* bits, Int128 gx, Int128 gy,
+void Blit(Bitmap& target, const SizedFont& font, const Glyph& glyph, Int128 gx, Int128 gy,
           Color color) {
   const Int128 r0 = std::max<Int128>(0, -gy);
   const Int128 r1 = std::min<Int128>(glyph.rows, target.height() - gy);
   const Int128 c0 = std::max<Int128>(0, -gx);
   const Int128 c1 = std::min<Int128>(glyph.width, target.width() - gx);
   if (r0 >= r1 || c0 >= c1) return;
+  if (glyph.listed && r0 == 0 && r1 == glyph.rows && c0 == 0 && c1 == glyph.width) {
+    PaintPoints(target.row(static_cast<int>(gy)) + static_cast<std::ptrdiff_t>(gx), target.width(),
+                font.points.data() + glyph.firstPoint, glyph.pointCount, color);
+    return;
+  }
+  const unsigned char* bits = font.bits.data() + glyph.offset;
+  const auto first = static_cast<int>(c0), end = static_cast<int>(c1);
   for (auto r = static_cast<int>(r0); r < r1; ++r) {
     const unsigned char* src = bits + static_cast<std::ptrdiff_t>(r) * glyph.pitch;
     Color* out = target.row(static_cast<int>(gy + r)) + static_cast<std::ptrdiff_t>(gx);
-    for (auto c = static_cast<int>(c0); c < c1; ++c) {
-      if ((src[c >> 3] & (0x80u >> (c & 7))) != 0) out[c] = color;
+    for (int byte = first >> 3; byte <= (end - 1) >> 3; ++byte) {
+      PaintByte(out + byte * 8, ClippedByte(src[byte], byte * 8, first, end), color);
     }
   }
 }
@@ -309,8 +371,7 @@ int DrawText(Bitmap& target, Face face, int size, std::int64_t x, std::int64_t y
   std::int64_t advance = 0;
   for (char c : text) {
     const Glyph& glyph = GlyphFor(face, size, *font, static_cast<unsigned char>(c));
-    Blit(target, glyph, font->bits.data() + glyph.offset, Int128{x} + advance + glyph.left,
-         baseline - glyph.top, color);
+    Blit(target, *font, glyph, Int128{x} + advance + glyph.left, baseline - glyph.top, color);
     advance += glyph.advance;
   }
   return ClampToInt(advance);

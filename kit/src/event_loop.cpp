@@ -17,9 +17,6 @@ constexpr const char* GraphicsClass = "DrawWndClass";
 constexpr const char* ConsoleClass = "TextWndClass";
 constexpr raster::Color ClassBackground = raster::Rgb(255, 255, 255);
 
-// Never destroyed at exit: a kit left open would end after the host its windows run on.
-Kit* theKit = nullptr;
-
 // Only what the calls since the last copy may have changed.
 void CopyCanvasToWindow() {
   FlushDrawing();
@@ -195,13 +192,12 @@ void DecideEvent() {
 
 }  // namespace
 
-Kit& TheKit() {
-  if (theKit == nullptr) theKit = new Kit;
-  return *theKit;
-}
+// Never destroyed at exit: a kit left open would end after the host its windows run on.
+Kit* theKit = nullptr;
 
-KitState& State() {
-  return TheKit().state;
+Kit& MakeKit() {
+  theKit = new Kit;
+  return *theKit;
 }
 
 void EndKit() {

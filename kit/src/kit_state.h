@@ -96,8 +96,15 @@ struct Kit {
   std::unique_ptr<win::WindowSystem> windows;  // made by KitOpen
 };
 
-Kit& TheKit();
-KitState& State();
+// The kit, made on first use. Inline: every drawing call asks for it several times.
+extern Kit* theKit;
+Kit& MakeKit();
+inline Kit& TheKit() {
+  return theKit != nullptr ? *theKit : MakeKit();
+}
+inline KitState& State() {
+  return TheKit().state;
+}
 // Ends the kit: its window system, windows and all. The script file must be closed first.
 void EndKit();
 

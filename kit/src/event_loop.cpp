@@ -219,6 +219,7 @@ int KitOpen(KitInstance /*instance*/, KitInstance previousInstance, const char* 
   kit::CreateWindows();
   state.canvas = raster::Bitmap(kit::CanvasWidth, kit::CanvasHeight);
   state.heldFill.reset();
+  kit.frameDamage.Forget();
   win::ShowWindow(state.consoleWindow, showState != 0);
   win::ShowWindow(state.graphicsWindow, showState != 0);
   win::SetTimer(state.graphicsWindow, kit::TimerId, kit::TimerPeriodMs).IgnoreError();

@@ -58,7 +58,7 @@ check_deb() {
   for expected in bin/frosty bin/frosty-replay include/pz417/kit.h lib/libpz417.a \
     lib/libpz417_desktop.a lib/libpz417_replay.a lib/cmake/PZ417/PZ417Config.cmake \
     lib/pkgconfig/pz417.pc lib/pkgconfig/pz417-desktop.pc lib/pkgconfig/pz417-replay.pc \
-    share/man/man6/frosty.6 share/man/man1/frosty-replay.1 share/applications/frosty.desktop \
+    share/man/man6/frosty.6.gz share/man/man1/frosty-replay.1.gz share/applications/frosty.desktop \
     share/icons/hicolor/48x48/apps/frosty.png share/icons/hicolor/256x256/apps/frosty.png \
     share/icons/hicolor/scalable/apps/frosty.svg share/doc/pz417/demo.drive \
     share/doc/pz417/fonts/LiberationSans-Regular.ttf; do

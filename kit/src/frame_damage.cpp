@@ -16,8 +16,6 @@ constexpr std::size_t MostText = 256 * 1024;
 // Room for a full editing screen from the start, so steady drawing allocates nothing.
 constexpr std::size_t UsualCalls = 512;
 constexpr std::size_t UsualText = 16 * 1024;
-// Differing boxes beyond this many are copied as the one box around them all.
-constexpr std::size_t MostBoxes = 8;
 // A kit call that is not a shape: the whole canvas painted.
 constexpr int CanvasFill = -1;
 
@@ -25,39 +23,6 @@ raster::Rect Around(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int6
                     std::int64_t margin) {
   return {std::min(x1, x2) - margin, std::min(y1, y2) - margin, std::max(x1, x2) + 1 + margin,
           std::max(y1, y2) + 1 + margin};
-}
-
-raster::Rect Intersect(const raster::Rect& a, const raster::Rect& b) {
-  const raster::Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                       std::min(a.bottom, b.bottom)};
-  return r.empty() ? raster::Rect{} : r;
-}
-
-raster::Rect Union(const raster::Rect& a, const raster::Rect& b) {
-  if (a.empty()) return b;
-  if (b.empty()) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-          std::max(a.bottom, b.bottom)};
-}
-
-bool Overlap(const raster::Rect& a, const raster::Rect& b) {
-  return !Intersect(a, b).empty();
-}
-
-// Adds `box` to disjoint `boxes`, joining it with every box it overlaps.
-void AddBox(std::vector<raster::Rect>& boxes, raster::Rect box) {
-  if (box.empty()) return;
-  for (bool joined = true; joined;) {
-    joined = false;
-    for (auto it = boxes.begin(); it != boxes.end(); ++it) {
-      if (!Overlap(*it, box)) continue;
-      box = Union(box, *it);
-      boxes.erase(it);
-      joined = true;
-      break;
-    }
-  }
-  boxes.push_back(box);
 }
 
 }  // namespace
@@ -127,7 +92,7 @@ raster::Rect FrameDamage::Box(const Call& call, const Frame& frame) const {
       return {0, 0, INT32_MAX, INT32_MAX};
     case Triangle: {
       const raster::Rect two = Around(x(s.x1), y(s.y1), x(s.x2), y(s.y2), pen);
-      return Union(two, Around(x(s.x3), y(s.y3), x(s.x3), y(s.y3), pen));
+      return win::Union(two, Around(x(s.x3), y(s.y3), x(s.x3), y(s.y3), pen));
     }
     case Rectangle:
     case Oval:
@@ -158,13 +123,12 @@ raster::Rect FrameDamage::Box(const Call& call, const Frame& frame) const {
   return {x(s.x1) - spare, top - spare, x(s.x1) + widest + spare, top + lines * h + spare};
 }
 
-const std::vector<raster::Rect>& FrameDamage::Take(const raster::Rect& view) {
+std::span<const raster::Rect> FrameDamage::Take(const raster::Rect& view) {
   const bool complete =
       !current_.overflowed && !current_.calls.empty() && Covers(current_.calls.front(), view);
-  std::vector<raster::Rect>& boxes = boxes_;
-  boxes.clear();
+  boxes_.Reset(static_cast<int>(view.right), static_cast<int>(view.bottom));
   if (!synced_ || current_.overflowed) {
-    boxes.push_back(view);
+    boxes_.Add(view);
   } else {
     std::size_t first = 0;
     std::size_t endCurrent = current_.calls.size();
@@ -183,23 +147,16 @@ const std::vector<raster::Rect>& FrameDamage::Take(const raster::Rect& view) {
         --endPrevious;
       }
     }
-    for (std::size_t i = first; i < endCurrent; ++i) {
-      AddBox(boxes, Intersect(Box(current_.calls[i], current_), view));
-    }
+    for (std::size_t i = first; i < endCurrent; ++i) boxes_.Add(Box(current_.calls[i], current_));
     for (std::size_t i = first; i < endPrevious; ++i) {
-      AddBox(boxes, Intersect(Box(previous_.calls[i], previous_), view));
+      boxes_.Add(Box(previous_.calls[i], previous_));
     }
-  }
-  if (boxes.size() > MostBoxes) {
-    raster::Rect all;
-    for (const raster::Rect& box : boxes) all = Union(all, box);
-    boxes.assign(1, all);
   }
   synced_ = true;
   previousComplete_ = complete;
   std::swap(previous_, current_);
   current_.Clear();
-  return boxes;
+  return boxes_.rects();
 }
 
 }  // namespace kit

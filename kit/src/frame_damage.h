@@ -8,11 +8,13 @@
 // title: its old box and its new one). Otherwise every box drawn since the last copy is.
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "raster/bitmap.h"
 #include "render.h"
+#include "win/damage.h"
 
 namespace kit {
 
@@ -25,9 +27,9 @@ class FrameDamage {
   // The window's pixels no longer match the canvas as last copied (erased, resized): the next
   // copy brings all of it.
   void Forget() { synced_ = false; }
-  // The boxes to copy for a window showing `view` of the canvas (valid until the next call); the
-  // calls drawn so far become the frame the next one is compared with.
-  const std::vector<raster::Rect>& Take(const raster::Rect& view);
+  // The boxes to copy for a window showing `view` (from the canvas's top-left corner), valid
+  // until the next call; the calls drawn so far become the frame the next one is compared with.
+  std::span<const raster::Rect> Take(const raster::Rect& view);
 
  private:
   struct Call {
@@ -49,7 +51,7 @@ class FrameDamage {
   bool Covers(const Call& call, const raster::Rect& view) const;
   raster::Rect Box(const Call& call, const Frame& frame) const;
 
-  std::vector<raster::Rect> boxes_;
+  win::DamageList boxes_;
   Frame current_;
   Frame previous_;
   bool previousComplete_ = false;

@@ -29,10 +29,14 @@ std::int64_t MergeWaste(const raster::Rect& a, const raster::Rect& b) {
   return Area(Union(a, b)) - Area(a) - Area(b) + Area(Intersection(a, b));
 }
 
-void DamageList::DamageAll(int width, int height) {
+void DamageList::Reset(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   count_ = 0;
+}
+
+void DamageList::DamageAll(int width, int height) {
+  Reset(width, height);
   Add({0, 0, width_, height_});
 }
 

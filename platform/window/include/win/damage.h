@@ -19,6 +19,8 @@ class DamageList {
   // copying a few spare pixels costs less than another rectangle to present.
   static constexpr std::int64_t NearWaste = 512;
 
+  // The content is now width x height, and none of it is damaged.
+  void Reset(int width, int height);
   // The content is now width x height, and all of it is damaged.
   void DamageAll(int width, int height);
   // The part of `box` inside the content; nothing for a box outside it or an empty one.

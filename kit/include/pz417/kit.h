@@ -31,6 +31,37 @@ enum EventKind { Mouse = 1, Key = 2, Periodic = 3, Quit = 4 };
 // The argument of KitSetRunMode; scoped, since its Quit would clash with EventKind's.
 enum class RunMode { Halt = 0, OneFrame = 1, Animate = 2, Quit = 5 };
 
+// The 24 colours of the colour table by name: KitColor::Red is 2. Plain ints, so a name goes
+// wherever a colour does; inside KitColor, so they do not clash with a program's own Red.
+namespace KitColor {
+enum Name : int {
+  Black = 0,
+  White = 1,  // the canvas's background
+  Red = 2,    // what a bad colour is drawn in
+  Green = 3,
+  Blue = 4,
+  Yellow = 5,
+  Magenta = 6,
+  Cyan = 7,
+  Purple = 8,
+  NavyBlue = 9,
+  DustyPlum = 10,
+  IceBlue = 11,
+  Turquoise = 12,
+  Orange = 13,
+  Brown = 14,
+  Pink = 15,
+  Chalk = 16,
+  Gold = 17,
+  Peach = 18,
+  ForestGreen = 19,
+  SeaGreen = 20,
+  Olive = 21,
+  Gray50 = 22,
+  Gray20 = 23,
+};
+}  // namespace KitColor
+
 // ---- windows and the event loop ---------------------------------------------------------
 int KitOpen(KitInstance instance, KitInstance previousInstance, const char* commandLine,
             int showState);

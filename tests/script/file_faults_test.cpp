@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "file_size_limit.h"
+#include "manual_page.h"
 #include "script_session.h"
 
 namespace {
@@ -126,5 +127,18 @@ INSTANTIATE_TEST_SUITE_P(
                     FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {FolderRead}},
                     FaultCase{"EmptyFile", EmptyFile, {EndOfScriptMessage}}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+// The messages these tests see are the ones pz417-script(5) quotes, with the file's name for %s.
+TEST(ScriptFilePage, QuotesTheMessagesTheKitPrints) {
+  std::vector<std::string> quoted;
+  for (std::string format : manual::LiteralLines("pz417-script.5", "DIAGNOSTICS")) {
+    const std::size_t name = format.find("%s");
+    ASSERT_NE(name, std::string::npos) << format;
+    format.replace(name, 2, "PZ417.SCR");
+    quoted.push_back(format + "\n");
+  }
+  EXPECT_EQ(quoted, (std::vector<std::string>{CannotOpenToWrite, CannotWrite, CannotOpenToRead,
+                                              CannotRead, EndOfScriptMessage}));
+}
 
 }  // namespace

@@ -213,7 +213,7 @@ void WritePictures(int argc, char** argv) {
     cairo.Draw(Frame());
     cairo.WritePng(dir + "/frame-cairo.png");
     RedrawScene(BusyState());
-    if (const frosty::Status written = raster::WritePng(KitCanvas(), dir + "/frame-kit.png");
+    if (const pz417::Status written = raster::WritePng(KitCanvas(), dir + "/frame-kit.png");
         !written) {
       std::fprintf(stderr, "bench_compare: %s\n", written.error().c_str());
     }

@@ -288,7 +288,7 @@ TEST(LiveInput, AScriptTheKitRecordedPlaysBackTheSame) {
 }
 
 raster::Bitmap ReadPicture(const fs::path& path) {
-  const frosty::Result<raster::Bitmap> picture = raster::ReadPng(path.string());
+  const pz417::Result<raster::Bitmap> picture = raster::ReadPng(path.string());
   EXPECT_TRUE(picture) << path << ": " << picture.error();
   return picture.value_or(raster::Bitmap());
 }

@@ -272,15 +272,15 @@ TEST_F(Pictures, SaveWindowAndClientPixels) {
   const win::WindowId window = MakeGraphicsWindow();
   win::FillClientRect(window, {0, 0, 3, 3}, 0xFF0000);
   const struct {
-    frosty::Status (*save)(win::WindowId, const std::string&);
+    pz417::Status (*save)(win::WindowId, const std::string&);
     raster::Bitmap expected;
   } cases[] = {{headless::SaveWindowPng, win::ComposeWindow(window)},
                {headless::SaveClientPng, win::ClientPixels(window)}};
   for (const auto& c : cases) {
     const std::string path = PathOf("window_test_picture.png");
-    const frosty::Status saved = c.save(window, path);
+    const pz417::Status saved = c.save(window, path);
     ASSERT_TRUE(saved) << saved.error();
-    const frosty::Result<raster::Bitmap> read = raster::ReadPng(path);
+    const pz417::Result<raster::Bitmap> read = raster::ReadPng(path);
     ASSERT_TRUE(read) << read.error();
     EXPECT_EQ(*read, c.expected);
   }

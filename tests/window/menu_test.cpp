@@ -555,7 +555,7 @@ TEST(RunMenuPicture, SavesTheGraphicsWindowWithItsMenuOpen) {
   const raster::Bitmap content = win::ComposeWindow(window);
   EXPECT_EQ(content.width(), 595);
   EXPECT_EQ(content.height(), 515);
-  const frosty::Status saved =
+  const pz417::Status saved =
       headless::SaveWindowPng(window, WINDOW_PICTURE_DIR "/run-menu-open.png");
   EXPECT_TRUE(saved) << saved.error();
 }

@@ -89,7 +89,7 @@ void OffCanvas() {
   KitText(8, 200, -230, 24, "cut off at the edge");
 }
 
-bool Save(const std::string& path, const frosty::Status& saved) {
+bool Save(const std::string& path, const pz417::Status& saved) {
   if (!saved) std::fprintf(stderr, "kit-gallery: %s: %s\n", path.c_str(), saved.error().c_str());
   return saved.ok();
 }

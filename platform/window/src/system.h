@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "raster/bitmap.h"
 #include "win/damage.h"
 #include "win/host.h"
@@ -94,7 +94,7 @@ MenuRec* FindMenu(MenuId menu);
 // Calls the window's procedure at once; 0 if there is no such window.
 std::intptr_t SendMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::intptr_t lParam);
 // The failure of a call made while no window system lives.
-frosty::Status NoSystem(std::string_view call);
+pz417::Status NoSystem(std::string_view call);
 
 std::intptr_t PackPoint(int low, int high);
 

@@ -264,13 +264,13 @@ void HeadlessHost::RunDry() {
   }
 }
 
-frosty::Status SaveWindowPng(win::WindowId window, const std::string& path) {
-  if (!win::IsWindow(window)) return frosty::Failure("no window " + std::to_string(window));
+pz417::Status SaveWindowPng(win::WindowId window, const std::string& path) {
+  if (!win::IsWindow(window)) return pz417::Failure("no window " + std::to_string(window));
   return raster::WritePng(win::ComposeWindow(window), path);
 }
 
-frosty::Status SaveClientPng(win::WindowId window, const std::string& path) {
-  if (!win::IsWindow(window)) return frosty::Failure("no window " + std::to_string(window));
+pz417::Status SaveClientPng(win::WindowId window, const std::string& path) {
+  if (!win::IsWindow(window)) return pz417::Failure("no window " + std::to_string(window));
   return raster::WritePng(win::ClientPixels(window), path);
 }
 

@@ -26,9 +26,9 @@ bool DisplayNamed() {
 
 }  // namespace
 
-frosty::Result<std::unique_ptr<Host>> OpenHost() {
-  if (!DisplayNamed()) return frosty::Failure("no display (DISPLAY and WAYLAND_DISPLAY are unset)");
-  frosty::Result<std::unique_ptr<sdlhost::SdlHost>> host = sdlhost::SdlHost::Open();
+pz417::Result<std::unique_ptr<Host>> OpenHost() {
+  if (!DisplayNamed()) return pz417::Failure("no display (DISPLAY and WAYLAND_DISPLAY are unset)");
+  pz417::Result<std::unique_ptr<sdlhost::SdlHost>> host = sdlhost::SdlHost::Open();
   if (!host) return host.status();
   return std::unique_ptr<Host>(std::move(*host));
 }

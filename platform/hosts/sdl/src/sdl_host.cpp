@@ -78,17 +78,17 @@ struct SdlHost::State {
   std::optional<SDL_Event> waited;
 };
 
-frosty::Result<std::unique_ptr<SdlHost>> SdlHost::Open() {
+pz417::Result<std::unique_ptr<SdlHost>> SdlHost::Open() {
   SetHints();
   LogAndIgnoreXErrors();
   // Audio, joysticks and sensors would make SDL's wait poll every millisecond.
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-    return frosty::Failure(std::string("cannot open a display: ") + SDL_GetError());
+    return pz417::Failure(std::string("cannot open a display: ") + SDL_GetError());
   }
   const std::string_view driver = SDL_GetCurrentVideoDriver();
   if (IsInvisibleDriver(driver)) {
     SDL_Quit();
-    return frosty::Failure("SDL picked the \"" + std::string(driver) +
+    return pz417::Failure("SDL picked the \"" + std::string(driver) +
                            "\" video driver, which shows nothing");
   }
   auto host = std::unique_ptr<SdlHost>(new SdlHost(std::make_unique<State>()));

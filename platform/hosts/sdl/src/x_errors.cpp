@@ -1,6 +1,6 @@
 #include "x_errors.h"
 
-#if FROSTY_HAS_X11
+#if PZ417_HAS_X11
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -8,7 +8,7 @@
 
 namespace sdlhost {
 
-#if FROSTY_HAS_X11
+#if PZ417_HAS_X11
 namespace {
 
 int LogXError(Display* display, XErrorEvent* error) {

@@ -8,8 +8,8 @@
 
 namespace win::desktop {
 
-frosty::Result<std::unique_ptr<Host>> OpenHost() {
-  frosty::Result<std::unique_ptr<win32host::Win32Host>> host = win32host::Win32Host::Open();
+pz417::Result<std::unique_ptr<Host>> OpenHost() {
+  pz417::Result<std::unique_ptr<win32host::Win32Host>> host = win32host::Win32Host::Open();
   if (!host) return host.status();
   return std::unique_ptr<Host>(std::move(*host));
 }

@@ -53,9 +53,9 @@ struct Win32Host::State {
   NativeWindows windows;
 };
 
-frosty::Result<std::unique_ptr<Win32Host>> Win32Host::Open() {
+pz417::Result<std::unique_ptr<Win32Host>> Win32Host::Open() {
   if (!NativeWindows::RegisterClass()) {
-    return frosty::Failure("cannot register the window class (error " +
+    return pz417::Failure("cannot register the window class (error " +
                            std::to_string(GetLastError()) + ")");
   }
   std::unique_ptr<Win32Host> host(new Win32Host(std::make_unique<State>()));

@@ -14,7 +14,7 @@
 #include <functional>
 #include <string>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "raster/bitmap.h"
 #include "win/host.h"
 
@@ -110,7 +110,7 @@ class HeadlessHost final : public win::Host {
 };
 
 // Saves a window's composed pixels (menu bar, client area, open dropdown) or its client area.
-frosty::Status SaveWindowPng(win::WindowId window, const std::string& path);
-frosty::Status SaveClientPng(win::WindowId window, const std::string& path);
+pz417::Status SaveWindowPng(win::WindowId window, const std::string& path);
+pz417::Status SaveClientPng(win::WindowId window, const std::string& path);
 
 }  // namespace headless

@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "win/host.h"
 
 namespace sdlhost {
@@ -29,7 +29,7 @@ class SdlHost final : public win::Host {
  public:
   // Opens SDL's video on a real display, or says why there is none; it never settles for an
   // offscreen or dummy driver.
-  static frosty::Result<std::unique_ptr<SdlHost>> Open();
+  static pz417::Result<std::unique_ptr<SdlHost>> Open();
   ~SdlHost() override;
 
   win::Size ScreenSize() override;

@@ -22,7 +22,7 @@
 #include <memory>
 #include <string>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "win/host.h"
 
 namespace win32host {
@@ -30,7 +30,7 @@ namespace win32host {
 class Win32Host final : public win::Host {
  public:
   // Registers the native window class, or says why it cannot.
-  static frosty::Result<std::unique_ptr<Win32Host>> Open();
+  static pz417::Result<std::unique_ptr<Win32Host>> Open();
   ~Win32Host() override;
 
   win::Size ScreenSize() override;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "drive_file.h"
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "pz417/script_format.h"
 
 namespace replay {
@@ -28,7 +28,7 @@ class InputReader {
   // The next command of the files, in the order they were given, or nothing at the end. From
   // the first error on, that error: "FILE:LINE: what is wrong" (or "FILE: ..." for a file that
   // cannot be read).
-  frosty::Result<std::optional<Command>> Next();
+  pz417::Result<std::optional<Command>> Next();
   // Back to the first command of the first file.
   void Rewind();
   // "FILE:LINE" of the last command Next gave.
@@ -54,6 +54,6 @@ struct InputsCheck {
 };
 
 // Reads every command once and rewinds: why the first bad line is refused, if one is.
-frosty::Result<InputsCheck> CheckInputs(InputReader& inputs);
+pz417::Result<InputsCheck> CheckInputs(InputReader& inputs);
 
 }  // namespace replay

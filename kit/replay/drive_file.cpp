@@ -11,8 +11,8 @@ namespace {
 
 constexpr int LastMenuCommand = 9;
 
-using frosty::Failure;
-using frosty::Status;
+using pz417::Failure;
+using pz417::Status;
 
 struct NamedKey {
   std::string_view name;
@@ -129,7 +129,7 @@ Status PressAt(long long pixelX, long long pixelY, const ClientArea& area, Comma
 Status MouseAt(std::string_view rest, const ClientArea& area, Op op, Command& command) {
   if (Status s = ParseTwoNumbers(rest, command.x, command.y); !s) return s;
   if (!area.WindowContains(command.x, command.y)) {
-    return frosty::Failure("window pixel (" + std::to_string(command.x) + ", " +
+    return pz417::Failure("window pixel (" + std::to_string(command.x) + ", " +
                            std::to_string(command.y) + ") is outside the " +
                            std::to_string(area.width) + " x " +
                            std::to_string(area.menuBarHeight + area.height) + " graphics window");
@@ -340,7 +340,7 @@ const char* const DriveSyntaxHelp =
     "  A '#' starts a comment that runs to the end of the line, also after `type`;\n"
     "  blank lines are skipped.\n";
 
-frosty::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
+pz417::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
                                                       const ClientArea& area) {
   line = Trim(line.substr(0, line.find('#')));
   if (line.empty()) return std::optional<Command>();
@@ -349,14 +349,14 @@ frosty::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
   return std::optional<Command>(std::move(command));
 }
 
-frosty::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area) {
+pz417::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area) {
   std::vector<Command> commands;
   int lineNumber = 0;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     const std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    frosty::Result<std::optional<Command>> parsed = ParseDriveLine(line, area);
+    pz417::Result<std::optional<Command>> parsed = ParseDriveLine(line, area);
     ++lineNumber;
     if (!parsed) return Failure(std::to_string(lineNumber) + ": " + parsed.error());
     if (!parsed->has_value()) continue;

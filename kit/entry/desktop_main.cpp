@@ -68,12 +68,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::vector<std::string> arguments(argv + 1, argv + argc);
-  const frosty::Result<int> scale = win::TakeScaleOption(arguments);
+  const pz417::Result<int> scale = win::TakeScaleOption(arguments);
   if (!scale) {
     win::desktop::Tell(name + ": " + scale.error() + "\n", true);
     return 2;
   }
-  const frosty::Result<std::unique_ptr<win::Host>> host = win::desktop::OpenHost();
+  const pz417::Result<std::unique_ptr<win::Host>> host = win::desktop::OpenHost();
   if (!host) {
     win::desktop::Tell(name + ": " + host.error() + ReplayHint(argv0) + "\n", true);
     return 1;

@@ -31,25 +31,25 @@ Scenario::Scenario(headless::HeadlessHost& host, InputReader& inputs, SessionRec
 
 // A command whose first step was taken counts as carried out, even when the program ended before
 // its last (Ctrl+Q's key-ups); only commands never begun are reported.
-frosty::Status Scenario::Failure() {
+pz417::Status Scenario::Failure() {
   if (failure_.empty()) {
-    const frosty::Result<std::optional<Command>> next = inputs_.Next();
+    const pz417::Result<std::optional<Command>> next = inputs_.Next();
     if (next && next->has_value()) {
       failure_ = inputs_.Where() + ": not carried out: the program had ended before this step";
     }
   }
-  return failure_.empty() ? frosty::Status() : frosty::Failure(failure_);
+  return failure_.empty() ? pz417::Status() : pz417::Failure(failure_);
 }
 
 // Called by the host, at a wait, once the kit is open and its windows exist.
 bool Scenario::QueueNext() {
-  frosty::Result<std::optional<Command>> next = inputs_.Next();
+  pz417::Result<std::optional<Command>> next = inputs_.Next();
   if (!next) {
     failure_ = next.error();  // the file changed since the check
     return false;
   }
   if (!next->has_value()) return false;
-  if (const frosty::Status queued = Queue(std::move(**next)); !queued) {
+  if (const pz417::Status queued = Queue(std::move(**next)); !queued) {
     host_.FailStep(queued.error());
     return false;
   }
@@ -57,7 +57,7 @@ bool Scenario::QueueNext() {
 }
 
 // A `type` line's text may be long: it is moved, never copied.
-frosty::Status Scenario::Queue(Command command) {
+pz417::Status Scenario::Queue(Command command) {
   const win::WindowId window = KitGraphicsWindow();
   switch (command.op) {
     case Op::Press:
@@ -99,7 +99,7 @@ frosty::Status Scenario::Queue(Command command) {
       break;
     case Op::Repeat:
       if (!Held(command.key)) {
-        return frosty::Failure("a key repeats only while held: `down` it first");
+        return pz417::Failure("a key repeats only while held: `down` it first");
       }
       host_.Repeat(static_cast<std::size_t>(command.count),
                    [key = command.key, character = CharacterOfHeld(command.key)] {

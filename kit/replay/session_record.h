@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "options.h"
 #include "raster/bitmap.h"
 #include "text_output.h"
@@ -17,7 +17,7 @@ class SessionRecord {
   // Opens the text outputs the options ask for and hooks them into the kit, and has the windows
   // and the canvas kept when the program closes the kit; call before the program starts. A
   // failure names the output: "PATH: why".
-  frosty::Status Open(const Options& options);
+  pz417::Status Open(const Options& options);
   // Keeps what the graphics and console windows show now. A window the user closed is gone
   // when the program ends, so this runs before every close and once more as the kit closes.
   void CaptureWindows();
@@ -29,7 +29,7 @@ class SessionRecord {
   std::vector<std::string> WriteOutputs(const Options& options);
 
  private:
-  void Note(const std::string& path, const frosty::Status& written);
+  void Note(const std::string& path, const pz417::Status& written);
 
   TextOutput log_;
   TextOutput events_;

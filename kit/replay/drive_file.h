@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 
 namespace replay {
 
@@ -69,11 +69,11 @@ struct Command {
 
 // Every command of a drive file's text, numbered by line; or "LINE: why" for the first line
 // that is refused.
-frosty::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area = {});
+pz417::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area = {});
 
 // One line of a drive file, without its line end: its command, nothing for a blank line or a
 // comment, or why the line is refused.
-frosty::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
+pz417::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
                                                       const ClientArea& area = {});
 
 // One line per command, for --help.

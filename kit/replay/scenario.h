@@ -6,7 +6,7 @@
 #include <string>
 
 #include "drive_file.h"
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "headless/headless_host.h"
 #include "inputs.h"
 #include "session_record.h"
@@ -21,12 +21,12 @@ class Scenario {
 
   // Once the program has ended: "FILE:LINE: what" for the first command that could not be
   // carried out, or that the program never took because it had ended.
-  frosty::Status Failure();
+  pz417::Status Failure();
 
  private:
   bool QueueNext();
   // Queues the steps of one command, or says why it cannot be carried out.
-  frosty::Status Queue(Command command);
+  pz417::Status Queue(Command command);
   // What a held key yields on the classic desktop with the modifiers held now.
   int CharacterOfHeld(int key) const;
   bool Held(int key) const { return held_.contains(key); }

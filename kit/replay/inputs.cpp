@@ -159,12 +159,12 @@ InputReader::InputReader(const std::vector<std::string>& paths, const ClientArea
 
 InputReader::~InputReader() = default;
 
-frosty::Result<std::optional<Command>> InputReader::Next() {
+pz417::Result<std::optional<Command>> InputReader::Next() {
   while (error_.empty() && current_ < inputs_.size()) {
     if (std::optional<Command> command = NextOf(*inputs_[current_])) return command;
     if (error_.empty()) ++current_;
   }
-  if (!error_.empty()) return frosty::Failure(error_);
+  if (!error_.empty()) return pz417::Failure(error_);
   return std::optional<Command>();
 }
 
@@ -216,7 +216,7 @@ std::optional<Command> InputReader::NextDriveCommand(Input& input) {
              "line longer than " + std::to_string(MostDriveLineBytes >> 20) + " MiB");
       return std::nullopt;
     }
-    frosty::Result<std::optional<Command>> parsed = ParseDriveLine(line_, area_);
+    pz417::Result<std::optional<Command>> parsed = ParseDriveLine(line_, area_);
     if (!parsed) {
       Refuse(input, input.driveLine, parsed.error());
       return std::nullopt;
@@ -238,9 +238,9 @@ void InputReader::RefuseUnreadable(const Input& input, int error) {
   if (error != 0) error_ += std::string(": ") + std::strerror(error);
 }
 
-frosty::Result<InputsCheck> CheckInputs(InputReader& inputs) {
+pz417::Result<InputsCheck> CheckInputs(InputReader& inputs) {
   InputsCheck check;
-  frosty::Result<std::optional<Command>> next = inputs.Next();
+  pz417::Result<std::optional<Command>> next = inputs.Next();
   for (; next && next->has_value(); next = inputs.Next()) {
     if ((*next)->op == Op::Snapshot) check.takesSnapshots = true;
   }

@@ -26,7 +26,7 @@ constexpr int StepFailed = 3;
 
 int main(int argc, char** argv) {
   const std::string name = entry::ProgramName(argc > 0 ? argv[0] : nullptr);
-  const frosty::Result<replay::Options> parsed =
+  const pz417::Result<replay::Options> parsed =
       replay::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed) {
     std::fprintf(stderr, "%s: %s (see --help)\n", name.c_str(), parsed.error().c_str());
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   replay::InputReader inputs(options.inputs);
-  const frosty::Result<replay::InputsCheck> checked = replay::CheckInputs(inputs);
+  const pz417::Result<replay::InputsCheck> checked = replay::CheckInputs(inputs);
   if (!checked) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), checked.error().c_str());
     return BadInput;
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     return BadInput;
   }
   replay::SessionRecord record;
-  if (const frosty::Status opened = record.Open(options); !opened) {
+  if (const pz417::Status opened = record.Open(options); !opened) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), opened.error().c_str());
     return OutputFailed;
   }
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
   for (const std::string& failure : unwritten) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), failure.c_str());
   }
-  if (const frosty::Status played = scenario.Failure(); !played) {
+  if (const pz417::Status played = scenario.Failure(); !played) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), played.error().c_str());
     return StepFailed;
   }

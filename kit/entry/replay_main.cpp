@@ -2,8 +2,10 @@
 // the program on the headless host, plays the files it is given as a person's input and writes
 // what the program showed.
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "entry_text.h"
@@ -11,7 +13,9 @@
 #include "inputs.h"
 #include "options.h"
 #include "pz417/kit.h"
+#include "raster/text.h"
 #include "scenario.h"
+#include "scripted_input.h"
 #include "session_record.h"
 #include "win/host.h"
 
@@ -22,16 +26,26 @@ constexpr int OutputFailed = 1;
 constexpr int BadInput = 2;
 constexpr int StepFailed = 3;
 
+// Each line of the failure under the program's name; true if there was one.
+bool Tell(const std::string& name, const pz417::Status& failure, std::string_view suffix = "") {
+  if (failure) return false;
+  std::string_view lines = failure.error();
+  while (!lines.empty()) {
+    const std::size_t end = std::min(lines.find('\n'), lines.size());
+    std::fprintf(stderr, "%s: %.*s%.*s\n", name.c_str(), static_cast<int>(end), lines.data(),
+                 static_cast<int>(suffix.size()), suffix.data());
+    lines.remove_prefix(std::min(end + 1, lines.size()));
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string name = entry::ProgramName(argc > 0 ? argv[0] : nullptr);
   const pz417::Result<replay::Options> parsed =
       replay::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed) {
-    std::fprintf(stderr, "%s: %s (see --help)\n", name.c_str(), parsed.error().c_str());
-    return BadInput;
-  }
+  if (Tell(name, parsed.status(), " (see --help)")) return BadInput;
   const replay::Options& options = *parsed;
   if (options.help || options.version) {
     std::fputs((options.help ? replay::HelpText(name) : entry::VersionText(name)).c_str(), stdout);
@@ -39,31 +53,21 @@ int main(int argc, char** argv) {
   }
   replay::InputReader inputs(options.inputs);
   const pz417::Result<replay::InputsCheck> checked = replay::CheckInputs(inputs);
-  if (!checked) {
-    std::fprintf(stderr, "%s: %s\n", name.c_str(), checked.error().c_str());
-    return BadInput;
-  }
-  if (!options.AsksForOutput() && !checked->takesSnapshots) {
-    std::fprintf(stderr, "%s: %s\n", name.c_str(), replay::NothingToWrite);
+  if (Tell(name, checked.status())) return BadInput;
+  if (!options.AsksForOutput() && !checked->takesSnapshots && !checked->mayRecord) {
+    Tell(name, pz417::Failure(replay::NothingToWrite));
     return BadInput;
   }
   replay::SessionRecord record;
-  if (const pz417::Status opened = record.Open(options); !opened) {
-    std::fprintf(stderr, "%s: %s\n", name.c_str(), opened.error().c_str());
-    return OutputFailed;
-  }
+  if (Tell(name, record.Open(options))) return OutputFailed;
+  Tell(name, raster::LoadBuiltInFaces());
 
   headless::HeadlessHost host;
   win::SetHost(&host);
-  replay::Scenario scenario(host, inputs, record);
+  replay::ScriptedInput input(host);
+  replay::Scenario scenario(input, inputs, record);
   const int status = WinMain(nullptr, nullptr, "", 1);
-  const std::vector<std::string> unwritten = record.WriteOutputs(options);
-  for (const std::string& failure : unwritten) {
-    std::fprintf(stderr, "%s: %s\n", name.c_str(), failure.c_str());
-  }
-  if (const pz417::Status played = scenario.Failure(); !played) {
-    std::fprintf(stderr, "%s: %s\n", name.c_str(), played.error().c_str());
-    return StepFailed;
-  }
-  return unwritten.empty() ? status : OutputFailed;
+  const bool unwritten = Tell(name, record.WriteOutputs(options));
+  if (Tell(name, scenario.Failure())) return StepFailed;
+  return unwritten ? OutputFailed : status;
 }

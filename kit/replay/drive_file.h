@@ -59,7 +59,7 @@ struct Command {
   int x = 0;  // Press: client pixel; WindowPress, WindowRelease, Move: window pixel
   int y = 0;
   int key = 0;         // Key, Ctrl, Down, Up, Repeat: virtual-key code (letters upper case)
-  int character = -1;  // Key: the character the key yields, -1 for none; Char: 0..255
+  int character = -1;  // Key: the character the key types alone, -1 for none; Char: 0..255
   int count = 0;       // Tick: periods; Menu: command id; Repeat: key-downs
   std::string text;    // Type: the characters; Snapshot: the file
   int line = 0;        // where it came from, for messages
@@ -77,6 +77,6 @@ pz417::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
                                                       const ClientArea& area = {});
 
 // One line per command, for --help.
-extern const char* const DriveSyntaxHelp;
+std::string DriveSyntaxHelp();
 
 }  // namespace replay

@@ -33,6 +33,8 @@ class InputReader {
   void Rewind();
   // "FILE:LINE" of the last command Next gave.
   std::string Where() const;
+  // Whether Next has failed: a file could not be read or held a line that is refused.
+  bool Failed() const { return !error_; }
 
  private:
   struct Input;
@@ -45,12 +47,13 @@ class InputReader {
   std::vector<std::unique_ptr<Input>> inputs_;
   std::size_t current_ = 0;
   ClientArea area_;
-  std::string error_;
+  pz417::Status error_;
   std::string line_;  // the drive line being read, kept to reuse its memory
 };
 
 struct InputsCheck {
   bool takesSnapshots = false;  // a drive file writes the canvas with `snapshot`
+  bool mayRecord = false;       // a drive file may record a script: PZ417.SCR is written
 };
 
 // Reads every command once and rewinds: why the first bad line is refused, if one is.

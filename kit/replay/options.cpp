@@ -110,7 +110,7 @@ std::string HelpText(const std::string& programName) {
              "periodic line with n that many timer periods (0 counts as 1); a last line without\n"
              "a line end is not played. Any other FILE is a drive file, one command a line:\n"
              "\n") +
-         DriveSyntaxHelp +
+         DriveSyntaxHelp() +
          "\n"
          "Kit coordinates have their origin at the centre of the 595 x 496 client area, client\n"
          "pixel (297, 248), with y growing upwards. Example: a session with the drawing log on:\n"

@@ -4,55 +4,41 @@
 
 #include "pz417/kit_tools.h"
 #include "win/host.h"
+#include "win/keyboard.h"
 #include "win/window.h"
 
 namespace replay {
-namespace {
 
-bool IsLetterKey(int key) {
-  return key >= 'A' && key <= 'Z';
-}
-
-// What a letter key yields while the given modifiers are held.
-int LetterCharacter(int letterKey, bool ctrlHeld, bool shiftHeld) {
-  if (ctrlHeld) return win::CtrlCharacter(letterKey);
-  return shiftHeld ? letterKey : letterKey - 'A' + 'a';
-}
-
-}  // namespace
-
-Scenario::Scenario(headless::HeadlessHost& host, InputReader& inputs, SessionRecord& record)
-    : host_(host), inputs_(inputs), record_(record) {
-  host_.SetStepSource([this] { return QueueNext(); });
-  host_.SetWhenStepFails(
-      [this](const std::string& why) { failure_ = inputs_.Where() + ": " + why; });
-  host_.SetWhenDry([this] { record_.CaptureWindows(); });
+Scenario::Scenario(ScriptedInput& input, InputReader& inputs, SessionRecord& record)
+    : input_(input), inputs_(inputs), record_(record) {
+  input_.SetStepSource([this] { return QueueNext(); });
+  input_.SetWhenDry([this] { record_.CaptureWindows(); });
 }
 
 // A command whose first step was taken counts as carried out, even when the program ended before
 // its last (Ctrl+Q's key-ups); only commands never begun are reported.
 pz417::Status Scenario::Failure() {
-  if (failure_.empty()) {
-    const pz417::Result<std::optional<Command>> next = inputs_.Next();
-    if (next && next->has_value()) {
-      failure_ = inputs_.Where() + ": not carried out: the program had ended before this step";
-    }
+  if (const pz417::Status& failed = input_.Failure(); !failed) {
+    // A file that could not be read names its own place; a command that failed is the one the
+    // reader gave last, as nothing was read after it.
+    if (inputs_.Failed()) return failed;
+    return pz417::Failure(inputs_.Where() + ": " + failed.error());
   }
-  return failure_.empty() ? pz417::Status() : pz417::Failure(failure_);
+  const pz417::Result<std::optional<Command>> next = inputs_.Next();
+  if (!next) return next.status();
+  if (next->has_value()) {
+    return pz417::Failure(inputs_.Where() +
+                          ": not carried out: the program had ended before this step");
+  }
+  return {};
 }
 
-// Called by the host, at a wait, once the kit is open and its windows exist.
-bool Scenario::QueueNext() {
+// Called at a wait, once the kit is open and its windows exist.
+pz417::Result<bool> Scenario::QueueNext() {
   pz417::Result<std::optional<Command>> next = inputs_.Next();
-  if (!next) {
-    failure_ = next.error();  // the file changed since the check
-    return false;
-  }
+  if (!next) return next.status();  // the file changed since the check
   if (!next->has_value()) return false;
-  if (const pz417::Status queued = Queue(std::move(**next)); !queued) {
-    host_.FailStep(queued.error());
-    return false;
-  }
+  if (const pz417::Status queued = Queue(std::move(**next)); !queued) return queued;
   return true;
 }
 
@@ -61,73 +47,72 @@ pz417::Status Scenario::Queue(Command command) {
   const win::WindowId window = KitGraphicsWindow();
   switch (command.op) {
     case Op::Press:
-      host_.Press(window, command.x, command.y);
+      input_.Press(window, command.x, command.y);
       break;
     case Op::WindowPress:
-      host_.PressContent(window, command.x, command.y);
+      input_.PressContent(window, command.x, command.y);
       break;
     case Op::WindowRelease:
-      host_.ReleaseContent(window, command.x, command.y);
+      input_.ReleaseContent(window, command.x, command.y);
       break;
     case Op::Move:
-      host_.MoveContent(window, command.x, command.y);
+      input_.MoveContent(window, command.x, command.y);
       break;
     case Op::Type:
-      host_.Type(std::move(command.text));
+      input_.Type(std::move(command.text));
       break;
     case Op::Char:
-      host_.Call([character = command.character] { win::InputChar(character); });
+      input_.Call([character = command.character] { win::InputChar(character); });
       break;
     case Op::Key:
-      host_.KeyDown(command.key, command.character);
-      host_.KeyUp(command.key);
+      input_.KeyDown(command.key, CharacterWithHeld(command.key));
+      input_.KeyUp(command.key);
       break;
     case Op::Ctrl:
-      host_.KeyDown(win::vk::Control);
-      host_.KeyDown(command.key, LetterCharacter(command.key, true, false));
-      host_.KeyUp(command.key);
-      host_.KeyUp(win::vk::Control);
+      input_.KeyDown(win::vk::Control);
+      input_.KeyDown(command.key, win::TypedCharacter(command.key, false, true));
+      input_.KeyUp(command.key);
+      input_.KeyUp(win::vk::Control);
       held_.erase(win::vk::Control);
       break;
     case Op::Down:
-      host_.KeyDown(command.key, CharacterOfHeld(command.key));
+      input_.KeyDown(command.key, CharacterWithHeld(command.key));
       held_.insert(command.key);
       break;
     case Op::Up:
-      host_.KeyUp(command.key);
+      input_.KeyUp(command.key);
       held_.erase(command.key);
       break;
     case Op::Repeat:
       if (!Held(command.key)) {
         return pz417::Failure("a key repeats only while held: `down` it first");
       }
-      host_.Repeat(static_cast<std::size_t>(command.count),
-                   [key = command.key, character = CharacterOfHeld(command.key)] {
-                     win::InputKeyDown(key, character, true);
-                   });
+      input_.Repeat(static_cast<std::size_t>(command.count),
+                    [key = command.key, character = CharacterWithHeld(command.key)] {
+                      win::InputKeyDown(key, character, true);
+                    });
       break;
     case Op::Menu:
-      host_.ChooseMenuItem(window, command.count);
+      input_.ChooseMenuItem(window, command.count);
       break;
     case Op::Tick:
-      host_.Tick(command.count);
+      input_.Tick(command.count);
       break;
     case Op::Close:
-      host_.Call([this, window] {
+      input_.Call([this, window] {
         record_.CaptureWindows();
         win::InputClose(window);
       });
       break;
     case Op::Snapshot:
-      host_.Call([this, path = std::move(command.text)] { record_.SnapshotCanvas(path); });
+      input_.Call([this, path = std::move(command.text)] { record_.SnapshotCanvas(path); });
       break;
   }
   return {};
 }
 
-int Scenario::CharacterOfHeld(int key) const {
-  if (!IsLetterKey(key)) return -1;
-  return LetterCharacter(key, Held(win::vk::Control), Held(win::vk::Shift));
+int Scenario::CharacterWithHeld(int key) const {
+  return win::TypedCharacter(key, Held(win::vk::Shift), Held(win::vk::Control));
 }
 
 }  // namespace replay

@@ -75,10 +75,12 @@ void SessionRecord::SnapshotCanvas(const std::string& path) {
 }
 
 void SessionRecord::Note(const std::string& path, const pz417::Status& written) {
-  if (!written) failures_.push_back(path + ": " + written.error());
+  if (written) return;
+  if (!failures_.empty()) failures_ += '\n';
+  failures_ += path + ": " + written.error();
 }
 
-std::vector<std::string> SessionRecord::WriteOutputs(const Options& options) {
+pz417::Status SessionRecord::WriteOutputs(const Options& options) {
   const auto writeIfAsked = [this](const std::string& path, const raster::Bitmap& picture,
                                    auto write) {
     if (!path.empty()) Note(path, write(picture, path));
@@ -88,7 +90,7 @@ std::vector<std::string> SessionRecord::WriteOutputs(const Options& options) {
   writeIfAsked(options.consolePng, console_, WritePicture);
   Note(options.logText, log_.Close());
   Note(options.eventsText, events_.Close());
-  return failures_;
+  return failures_.empty() ? pz417::Status() : pz417::Failure(failures_);
 }
 
 }  // namespace replay

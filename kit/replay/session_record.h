@@ -3,7 +3,6 @@
 // as they happen, and the windows and the canvas as last seen, written once the program has ended.
 
 #include <string>
-#include <vector>
 
 #include "pz417/status.h"
 #include "options.h"
@@ -23,10 +22,10 @@ class SessionRecord {
   void CaptureWindows();
   // Writes the canvas as it is now; a failure is kept for WriteOutputs to report.
   void SnapshotCanvas(const std::string& path);
-  // Writes the pictures the options ask for and finishes the text outputs. Every failure of the
-  // run's outputs, snapshots' first, as "PATH: why" in the order they happened; none when all
-  // were written.
-  std::vector<std::string> WriteOutputs(const Options& options);
+  // Writes the pictures the options ask for and finishes the text outputs. A failure names
+  // every output of the run that failed, snapshots first, one "PATH: why" a line in the order
+  // they happened.
+  pz417::Status WriteOutputs(const Options& options);
 
  private:
   void Note(const std::string& path, const pz417::Status& written);
@@ -36,7 +35,7 @@ class SessionRecord {
   raster::Bitmap window_;
   raster::Bitmap console_;
   raster::Bitmap canvas_;
-  std::vector<std::string> failures_;
+  std::string failures_;  // one a line
 };
 
 }  // namespace replay

@@ -3,6 +3,7 @@
 // live WindowSystem; Sys() hands it to the rest of the layer.
 
 #include <cstdint>
+#include <bitset>
 #include <deque>
 #include <functional>
 #include <map>
@@ -74,6 +75,7 @@ struct SystemState {
   // wParam (x) and lParam (y) until it is taken and routed to the menu or the client area.
   std::deque<Message> input;
   WindowId focus = 0;
+  std::bitset<256> keysDown;  // by virtual key: went down and has not come up since
   bool altHeld = false;
   bool ctrlHeld = false;      // Ctrl as the input says, whichever window it went to
   bool altAlone = false;      // Alt or F10 went down and nothing else happened since

@@ -116,7 +116,8 @@ pz417::Result<WindowId> CreateWindow(std::string_view className, std::string_vie
   rec.client = raster::Bitmap(client.width, client.height, cls->background);
   const WindowId window = ++Sys().lastWindowId;
   Sys().windows.emplace(window, std::move(rec));
-  detail::CurrentHost().WindowCreated(window);
+  Host& host = detail::CurrentHost();
+  host.Report(host.WindowCreated(window));
   detail::SendMessage(window, Msg::Create, 0, 0);
   SendClientSize(window);
   return window;

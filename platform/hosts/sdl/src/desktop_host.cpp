@@ -33,7 +33,7 @@ pz417::Result<std::unique_ptr<Host>> OpenHost() {
   return std::unique_ptr<Host>(std::move(*host));
 }
 
-void Tell(const std::string& text, bool isError) {
+void Tell(const std::string& /*programName*/, const std::string& text, bool isError) {
   std::fputs(text.c_str(), isError ? stderr : stdout);
 }
 

@@ -14,9 +14,9 @@ pz417::Result<std::unique_ptr<Host>> OpenHost() {
   return std::unique_ptr<Host>(std::move(*host));
 }
 
-void Tell(const std::string& text, bool isError) {
+void Tell(const std::string& programName, const std::string& text, bool isError) {
   if (isError) {
-    win32host::ShowError(text);
+    win32host::ShowError(programName, text);
   } else {
     MessageBoxA(nullptr, text.c_str(), "PZ417", MB_OK | MB_ICONINFORMATION);
   }

@@ -94,12 +94,6 @@ constexpr int Oem1 = 0xBA,  // ; :
     Oem7 = 0xDE;            // ' "
 }  // namespace vk
 
-// The character a letter key types while Ctrl is held: its control code, 1 for A to 26 for Z;
-// -1 for a key that is not a letter.
-constexpr int CtrlCharacter(int virtualKey) {
-  return virtualKey >= 'A' && virtualKey <= 'Z' ? virtualKey - 'A' + 1 : -1;
-}
-
 // Window styles, with the frame sizes they imply around the client area.
 enum class Style {
   Caption,     // title bar and close button, fixed size (3-pixel frame)

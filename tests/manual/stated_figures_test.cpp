@@ -60,10 +60,10 @@ TEST_F(StatedFigures, WindowsLieWhereKitOpenPutsThem) {
 
 TEST_F(StatedFigures, TheTimerTicksEvery100Milliseconds) {
   KitSetRunMode(RunMode::Animate);
-  host.Tick(1, 99);
+  input.Tick(1, 99);
   Click(1, 1);
   EXPECT_EQ(Wait().kind, Mouse);
-  host.Tick(1, 1);
+  input.Tick(1, 1);
   EXPECT_EQ(Wait().kind, Periodic);
 }
 
@@ -79,7 +79,7 @@ TEST_F(StatedFigures, WaitLeavesNullPointersAlone) {
 // Of the canvas's frame, the window shows the left column and the top row only.
 TEST_F(StatedFigures, ClearedWindowShowsTwoSidesOfTheFrame) {
   KitSetRunMode(RunMode::OneFrame);
-  host.Tick();
+  input.Tick();
   ASSERT_EQ(Wait().kind, Periodic);
   const raster::Bitmap& client = win::ClientPixels(Graphics());
   for (int y : {0, 100, 495}) EXPECT_EQ(client.pixel(0, y), Black) << y;

@@ -1,0 +1,19 @@
+#pragma once
+// What a window shows, written as a PNG file.
+
+#include <string>
+
+#include "pz417/status.h"
+#include "raster/bitmap.h"
+#include "win/window.h"
+
+namespace replay {
+
+// A picture of a window kept earlier; an empty one was never shown.
+pz417::Status SavePicture(const raster::Bitmap& picture, const std::string& path);
+
+// The window's composed pixels (menu bar, client area, open dropdown), or its client area.
+pz417::Status SaveWindowPng(win::WindowId window, const std::string& path);
+pz417::Status SaveClientPng(win::WindowId window, const std::string& path);
+
+}  // namespace replay

@@ -88,8 +88,11 @@ endforeach()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon/frosty.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# Documentation: the faces built into the kit with their licences, the demo session, the example.
+# Documentation: the faces built into the kit with their licences, the demo session, the examples.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/fonts/ DESTINATION ${PZ417_DOC_DIR}/fonts)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/demo/demo.drive
   DESTINATION ${PZ417_DOC_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${PZ417_DOC_DIR}/examples)
+# The tutorial and the manual as HTML, where their links to the examples still land.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/tutorial.md DESTINATION ${PZ417_DOC_DIR}/docs)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual DESTINATION ${PZ417_DOC_DIR}/docs)

@@ -74,7 +74,9 @@ check_deb() {
     share/applications/frosty.desktop \
     share/icons/hicolor/48x48/apps/frosty.png share/icons/hicolor/256x256/apps/frosty.png \
     share/icons/hicolor/scalable/apps/frosty.svg share/doc/pz417/demo.drive \
-    share/doc/pz417/fonts/LiberationSans-Regular.ttf; do
+    share/doc/pz417/fonts/LiberationSans-Regular.ttf share/doc/pz417/examples/tutorial/hello.cpp \
+    share/doc/pz417/examples/manual/KitCircle.cpp share/doc/pz417/docs/tutorial.md \
+    share/doc/pz417/docs/manual/pz417.3.html; do
     grep -qx "\./usr/$expected" <<<"$files" || fail "the .deb lacks /usr/$expected"
   done
   local headers

@@ -24,6 +24,24 @@ std::vector<std::string> SectionLines(const std::string& page, const std::string
   return lines;
 }
 
+// The lines inside a section's blocks that open with a line starting with `opening` and close
+// with the line `closing`.
+std::vector<std::string> BlockLines(const std::string& page, const std::string& section,
+                                    const std::string& opening, const std::string& closing) {
+  std::vector<std::string> lines;
+  bool inside = false;
+  for (const std::string& line : SectionLines(page, section)) {
+    if (line.rfind(opening, 0) == 0) {
+      inside = true;
+    } else if (line == closing) {
+      inside = false;
+    } else if (inside) {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
 // The escapes the pages use, undone.
 std::string Unescaped(std::string text) {
   static const std::pair<std::string, std::string> Escapes[] = {
@@ -47,15 +65,8 @@ std::string CellText(std::string cell) {
 
 std::vector<std::string> LiteralLines(const std::string& page, const std::string& section) {
   std::vector<std::string> lines;
-  bool literal = false;
-  for (const std::string& line : SectionLines(page, section)) {
-    if (line.rfind(".Bd -literal", 0) == 0) {
-      literal = true;
-    } else if (line == ".Ed") {
-      literal = false;
-    } else if (literal && line.rfind(".\\\"", 0) != 0) {
-      lines.push_back(Unescaped(line));
-    }
+  for (const std::string& line : BlockLines(page, section, ".Bd -literal", ".Ed")) {
+    if (line.rfind(".\\\"", 0) != 0) lines.push_back(Unescaped(line));
   }
   return lines;
 }
@@ -63,22 +74,16 @@ std::vector<std::string> LiteralLines(const std::string& page, const std::string
 std::vector<std::vector<std::string>> ColumnRows(const std::string& page,
                                                  const std::string& section) {
   std::vector<std::vector<std::string>> rows;
-  bool columns = false;
-  for (const std::string& line : SectionLines(page, section)) {
-    if (line.rfind(".Bl -column", 0) == 0) {
-      columns = true;
-    } else if (line == ".El") {
-      columns = false;
-    } else if (columns && line.rfind(".It ", 0) == 0 && line.rfind(".It Sy ", 0) != 0) {
-      std::vector<std::string> cells;
-      std::string rest = line.substr(4);
-      for (std::size_t tab; (tab = rest.find(" Ta ")) != std::string::npos;) {
-        cells.push_back(CellText(rest.substr(0, tab)));
-        rest = rest.substr(tab + 4);
-      }
-      cells.push_back(CellText(rest));
-      rows.push_back(cells);
+  for (const std::string& line : BlockLines(page, section, ".Bl -column", ".El")) {
+    if (line.rfind(".It ", 0) != 0 || line.rfind(".It Sy ", 0) == 0) continue;
+    std::vector<std::string> cells;
+    std::string rest = line.substr(4);
+    for (std::size_t tab; (tab = rest.find(" Ta ")) != std::string::npos;) {
+      cells.push_back(CellText(rest.substr(0, tab)));
+      rest = rest.substr(tab + 4);
     }
+    cells.push_back(CellText(rest));
+    rows.push_back(cells);
   }
   return rows;
 }

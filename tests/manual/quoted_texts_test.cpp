@@ -72,16 +72,17 @@ TEST_P(QuotedLines, AreWhatTheKitPrints) {
 INSTANTIATE_TEST_SUITE_P(Pages, QuotedLines, testing::ValuesIn(Pages));
 
 TEST(ColourTablePage, NamesEveryColourWithItsIndexNameAndBytes) {
-#define PZ417_NAMED(name) {"KitColor::" #name, KitColor::name}
+#define PZ417_NAMED(name) \
+  { "KitColor::" #name, KitColor::name }
   const std::pair<std::string, int> Names[] = {
-      PZ417_NAMED(Black),       PZ417_NAMED(White),    PZ417_NAMED(Red),
-      PZ417_NAMED(Green),       PZ417_NAMED(Blue),     PZ417_NAMED(Yellow),
-      PZ417_NAMED(Magenta),     PZ417_NAMED(Cyan),     PZ417_NAMED(Purple),
-      PZ417_NAMED(NavyBlue),    PZ417_NAMED(DustyPlum), PZ417_NAMED(IceBlue),
-      PZ417_NAMED(Turquoise),   PZ417_NAMED(Orange),   PZ417_NAMED(Brown),
-      PZ417_NAMED(Pink),        PZ417_NAMED(Chalk),    PZ417_NAMED(Gold),
-      PZ417_NAMED(Peach),       PZ417_NAMED(ForestGreen), PZ417_NAMED(SeaGreen),
-      PZ417_NAMED(Olive),       PZ417_NAMED(Gray50),   PZ417_NAMED(Gray20),
+      PZ417_NAMED(Black),     PZ417_NAMED(White),       PZ417_NAMED(Red),
+      PZ417_NAMED(Green),     PZ417_NAMED(Blue),        PZ417_NAMED(Yellow),
+      PZ417_NAMED(Magenta),   PZ417_NAMED(Cyan),        PZ417_NAMED(Purple),
+      PZ417_NAMED(NavyBlue),  PZ417_NAMED(DustyPlum),   PZ417_NAMED(IceBlue),
+      PZ417_NAMED(Turquoise), PZ417_NAMED(Orange),      PZ417_NAMED(Brown),
+      PZ417_NAMED(Pink),      PZ417_NAMED(Chalk),       PZ417_NAMED(Gold),
+      PZ417_NAMED(Peach),     PZ417_NAMED(ForestGreen), PZ417_NAMED(SeaGreen),
+      PZ417_NAMED(Olive),     PZ417_NAMED(Gray50),      PZ417_NAMED(Gray20),
   };
 #undef PZ417_NAMED
   std::vector<std::vector<std::string>> rows;

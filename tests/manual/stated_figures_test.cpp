@@ -170,6 +170,17 @@ TEST_F(StatedFigures, NullFormatPrintsAnEmptyLine) {
   EXPECT_EQ(printed, std::vector<std::string>{""});
 }
 
+TEST_F(StatedFigures, LoggingSwitchedOnAgainStillShowsTheConsoleWithTheKeyboard) {
+  KitSetLogging(1);
+  KitShowConsole(0);
+  Focus(Graphics());
+  input.Call([] { KitSetLogging(1); });
+  input.Type("k");
+  EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'k'}));
+  EXPECT_TRUE(win::IsWindowVisible(Console()));
+  EXPECT_EQ(win::FocusedWindow(), Console());
+}
+
 TEST(StatedFiguresOpen, HiddenWhenShowStateIsZero) {
   headless::HeadlessHost host;
   win::SetHost(&host);

@@ -35,7 +35,7 @@ set(PZ417_PACKAGES pz417 pz417-replay)
 
 # The replay entry with the headless host it runs programs on.
 pz417_installed_library(pz417_installed_replay replay pz417_replay
-  pz417_replay pz417_entry_text pz417_replay_library pz417_replay_drive pz417_headless)
+  pz417_replay pz417_entry_common pz417_replay_library pz417_replay_drive pz417_headless)
 target_link_libraries(pz417_installed_replay PUBLIC pz417_installed_kit)
 
 # The desktop entry with the desktop host it opens; SDL2 on Unix desktops.
@@ -43,7 +43,7 @@ if(TARGET pz417_desktop AND TARGET pz417_sdl)
   find_package(SDL2 REQUIRED CONFIG)
   find_package(X11 REQUIRED)
   pz417_installed_library(pz417_installed_desktop desktop pz417_desktop
-    pz417_desktop pz417_entry_text pz417_sdl)
+    pz417_desktop pz417_entry_common pz417_sdl)
   target_link_libraries(pz417_installed_desktop
     PUBLIC pz417_installed_kit PRIVATE SDL2::SDL2 X11::X11)
   string(APPEND PZ417_DEPENDENCIES "find_dependency(SDL2 CONFIG)\nfind_dependency(X11)\n")

@@ -7,7 +7,7 @@ int WinMain(KitInstance instance, KitInstance previous,
   KitOpen(instance, previous, commandLine, show);
   KitClear();
   KitOval(KitColor::Pink, -270, 80, -30, -80, 0);
-  KitRectangle(KitColor::Gray50, 30, 80, 270, -80, 1);
+  KitRectangle(KitColor::Black, 30, 80, 270, -80, 1);
   KitOval(KitColor::Magenta, 30, 80, 270, -80, 1);
   KitOval(KitColor::Black, -50, 200, 50, 100, 3);  // a circle
   int x, y;

@@ -8,8 +8,8 @@ int WinMain(KitInstance instance, KitInstance previous,
   KitClear();
   KitRectangle(KitColor::Blue, -250, 100, -50, -100, 0);
   KitRectangle(KitColor::Yellow, -150, -50, -200, 50, 0);  // swapped
-  KitRectangle(KitColor::Black, 50, 100, 250, -100, 1);
-  KitRectangle(KitColor::Purple, 80, 70, 220, -70, 6);
+  KitRectangle(KitColor::Black, 50, 90, 250, -90, 1);
+  KitRectangle(KitColor::Red, 80, 60, 220, -60, 6);
   KitRectangle(KitColor::Red, 150, 0, 150, 0, 0);  // one point
   int x, y;
   char key;

@@ -31,6 +31,7 @@ int WinMain(KitInstance instance, KitInstance previousInstance, const char* comm
 enum EventKind { Mouse = 1, Key = 2, Periodic = 3, Quit = 4 };
 
 // The argument of KitSetRunMode; scoped, since its Quit would clash with EventKind's.
+// man 3 KitSetRunMode
 enum class RunMode { Halt = 0, OneFrame = 1, Animate = 2, Quit = 5 };
 
 // The 24 colours of the colour table by name: KitColor::Red is 2. Plain ints, so a name goes

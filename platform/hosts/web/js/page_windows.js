@@ -74,7 +74,7 @@ mergeInto(LibraryManager.library, {
     browserKeeps: function(e) {
       if (e.metaKey || ['F5', 'F11', 'F12'].includes(e.code)) return true;
       if (e.ctrlKey && e.shiftKey) return ['KeyI', 'KeyJ', 'KeyC', 'KeyR'].includes(e.code);
-      return e.ctrlKey && !/^Key[A-Z]$/.test(e.code);
+      return e.ctrlKey && !/^(Key[A-Z]|Control|Shift|Alt)/.test(e.code);
     },
 
     onKey: function(e, kind) {

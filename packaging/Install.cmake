@@ -27,7 +27,7 @@ function(pz417_installed_library target exportName outputName)
 endfunction()
 
 pz417_installed_library(pz417_installed_kit kit pz417
-  pz417 frosty_window frosty_raster pz417_script_format)
+  pz417 pz417_window pz417_raster pz417_script_format)
 target_include_directories(pz417_installed_kit INTERFACE
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 target_compile_features(pz417_installed_kit INTERFACE cxx_std_17)
@@ -47,17 +47,17 @@ if(EMSCRIPTEN)
 else()
   # The replay entry with the headless host it runs programs on.
   pz417_installed_library(pz417_installed_replay replay pz417_replay
-    pz417_replay pz417_entry_text frosty_replay_drive frosty_headless)
+    pz417_replay pz417_entry_text pz417_replay_library pz417_replay_drive pz417_headless)
   target_link_libraries(pz417_installed_replay PUBLIC pz417_installed_kit)
   list(APPEND PZ417_PACKAGES pz417-replay)
 endif()
 
 # The desktop entry with the desktop host it opens; SDL2 on Unix desktops.
-if(TARGET pz417_desktop AND TARGET frosty_sdl)
+if(TARGET pz417_desktop AND TARGET pz417_sdl)
   find_package(SDL2 REQUIRED CONFIG)
   find_package(X11 REQUIRED)
   pz417_installed_library(pz417_installed_desktop desktop pz417_desktop
-    pz417_desktop pz417_entry_text frosty_sdl)
+    pz417_desktop pz417_entry_text pz417_sdl)
   target_link_libraries(pz417_installed_desktop
     PUBLIC pz417_installed_kit PRIVATE SDL2::SDL2 X11::X11)
   string(APPEND PZ417_DEPENDENCIES "find_dependency(SDL2 CONFIG)\nfind_dependency(X11)\n")

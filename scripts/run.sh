@@ -10,7 +10,7 @@ cmake --build --preset release --target frosty frosty-replay
 
 build=build/release
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
-  exec "$build/platform/hosts/sdl/frosty" "$@"
+  exec "$build/app/frosty" "$@"
 fi
 
 echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset), so frosty cannot open its windows."

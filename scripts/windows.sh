@@ -30,7 +30,7 @@ pack() {
   local zip="build/windows/frosty-windows-$1.zip"
   rm -rf "$stage" "$zip"
   mkdir -p "$stage/licenses"
-  cp "$build/platform/hosts/win32/frosty.exe" "$build/tools/frosty-replay/frosty-replay.exe" \
+  cp "$build/app/frosty.exe" "$build/tools/frosty-replay/frosty-replay.exe" \
     "$stage/"
   # Symbols are for the build tree's debugging; users get the programs alone.
   "$arch-w64-mingw32-strip" "$stage"/*.exe
@@ -71,7 +71,7 @@ desktop_cases() {
   # A Wine server still up from the runs without a display would keep their idea of the screen
   # (1024 x 768), and clip the larger windows of --scale 2 to it.
   WINEPREFIX="$(pwd)/build/windows/wine-$1" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
-  python3 tests/sdl/xvfb_suite.py --frosty "$build/platform/hosts/win32/frosty.exe" \
+  python3 tests/sdl/xvfb_suite.py --frosty "$build/app/frosty.exe" \
     --launcher scripts/wine-run.sh --replay "$linux/tools/frosty-replay/frosty-replay" \
     --x-helper "$linux/tests/sdl/frosty-x-helper"
 }

@@ -1,7 +1,7 @@
 // The program's heaviest editing frame drawn three ways in one process, repetitions randomly
 // interleaved: through our kit (the program's own RedrawScene: its 195 kit calls), through
 // Cairo's image backend with antialiasing off (the same rectangles, ellipses, polygons, lines
-// and texts, recorded from the kit's renderer), and as one memset of the whole canvas. Prints
+// and texts, as the kit kept them for its next copy), and as one memset of the whole canvas. Prints
 // the medians' ratios at the end. Run pinned to one core:
 //   taskset -c 1 bench_compare [--pictures=DIR] [benchmark flags]
 
@@ -21,6 +21,7 @@
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "raster/png.h"
+#include "kit_state.h"
 #include "render.h"
 
 namespace {
@@ -34,12 +35,18 @@ struct RecordedShape {
 const std::vector<RecordedShape>& Frame() {
   static const std::vector<RecordedShape> frame = [] {
     OpenKitOnce();
-    std::vector<RecordedShape> shapes;
-    kit::SetShapeListener([&shapes](const kit::Shape& s) {
-      shapes.push_back({s, s.text != nullptr ? s.text : ""});
-    });
+    const kit::FrameDamage& kept = kit::TheKit().frameDamage;
+    std::size_t before = 0;
+    kept.ForEachShapeSinceCopy([&before](const kit::Shape&, std::string_view) { ++before; });
     RedrawScene(BusyState());
-    kit::SetShapeListener(nullptr);
+    std::vector<RecordedShape> shapes;
+    kept.ForEachShapeSinceCopy([&](const kit::Shape& s, std::string_view text) {
+      if (before > 0) {
+        --before;
+      } else {
+        shapes.push_back({s, std::string(text)});
+      }
+    });
     return shapes;
   }();
   return frame;
@@ -95,7 +102,7 @@ class CairoFrame {
                          raster::BlueOf(rgb) / 255.0);
     const double left = X(s.x1), top = Y(s.y1), right = X(s.x2) + 1, bottom = Y(s.y2) + 1;
     switch (s.kind) {
-      case kit::Rectangle:
+      case kit::ShapeKind::Rectangle:
         if (s.width == 0) {
           cairo_rectangle(cr_, left, top, right - left, bottom - top);
         } else {
@@ -103,7 +110,7 @@ class CairoFrame {
         }
         Paint(s.width);
         break;
-      case kit::Oval:
+      case kit::ShapeKind::Oval:
         cairo_save(cr_);
         cairo_translate(cr_, (left + right) / 2, (top + bottom) / 2);
         cairo_scale(cr_, (right - left) / 2, (bottom - top) / 2);
@@ -111,22 +118,20 @@ class CairoFrame {
         cairo_restore(cr_);
         Paint(s.width);
         break;
-      case kit::Triangle:
+      case kit::ShapeKind::Triangle:
         cairo_move_to(cr_, X(s.x1), Y(s.y1));
         cairo_line_to(cr_, X(s.x2), Y(s.y2));
         cairo_line_to(cr_, X(s.x3), Y(s.y3));
         cairo_close_path(cr_);
         Paint(s.width);
         break;
-      case kit::Line:
+      case kit::ShapeKind::Line:
         cairo_move_to(cr_, X(s.x1) + 0.5, Y(s.y1) + 0.5);
         cairo_line_to(cr_, X(s.x2) + 0.5, Y(s.y2) + 0.5);
         Paint(s.width);
         break;
-      case kit::Text:
-        DrawText(r.text, static_cast<int>(s.x2), X(s.x1), Y(s.y1));
-        break;
-      default:
+      case kit::ShapeKind::Text:
+        DrawText(r.text, s.textSize, X(s.x1), Y(s.y1));
         break;
     }
   }
@@ -213,7 +218,7 @@ void WritePictures(int argc, char** argv) {
     cairo.Draw(Frame());
     cairo.WritePng(dir + "/frame-cairo.png");
     RedrawScene(BusyState());
-    if (const frosty::Status written = raster::WritePng(KitCanvas(), dir + "/frame-kit.png");
+    if (const pz417::Status written = raster::WritePng(KitCanvas(), dir + "/frame-kit.png");
         !written) {
       std::fprintf(stderr, "bench_compare: %s\n", written.error().c_str());
     }

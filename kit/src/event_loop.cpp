@@ -92,7 +92,7 @@ std::intptr_t GraphicsWindowProc(win::WindowId window, win::Msg msg, std::uintpt
       RunMenuKey(msg, static_cast<int>(wParam), win::IsKeyRepeat(lParam));
       return 0;
     case win::Msg::Command:
-      RunMenuCommand(static_cast<int>(wParam));
+      CarryOutMenuCommand(static_cast<int>(wParam));
       return 0;
     case win::Msg::Destroy:
       WindowDestroyed(window);

@@ -16,8 +16,6 @@ constexpr std::size_t MostText = 256 * 1024;
 // Room for a full editing screen from the start, so steady drawing allocates nothing.
 constexpr std::size_t UsualCalls = 512;
 constexpr std::size_t UsualText = 16 * 1024;
-// A kit call that is not a shape: the whole canvas painted.
-constexpr int CanvasFill = -1;
 
 raster::Rect Around(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
                     std::int64_t margin) {
@@ -39,41 +37,49 @@ void FrameDamage::Frame::Clear() {
 }
 
 void FrameDamage::Drawn(const Shape& shape, int originX, int originY) {
+  const bool hasText = shape.kind == ShapeKind::Text && shape.text != nullptr;
+  Call call;
+  call.shape = shape;
+  call.shape.text = nullptr;
+  call.originX = originX;
+  call.originY = originY;
+  Keep(call, hasText ? shape.text : nullptr);
+}
+
+void FrameDamage::CanvasFilled() {
+  Call fill;
+  fill.fillsCanvas = true;
+  Keep(fill, nullptr);
+}
+
+void FrameDamage::Keep(const Call& call, const char* text) {
   if (current_.overflowed) return;
-  const std::size_t length =
-      shape.kind == Text && shape.text != nullptr ? std::strlen(shape.text) : 0;
+  const std::size_t length = text != nullptr ? std::strlen(text) : 0;
   if (current_.calls.size() == MostCalls || current_.text.size() + length > MostText) {
     current_.Clear();
     current_.overflowed = true;
     return;
   }
-  Call call{shape, current_.text.size(), length, originX, originY};
-  if (length > 0) current_.text.append(shape.text, length);
-  call.shape.text = nullptr;
   current_.calls.push_back(call);
-}
-
-void FrameDamage::CanvasFilled() {
-  Shape fill;
-  fill.kind = CanvasFill;
-  Drawn(fill, 0, 0);
+  current_.calls.back().textStart = current_.text.size();
+  current_.calls.back().textLength = length;
+  current_.text.append(text != nullptr ? text : "", length);
 }
 
 bool FrameDamage::SameCall(const Call& a, const Frame& af, const Call& b, const Frame& bf) const {
   const Shape& s = a.shape;
   const Shape& t = b.shape;
-  return s.kind == t.kind && s.color == t.color && s.width == t.width && s.x1 == t.x1 &&
-         s.y1 == t.y1 && s.x2 == t.x2 && s.y2 == t.y2 && s.x3 == t.x3 && s.y3 == t.y3 &&
-         a.originX == b.originX && a.originY == b.originY &&
-         std::string_view(af.text).substr(a.textStart, a.textLength) ==
-             std::string_view(bf.text).substr(b.textStart, b.textLength);
+  return a.fillsCanvas == b.fillsCanvas && s.kind == t.kind && s.color == t.color &&
+         s.width == t.width && s.textSize == t.textSize && s.x1 == t.x1 && s.y1 == t.y1 &&
+         s.x2 == t.x2 && s.y2 == t.y2 && s.x3 == t.x3 && s.y3 == t.y3 &&
+         a.originX == b.originX && a.originY == b.originY && TextOf(a, af) == TextOf(b, bf);
 }
 
 // A filled rectangle reaching a pixel past the view on every side paints all of it opaquely.
 bool FrameDamage::Covers(const Call& call, const raster::Rect& view) const {
   const Shape& s = call.shape;
-  if (s.kind == CanvasFill) return true;
-  if (s.kind != Rectangle || s.width != 0) return false;
+  if (call.fillsCanvas) return true;
+  if (s.kind != ShapeKind::Rectangle || s.width != 0) return false;
   const raster::Rect box{call.originX + s.x1, call.originY - s.y1, call.originX + s.x2 + 1,
                          call.originY - s.y2 + 1};
   return box.left < view.left && box.top < view.top && box.right > view.right &&
@@ -87,28 +93,22 @@ raster::Rect FrameDamage::Box(const Call& call, const Frame& frame) const {
   const auto x = [&](std::int64_t v) { return call.originX + v; };
   const auto y = [&](std::int64_t v) { return call.originY - v; };
   const std::int64_t pen = std::max<std::int64_t>(s.width, 1) + 2;
+  if (call.fillsCanvas) return {0, 0, INT32_MAX, INT32_MAX};
   switch (s.kind) {
-    case CanvasFill:
-      return {0, 0, INT32_MAX, INT32_MAX};
-    case Triangle: {
+    case ShapeKind::Triangle: {
       const raster::Rect two = Around(x(s.x1), y(s.y1), x(s.x2), y(s.y2), pen);
       return win::Union(two, Around(x(s.x3), y(s.y3), x(s.x3), y(s.y3), pen));
     }
-    case Rectangle:
-    case Oval:
-    case Line:
+    case ShapeKind::Rectangle:
+    case ShapeKind::Oval:
+    case ShapeKind::Line:
       return Around(x(s.x1), y(s.y1), x(s.x2), y(s.y2), pen);
-    case Pixel:
-      return Around(x(s.x1), y(s.y1), x(s.x1), y(s.y1), 0);
-    case Text:
+    case ShapeKind::Text:
       break;
-    default:
-      return {};
   }
-  const int size = static_cast<int>(s.x2);
+  const int size = s.textSize;
   const std::int64_t h = raster::MeasureText(TextFace, size, {}).height;
-  const std::string_view text =
-      std::string_view(frame.text).substr(call.textStart, call.textLength);
+  const std::string_view text = TextOf(call, frame);
   std::int64_t widest = 0;
   std::int64_t lines = 0;
   for (std::size_t start = 0; start != std::string_view::npos; ++lines) {

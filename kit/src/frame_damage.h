@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "raster/bitmap.h"
@@ -31,9 +32,19 @@ class FrameDamage {
   // until the next call; the calls drawn so far become the frame the next one is compared with.
   std::span<const raster::Rect> Take(const raster::Rect& view);
 
+  // Each shape drawn since the last copy, with its text, for a tool that draws the same frame
+  // through another renderer (the comparison benchmark); nothing once too much was drawn to keep.
+  template <typename Visit>
+  void ForEachShapeSinceCopy(Visit visit) const {
+    for (const Call& call : current_.calls) {
+      if (!call.fillsCanvas) visit(call.shape, TextOf(call, current_));
+    }
+  }
+
  private:
   struct Call {
     Shape shape;  // text points nowhere: its characters are in the frame's `text`
+    bool fillsCanvas = false;  // not a shape: the whole canvas painted
     std::size_t textStart = 0;
     std::size_t textLength = 0;
     int originX = 0;
@@ -47,6 +58,10 @@ class FrameDamage {
     void Clear();
   };
 
+  void Keep(const Call& call, const char* text);
+  static std::string_view TextOf(const Call& call, const Frame& frame) {
+    return std::string_view(frame.text).substr(call.textStart, call.textLength);
+  }
   bool SameCall(const Call& a, const Frame& af, const Call& b, const Frame& bf) const;
   bool Covers(const Call& call, const raster::Rect& view) const;
   raster::Rect Box(const Call& call, const Frame& frame) const;

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "frame_damage.h"
+#include "pz417/kit_tools.h"
 #include "raster/bitmap.h"
 #include "win/host.h"
 #include "win/window.h"
@@ -108,22 +109,9 @@ inline KitState& State() {
 // Ends the kit: its window system, windows and all. The script file must be closed first.
 void EndKit();
 
-// The Run menu's command ids.
-enum RunMenuCommand {
-  AnimateCommand = 1,
-  HaltCommand = 2,
-  OneFrameCommand = 3,
-  LoggingCommand = 4,
-  RecordCommand = 5,
-  PlaybackCommand = 6,
-  PlayOneCommand = 7,
-  QuitCommand = 8,
-  InfoCommand = 9,
-};
-
 // Run menu and Ctrl shortcuts.
 void BuildRunMenu(win::WindowId window);
-void RunMenuCommand(int commandId);
+void CarryOutMenuCommand(int commandId);
 void RunMenuKey(win::Msg msg, int virtualKey, bool repeat);
 void SetMenuCheck(int commandId, bool checked);
 bool CtrlFlagSet();

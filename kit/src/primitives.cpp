@@ -110,7 +110,7 @@ int KitCircle(int color, int x, int y, int radius) {
   radius = kit::FixedRadius(radius);
   if (kit::LoggingOn())
     KitPrint("%s circle at (%d,%d), radius %d\n", kit::NameOf(color), x, y, radius);
-  kit::RenderShape({.kind = kit::Oval,
+  kit::RenderShape({.kind = kit::ShapeKind::Oval,
                     .color = color,
                     .x1 = std::int64_t{x} - radius,
                     .y1 = std::int64_t{y} + radius,
@@ -126,7 +126,7 @@ int KitTriangle(int color, int x1, int y1, int x2, int y2, int x3, int y3, int w
     KitPrint("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", kit::NameOf(color), x1, y1, x2, y2, x3,
              y3);
   }
-  kit::RenderShape({.kind = kit::Triangle,
+  kit::RenderShape({.kind = kit::ShapeKind::Triangle,
                     .color = color,
                     .width = width,
                     .x1 = x1,
@@ -145,7 +145,7 @@ int KitRectangle(int color, int x1, int y1, int x2, int y2, int width) {
   kit::LogBox("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n",
               "%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n", color, x1,
               y1, x2, y2, width);
-  kit::RenderShape({.kind = kit::Rectangle,
+  kit::RenderShape({.kind = kit::ShapeKind::Rectangle,
                     .color = color,
                     .width = width,
                     .x1 = x1,
@@ -163,7 +163,7 @@ int KitOval(int color, int x1, int y1, int x2, int y2, int width) {
               "%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", color, x1, y1, x2,
               y2, width);
   kit::RenderShape(
-      {.kind = kit::Oval, .color = color, .width = width, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2});
+      {.kind = kit::ShapeKind::Oval, .color = color, .width = width, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2});
   return 1;
 }
 
@@ -174,7 +174,7 @@ int KitLine(int color, int x1, int y1, int x2, int y2, int width) {
     KitPrint("%s line from (%d,%d) to (%d,%d), width %d\n", kit::NameOf(color), x1, y1, x2, y2,
              width);
   }
-  kit::RenderShape({.kind = kit::Line,
+  kit::RenderShape({.kind = kit::ShapeKind::Line,
                     .color = color,
                     .width = width > 0 ? width : 1,
                     .x1 = x1,
@@ -190,7 +190,7 @@ int KitText(int color, int x, int y, int ptsize, const char* text) {
   color = CheckColor(color);
   if (kit::LoggingOn()) KitPrint("%s text at (%d,%d), \"%s\"\n", kit::NameOf(color), x, y, text);
   kit::RenderShape(
-      {.kind = kit::Text, .color = color, .x1 = x, .y1 = y, .x2 = ptsize, .text = text});
+      {.kind = kit::ShapeKind::Text, .color = color, .textSize = ptsize, .x1 = x, .y1 = y, .text = text});
   return 1;
 }
 

@@ -15,11 +15,6 @@
 namespace kit {
 namespace {
 
-std::function<void(const Shape&)>& ShapeListener() {
-  static std::function<void(const Shape&)> listener;
-  return listener;
-}
-
 raster::Point ToCanvas(std::int64_t x, std::int64_t y) {
   const KitState& s = State();
   return {s.originX + x, s.originY - y};
@@ -32,33 +27,25 @@ raster::Rect CanvasBox(const Shape& shape) {
   return {upperLeft.x, upperLeft.y, lowerRight.x + 1, lowerRight.y + 1};
 }
 
-// A filled figure is outlined with a one-pixel pen of its own colour; an outlined one is not
-// filled.
-void DrawFigure(const Shape& shape, raster::Color rgb) {
-  const raster::Pen pen{shape.width, rgb};
-  const raster::OptionalBrush brush =
-      shape.width == 0 ? raster::OptionalBrush{rgb} : raster::OptionalBrush{};
-  raster::Bitmap& canvas = State().canvas;
-  switch (shape.kind) {
-    case Triangle: {
-      const raster::Point corners[] = {ToCanvas(shape.x1, shape.y1), ToCanvas(shape.x2, shape.y2),
-                                       ToCanvas(shape.x3, shape.y3)};
-      raster::DrawPolygon(canvas, corners, pen, brush);
-      break;
-    }
-    case Rectangle:
-      raster::DrawRectangle(canvas, CanvasBox(shape), pen, brush);
-      break;
-    default:
-      raster::DrawEllipse(canvas, CanvasBox(shape), pen, brush);
-      break;
-  }
+// A filled figure is outlined with a one-pixel pen of its own colour (width 0 draws as 1); an
+// outlined one is not filled.
+raster::Pen FigurePen(const Shape& shape, raster::Color rgb) {
+  return raster::Pen{shape.width, rgb};
+}
+raster::OptionalBrush FigureBrush(const Shape& shape, raster::Color rgb) {
+  return shape.width == 0 ? raster::OptionalBrush{rgb} : raster::OptionalBrush{};
+}
+
+void DrawTriangle(const Shape& shape, raster::Color rgb) {
+  const raster::Point corners[] = {ToCanvas(shape.x1, shape.y1), ToCanvas(shape.x2, shape.y2),
+                                   ToCanvas(shape.x3, shape.y3)};
+  raster::DrawPolygon(State().canvas, corners, FigurePen(shape, rgb), FigureBrush(shape, rgb));
 }
 
 // Each line of the text is one cell height lower; the first sits directly above the anchor.
 void DrawTextLines(const Shape& shape, raster::Color rgb) {
   const std::string_view text = shape.text != nullptr ? shape.text : "";
-  const int size = static_cast<int>(shape.x2);
+  const int size = shape.textSize;
   // The extent's height is the cell's, whatever the text: measure none of it.
   const int h = raster::MeasureText(TextFace, size, {}).height;
   const raster::Point anchor = ToCanvas(shape.x1, shape.y1);
@@ -74,7 +61,7 @@ void DrawTextLines(const Shape& shape, raster::Color rgb) {
 
 // The box a filled rectangle paints in its one colour, when it is one; other shapes give none.
 std::optional<raster::Rect> SolidBox(const Shape& shape) {
-  if (shape.kind != Rectangle || shape.width != 0) return std::nullopt;
+  if (shape.kind != ShapeKind::Rectangle || shape.width != 0) return std::nullopt;
   const raster::Rect box = CanvasBox(shape);
   const raster::Rect solid{std::min(box.left, box.right), std::min(box.top, box.bottom),
                            std::max(box.left, box.right), std::max(box.top, box.bottom)};
@@ -110,12 +97,7 @@ void FlushDrawing() {
   state.heldFill.reset();
 }
 
-void SetShapeListener(std::function<void(const Shape&)> listener) {
-  ShapeListener() = std::move(listener);
-}
-
 void RenderShape(const Shape& shape) {
-  if (ShapeListener()) ShapeListener()(shape);
   TheKit().frameDamage.Drawn(shape, State().originX, State().originY);
   const bool validColor = shape.color >= 0 && shape.color < ColorCount;
   const raster::Color rgb = validColor ? ColorTable[shape.color].rgb : ColorTable[2].rgb;
@@ -128,24 +110,23 @@ void RenderShape(const Shape& shape) {
     return;
   }
   switch (shape.kind) {
-    case Triangle:
-    case Rectangle:
-    case Oval:
-      DrawFigure(shape, rgb);
+    case ShapeKind::Triangle:
+      DrawTriangle(shape, rgb);
       break;
-    case Line:
+    case ShapeKind::Rectangle:
+      raster::DrawRectangle(State().canvas, CanvasBox(shape), FigurePen(shape, rgb),
+                            FigureBrush(shape, rgb));
+      break;
+    case ShapeKind::Oval:
+      raster::DrawEllipse(State().canvas, CanvasBox(shape), FigurePen(shape, rgb),
+                          FigureBrush(shape, rgb));
+      break;
+    case ShapeKind::Line:
       raster::DrawLine(State().canvas, ToCanvas(shape.x1, shape.y1), ToCanvas(shape.x2, shape.y2),
                        raster::Pen{shape.width, rgb});
       break;
-    case Pixel: {
-      const raster::Point at = ToCanvas(shape.x1, shape.y1);
-      State().canvas.setPixel(at.x, at.y, rgb);
-      break;
-    }
-    case Text:
+    case ShapeKind::Text:
       DrawTextLines(shape, rgb);
-      break;
-    default:
       break;
   }
 }

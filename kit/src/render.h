@@ -2,7 +2,6 @@
 // Turning drawing requests into canvas pixels.
 
 #include <cstdint>
-#include <functional>
 
 #include "raster/text.h"
 
@@ -10,15 +9,16 @@ namespace kit {
 
 constexpr raster::Face TextFace = raster::Face::Sans;
 
-enum ShapeKind { Triangle = 0, Rectangle = 1, Oval = 2, Line = 3, Pixel = 4, Text = 5 };
+enum class ShapeKind { Triangle, Rectangle, Oval, Line, Text };
 
 // What a primitive hands to the renderer. Coordinates are kit coordinates, held 64 bits wide so
-// that corners such as x + radius never overflow. For Text, x2 is the character height and
-// `text` the string, which the caller owns for the duration of the call.
+// that corners such as x + radius never overflow. A text's `text` is owned by the caller for the
+// duration of the call.
 struct Shape {
-  int kind = Triangle;
+  ShapeKind kind = ShapeKind::Triangle;
   int color = 0;
-  int width = 0;
+  int width = 0;     // 0: filled; else the outline's pen width
+  int textSize = 0;  // Text: the character height
   std::int64_t x1 = 0;
   std::int64_t y1 = 0;
   std::int64_t x2 = 0;
@@ -29,9 +29,6 @@ struct Shape {
 };
 
 void RenderShape(const Shape& shape);
-// A tool that draws the same frame through another renderer (the comparison benchmark) is
-// shown every shape as it is rendered; an empty listener stops that.
-void SetShapeListener(std::function<void(const Shape&)> listener);
 // Puts on the canvas what drawing calls have left held back. Whatever looks at the canvas
 // calls this first.
 void FlushDrawing();

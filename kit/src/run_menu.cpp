@@ -98,7 +98,7 @@ void SetMenuCheck(int commandId, bool checked) {
                      checked ? win::mf::Checked : win::mf::Unchecked);
 }
 
-void RunMenuCommand(int commandId) {
+void CarryOutMenuCommand(int commandId) {
   KitState& s = State();
   switch (commandId) {
     case AnimateCommand:
@@ -142,7 +142,7 @@ void RunMenuKey(win::Msg msg, int virtualKey, bool repeat) {
   if (msg != win::Msg::KeyDown || !menuState.ctrlFlag) return;
   const int command = ShortcutCommand(virtualKey);
   const bool toggledByHolding = command == RecordCommand || command == PlaybackCommand;
-  if (command != 0 && !(repeat && toggledByHolding)) RunMenuCommand(command);
+  if (command != 0 && !(repeat && toggledByHolding)) CarryOutMenuCommand(command);
 }
 
 bool CtrlFlagSet() {

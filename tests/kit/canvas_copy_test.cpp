@@ -98,7 +98,7 @@ TEST_F(CanvasCopy, WindowShowsTheCanvasAfterEveryCopy) {
     partial += start > 5 ? 1 : 0;
     for (const Call& c : frame) Draw(c);
     if (Upto(40) == 0) win::InputExpose(Graphics());
-    if (Upto(60) == 0) host.Resize(Graphics(), 500 + Upto(95), 400 + Upto(96));
+    if (Upto(60) == 0) input.Resize(Graphics(), 500 + Upto(95), 400 + Upto(96));
     Click(0, 0);
     Wait();
     const raster::Bitmap& shown = win::ClientPixels(Graphics());

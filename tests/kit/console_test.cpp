@@ -16,7 +16,7 @@ class TextConsole : public KitSession {
  protected:
   // A console tall enough for all 25 stored lines; the resize erases it and repaints the ring.
   void Enlarge() {
-    host.Resize(Console(), 700, 600);
+    input.Resize(Console(), 700, 600);
     Click(0, 0);
     Wait();
   }
@@ -129,15 +129,15 @@ TEST_F(TextConsole, ShowConsoleReportsEarlierVisibility) {
 }
 
 TEST_F(TextConsole, ShowingTheShownConsoleGivesItTheKeyboard) {
-  host.Focus(Graphics());
-  host.Call([] { KitShowConsole(1); });
-  host.Type("k");
+  Focus(Graphics());
+  input.Call([] { KitShowConsole(1); });
+  input.Type("k");
   EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'k'}));
   EXPECT_EQ(win::FocusedWindow(), Console());
 }
 
 TEST_F(TextConsole, ClosingTheConsoleOnlyHidesIt) {
-  host.Close(Console());
+  input.Close(Console());
   Click(0, 0);
   EXPECT_EQ(Wait().kind, Mouse);
   EXPECT_TRUE(win::IsWindow(Console()));
@@ -205,7 +205,7 @@ class HeldLines : public TextConsole, public ::testing::WithParamInterface<HeldC
  protected:
   raster::Bitmap Printed(bool lookAfterEach) {
     Restart();
-    host.Resize(Console(), 700, GetParam().height);
+    input.Resize(Console(), 700, GetParam().height);
     Click(0, 0);
     Wait();
     for (int n = 0; n < GetParam().lines; ++n) {

@@ -13,36 +13,36 @@ using EventLoop = KitSession;
 
 TEST_F(EventLoop, AnimationDeliversOnePeriodicPerTick) {
   KitSetRunMode(RunMode::Animate);
-  host.Tick(3);
+  input.Tick(3);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Wait(), PeriodicEvent) << "tick " << i;
-  EXPECT_EQ(host.PendingSteps(), 0u);
+  EXPECT_EQ(input.Pending(), 0u);
 }
 
 TEST_F(EventLoop, TickBeforeTheWaitDoesNotCount) {
-  host.Tick();  // arrives while halted: sets the tick flag only
+  input.Tick();  // arrives while halted: sets the tick flag only
   Click(1, 2);  // ends the first wait
   EXPECT_EQ(Wait(), (Event{Mouse, 1, 2, 0}));
   KitSetRunMode(RunMode::Animate);
-  host.Tick();
+  input.Tick();
   EXPECT_EQ(Wait(), PeriodicEvent);
-  EXPECT_EQ(host.PendingSteps(), 0u) << "the Periodic event came from the earlier tick";
+  EXPECT_EQ(input.Pending(), 0u) << "the Periodic event came from the earlier tick";
 }
 
 TEST_F(EventLoop, HaltingKeepsTheArmedPeriodic) {
   KitSetRunMode(RunMode::Animate);
   CtrlLetter('H');  // during the wait, with a Periodic already armed
-  host.Tick();
+  input.Tick();
   EXPECT_EQ(Wait(), PeriodicEvent);
-  host.Tick(2);
+  input.Tick(2);
   Click(0, 0);
   EXPECT_EQ(Wait(), (Event{Mouse, 0, 0, 0}));
 }
 
 TEST_F(EventLoop, OneFrameWhileHaltedGivesExactlyOnePeriodic) {
   CtrlLetter('F');
-  host.Tick();
+  input.Tick();
   EXPECT_EQ(Wait(), PeriodicEvent);
-  host.Tick(2);
+  input.Tick(2);
   Click(5, 5);
   EXPECT_EQ(Wait(), (Event{Mouse, 5, 5, 0}));
 }
@@ -50,11 +50,11 @@ TEST_F(EventLoop, OneFrameWhileHaltedGivesExactlyOnePeriodic) {
 TEST_F(EventLoop, OneFrameWhileAnimatingGivesTheArmedOneAndOneMore) {
   KitSetRunMode(RunMode::Animate);
   CtrlLetter('F');
-  host.Tick();
+  input.Tick();
   EXPECT_EQ(Wait(), PeriodicEvent);
-  host.Tick();
+  input.Tick();
   EXPECT_EQ(Wait(), PeriodicEvent);
-  host.Tick(2);
+  input.Tick(2);
   Click(0, 0);
   EXPECT_EQ(Wait().kind, Mouse);
 }
@@ -63,26 +63,26 @@ TEST_F(EventLoop, PressReplacesTheArmedPeriodicAndNothingIsLeftOver) {
   KitSetRunMode(RunMode::Animate);
   Click(-3, 4);
   EXPECT_EQ(Wait(), (Event{Mouse, -3, 4, 0}));
-  host.Tick();
+  input.Tick();
   EXPECT_EQ(Wait(), PeriodicEvent);
-  EXPECT_EQ(host.PendingSteps(), 0u);
+  EXPECT_EQ(input.Pending(), 0u);
 }
 
 TEST_F(EventLoop, QuitRequestReturnsQuitWithTheEventsValues) {
   KitSetRunMode(RunMode::Quit);
   Click(10, 20);
   EXPECT_EQ(Wait(), (Event{Quit, 10, 20, 0}));
-  host.Type("a");
+  input.Type("a");
   EXPECT_EQ(Wait(), (Event{Quit, 0, 0, 'a'}));
 }
 
 TEST_F(EventLoop, ClosingTheGraphicsWindowQuits) {
-  host.Close(Graphics());
+  input.Close(Graphics());
   EXPECT_EQ(Wait(), (Event{Quit, 0, 0, 0}));
 }
 
 TEST_F(EventLoop, RunMenuQuitQuitsAndKeepsTheWindow) {
-  host.ChooseMenuItem(Graphics(), 8);
+  input.ChooseMenuItem(Graphics(), 8);
   EXPECT_EQ(Wait(), (Event{Quit, 0, 0, 0}));
   EXPECT_TRUE(win::IsWindow(Graphics()));
 }
@@ -90,7 +90,7 @@ TEST_F(EventLoop, RunMenuQuitQuitsAndKeepsTheWindow) {
 TEST_F(EventLoop, CtrlQQuitsFromEitherWindow) {
   for (const bool fromConsole : {false, true}) {
     SCOPED_TRACE(fromConsole ? "console" : "graphics window");
-    host.Focus(fromConsole ? Console() : Graphics());
+    Focus(fromConsole ? Console() : Graphics());
     CtrlLetter('Q');
     EXPECT_EQ(Wait().kind, Quit);
   }
@@ -105,7 +105,7 @@ class KitCoordinates : public KitSession, public ::testing::WithParamInterface<P
 
 TEST_P(KitCoordinates, PressAtClientPixel) {
   const PixelCase c = GetParam();
-  host.Press(Graphics(), c.clientX, c.clientY);
+  input.Press(Graphics(), c.clientX, c.clientY);
   EXPECT_EQ(Wait(), (Event{Mouse, c.kitX, c.kitY, 0}));
 }
 
@@ -135,8 +135,8 @@ class KeyMapping : public KitSession, public ::testing::WithParamInterface<KeyCa
 
 TEST_P(KeyMapping, KeyDownGivesKeyEventOnlyForCharacters) {
   const KeyCase c = GetParam();
-  host.KeyDown(c.virtualKey, c.character);
-  host.KeyUp(c.virtualKey);
+  input.KeyDown(c.virtualKey, c.character);
+  input.KeyUp(c.virtualKey);
   Click(7, 7);  // ends the wait when the key gave nothing
   const Event expected =
       c.expectedKey != 0 ? Event{Key, 0, 0, c.expectedKey} : Event{Mouse, 7, 7, 0};
@@ -161,10 +161,10 @@ TEST_F(EventLoop, CtrlLetterGivesNoKeyEvent) {
 }
 
 TEST_F(EventLoop, AltLetterGoesToTheMenuNotToAKeyEvent) {
-  host.KeyDown(win::vk::Menu);
-  host.KeyDown('X', 'x');
-  host.KeyUp('X');
-  host.KeyUp(win::vk::Menu);
+  input.KeyDown(win::vk::Menu);
+  input.KeyDown('X', 'x');
+  input.KeyUp('X');
+  input.KeyUp(win::vk::Menu);
   Click(1, 1);
   EXPECT_EQ(Wait().kind, Mouse);
 }
@@ -175,10 +175,10 @@ class CtrlAltOrder : public KitSession, public ::testing::WithParamInterface<std
 
 TEST_P(CtrlAltOrder, LeavesNoCtrlBehind) {
   for (const int step : GetParam()) {
-    if (step > 0) host.KeyDown(step);
-    if (step < 0) host.KeyUp(-step);
+    if (step > 0) input.KeyDown(step);
+    if (step < 0) input.KeyUp(-step);
   }
-  host.Type("q");
+  input.Type("q");
   EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'q'}));
   EXPECT_FALSE(kit::CtrlFlagSet());
 }
@@ -203,17 +203,17 @@ INSTANTIATE_TEST_SUITE_P(Orders, CtrlAltOrder,
                          OrderName);
 
 TEST_F(EventLoop, CharacterTypedInTheConsoleReachesTheGraphicsWindow) {
-  host.Focus(Console());
-  host.Type("z");
+  Focus(Console());
+  input.Type("z");
   EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'z'}));
 }
 
 TEST_F(EventLoop, MissedCtrlReleaseIsDeliveredWhenFocusReturns) {
-  host.KeyDown(win::vk::Control);
-  host.Focus(Console(), /*ctrlHeld=*/false);  // Ctrl released while elsewhere
-  host.Focus(Graphics(), /*ctrlHeld=*/false);
-  host.KeyDown('Q', 'q');  // a plain Q must not quit
-  host.KeyUp('Q');
+  input.KeyDown(win::vk::Control);
+  Focus(Console(), /*ctrlHeld=*/false);  // Ctrl released while elsewhere
+  Focus(Graphics(), /*ctrlHeld=*/false);
+  input.KeyDown('Q', 'q');  // a plain Q must not quit
+  input.KeyUp('Q');
   EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'q'}));
 }
 
@@ -257,7 +257,7 @@ TEST_F(EventLoop, PaintCopiesTheCanvasEvenWhenItIsNotDirty) {
   // Changed behind the kit's back: only a repaint can bring this pixel to the window.
   kit::State().canvas.setPixel(10, 10, raster::Rgb(1, 2, 3));
   ASSERT_EQ(kit::State().dirty, 0);
-  host.Call([this] { win::InputExpose(Graphics()); });
+  input.Call([this] { win::InputExpose(Graphics()); });
   Click(0, 0);
   Wait();
   EXPECT_EQ(win::ClientPixels(Graphics()).pixel(10, 10), raster::Rgb(1, 2, 3));

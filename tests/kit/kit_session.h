@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "headless/headless_host.h"
+#include "scripted_input.h"
 #include "kit_state.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "win/host.h"
+#include "win/keyboard.h"
 
 struct Event {
   int kind = 0;
@@ -28,8 +30,10 @@ class KitSession : public ::testing::Test {
  protected:
   void SetUp() override {
     win::SetHost(&host);
-    host.SetWhenDry([] { ADD_FAILURE() << "the kit waited for input that the test did not give"; });
-    host.SetWhenStepFails([](const std::string& why) { ADD_FAILURE() << why; });
+    input.SetWhenDry([this] {
+      ADD_FAILURE() << "the kit waited for input that the test did not give"
+                    << (input.Failure() ? "" : ": a step failed: " + input.Failure().error());
+    });
     KitSetPrintHook([this](std::string_view message) { printed.emplace_back(message); });
     KitOpen(nullptr, nullptr, "", 1);
   }
@@ -48,14 +52,19 @@ class KitSession : public ::testing::Test {
   win::WindowId Graphics() const { return KitGraphicsWindow(); }
   win::WindowId Console() const { return KitConsoleWindow(); }
   // A press at kit coordinates.
-  void Click(int x, int y) { host.Press(Graphics(), KitOriginX() + x, KitOriginY() - y); }
+  void Click(int x, int y) { input.Press(Graphics(), KitOriginX() + x, KitOriginY() - y); }
   void CtrlLetter(char letter) {
-    host.KeyDown(win::vk::Control);
-    host.KeyDown(letter, win::CtrlCharacter(letter));
-    host.KeyUp(letter);
-    host.KeyUp(win::vk::Control);
+    input.KeyDown(win::vk::Control);
+    input.KeyDown(letter, win::TypedCharacter(letter, false, true));
+    input.KeyUp(letter);
+    input.KeyUp(win::vk::Control);
+  }
+  // The window gets the keyboard focus, as a click on its frame gives it.
+  void Focus(win::WindowId window, bool ctrlHeld = false) {
+    input.Call([=] { win::InputFocus(window, ctrlHeld); });
   }
 
   headless::HeadlessHost host;
+  replay::ScriptedInput input{host};
   std::vector<std::string> printed;
 };

@@ -151,26 +151,4 @@ TEST_F(Render, TrailingLineFeedAddsNothing) {
   EXPECT_TRUE(KitCanvas() == without);
 }
 
-TEST_F(Render, UnknownShapeKindOnlyMarksTheCanvasDirty) {
-  const raster::Bitmap before = KitCanvas();
-  kit::State().dirty = 0;
-  kit::Shape shape;
-  shape.kind = 9;
-  shape.color = 2;
-  kit::RenderShape(shape);
-  EXPECT_TRUE(KitCanvas() == before);
-  EXPECT_EQ(kit::State().dirty, 1);
-}
-
-TEST_F(Render, PixelShapeSetsOnePixel) {
-  kit::Shape shape;
-  shape.kind = kit::Pixel;
-  shape.color = 4;
-  shape.x1 = -3;
-  shape.y1 = 7;
-  kit::RenderShape(shape);
-  EXPECT_EQ(At(-3, 7), Blue);
-  EXPECT_EQ(CountAll(Blue), 1);
-}
-
 }  // namespace

@@ -66,7 +66,7 @@ class LoggingByTheUser : public RunMenu, public ::testing::WithParamInterface<Lo
  protected:
   void Switch() {
     if (GetParam().byMenu) {
-      host.ChooseMenuItem(Graphics(), 4);
+      input.ChooseMenuItem(Graphics(), 4);
     } else {
       CtrlLetter('L');
     }
@@ -161,10 +161,10 @@ class FlagsInsideAWait : public KitSession {
  protected:
   Flags Around(const Flags& before, const std::function<void()>& commandSteps) {
     KitSetRunMode(RunMode::Animate);
-    host.Call([before] { SetFlags(before); });
+    input.Call([before] { SetFlags(before); });
     commandSteps();
     Flags seen{};
-    host.Call([&seen] { seen = CurrentFlags(); });
+    input.Call([&seen] { seen = CurrentFlags(); });
     Click(0, 0);
     Wait();
     return seen;
@@ -177,7 +177,7 @@ class Shortcut : public FlagsInsideAWait,
 TEST_P(Shortcut, ActsFromEitherWindow) {
   const auto [c, fromConsole] = GetParam();
   const Flags seen = Around(c.before, [&] {
-    if (fromConsole) host.Focus(Console());
+    if (fromConsole) Focus(Console());
     CtrlLetter(c.letter);
   });
   EXPECT_EQ(seen, c.after);
@@ -204,7 +204,7 @@ class MenuCommand : public FlagsInsideAWait, public ::testing::WithParamInterfac
 
 TEST_P(MenuCommand, ChosenWithTheMouse) {
   const CommandCase c = GetParam();
-  EXPECT_EQ(Around(c.before, [&] { host.ChooseMenuItem(Graphics(), c.id); }), c.after);
+  EXPECT_EQ(Around(c.before, [&] { input.ChooseMenuItem(Graphics(), c.id); }), c.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, MenuCommand,
@@ -216,8 +216,8 @@ INSTANTIATE_TEST_SUITE_P(Items, MenuCommand,
                          });
 
 TEST_F(RunMenu, LetterWithoutCtrlChangesNoFlag) {
-  host.KeyDown('A', 'a');
-  host.KeyUp('A');
+  input.KeyDown('A', 'a');
+  input.KeyUp('A');
   EXPECT_EQ(Wait(), (Event{Key, 0, 0, 'a'}));
   EXPECT_EQ(CurrentFlags(), (Flags{0, 0, 0}));
 }
@@ -234,13 +234,13 @@ class HeldShortcut : public KitSession, public ::testing::WithParamInterface<Hel
 
 TEST_P(HeldShortcut, ActsOnEachRepeat) {
   const HeldCase c = GetParam();
-  host.KeyDown(win::vk::Control);
-  host.KeyDown(c.letter, win::CtrlCharacter(c.letter));
-  for (int i = 0; i < c.repeats; ++i) host.KeyDown(c.letter, win::CtrlCharacter(c.letter), true);
+  input.KeyDown(win::vk::Control);
+  input.KeyDown(c.letter, win::TypedCharacter(c.letter, false, true));
+  for (int i = 0; i < c.repeats; ++i) input.KeyDown(c.letter, win::TypedCharacter(c.letter, false, true), true);
   std::vector<int> seen;
-  host.Call([&seen] { seen = {kit::LoggingOn() ? 1 : 0, kit::State().oneFrame}; });
-  host.KeyUp(c.letter);
-  host.KeyUp(win::vk::Control);
+  input.Call([&seen] { seen = {kit::LoggingOn() ? 1 : 0, kit::State().oneFrame}; });
+  input.KeyUp(c.letter);
+  input.KeyUp(win::vk::Control);
   Click(0, 0);
   Wait();
   EXPECT_EQ(seen, (std::vector<int>{c.logging, c.oneFrame}));
@@ -261,9 +261,9 @@ class RunMenuGeometry : public RunMenu {
   // then closes it.
   void WhileOpen(const std::function<void()>& look) {
     KitClear();
-    host.PressContent(Graphics(), 10, 10);
-    host.Call(look);
-    host.Press(Graphics(), 400, 400);  // closes the menu
+    input.PressContent(Graphics(), 10, 10);
+    input.Call(look);
+    input.Press(Graphics(), 400, 400);  // closes the menu
     Click(0, 0);
     Wait();
   }

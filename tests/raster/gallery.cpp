@@ -43,7 +43,7 @@ raster::Bitmap TextSizes() {
 }
 
 bool Save(const raster::Bitmap& b, const std::string& path) {
-  const frosty::Status written = raster::WritePng(b, path);
+  const pz417::Status written = raster::WritePng(b, path);
   if (!written) std::fprintf(stderr, "raster_gallery: %s\n", written.error().c_str());
   return written.ok();
 }

@@ -22,10 +22,10 @@ TEST_P(GoldenTest, MatchesTheGoldenImagePixelForPixel) {
   const raster::Bitmap drawn = raster_test::RenderScene(scene);
   const std::string path = std::string(RASTER_GOLDEN_DIR) + "/" + scene.name + ".png";
   if (Updating()) {
-    const frosty::Status written = raster::WritePng(drawn, path);
+    const pz417::Status written = raster::WritePng(drawn, path);
     ASSERT_TRUE(written) << written.error();
   }
-  const frosty::Result<raster::Bitmap> read = raster::ReadPng(path);
+  const pz417::Result<raster::Bitmap> read = raster::ReadPng(path);
   ASSERT_TRUE(read) << read.error();
   const raster::Bitmap& golden = *read;
   ASSERT_EQ(golden.width(), drawn.width());

@@ -1,4 +1,4 @@
-// The portable 128-bit integers (built with FROSTY_PORTABLE_INT128, so int128.h gives the class
+// The portable 128-bit integers (built with PZ417_PORTABLE_INT128, so int128.h gives the class
 // even here) checked against the compiler's own type: every operation the rasterizer uses, on
 // values that include both ends of the range and the 64-bit word boundaries.
 
@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#ifndef FROSTY_PORTABLE_INT128
-#error "this test checks the portable class: build it with FROSTY_PORTABLE_INT128"
+#ifndef PZ417_PORTABLE_INT128
+#error "this test checks the portable class: build it with PZ417_PORTABLE_INT128"
 #endif
 
 namespace {

@@ -17,9 +17,9 @@ std::string TempPath(const std::string& name) {
 TEST(PngTest, WrittenBitmapReadsBackIdentically) {
   const raster::Bitmap original = raster_test::Numbered(37, 21);
   const std::string path = TempPath("roundtrip.png");
-  const frosty::Status written = raster::WritePng(original, path);
+  const pz417::Status written = raster::WritePng(original, path);
   ASSERT_TRUE(written) << written.error();
-  const frosty::Result<raster::Bitmap> back = raster::ReadPng(path);
+  const pz417::Result<raster::Bitmap> back = raster::ReadPng(path);
   ASSERT_TRUE(back) << back.error();
   EXPECT_EQ(*back, original);
   std::remove(path.c_str());
@@ -36,7 +36,7 @@ TEST_P(PngReadFailureTest, FailsWithAMessageNamingTheFile) {
   const std::string path = TempPath(GetParam().name);
   std::remove(path.c_str());
   if (GetParam().contents != nullptr) std::ofstream(path) << GetParam().contents;
-  const frosty::Result<raster::Bitmap> read = raster::ReadPng(path);
+  const pz417::Result<raster::Bitmap> read = raster::ReadPng(path);
   EXPECT_FALSE(read);
   EXPECT_NE(read.error().find(path), std::string::npos) << read.error();
   std::remove(path.c_str());
@@ -48,12 +48,12 @@ INSTANTIATE_TEST_SUITE_P(Files, PngReadFailureTest,
                                          BadRead{"truncated.png", "\x89PNG\r\n\x1a\n\0\0"}));
 
 TEST(PngTest, WriteFailsWithAMessageForAnUnwritablePathOrEmptyBitmap) {
-  const frosty::Status unwritable =
+  const pz417::Status unwritable =
       raster::WritePng(raster::Bitmap(4, 4), "/nonexistent-dir/x.png");
   EXPECT_FALSE(unwritable);
   EXPECT_NE(unwritable.error().find("/nonexistent-dir/x.png"), std::string::npos)
       << unwritable.error();
-  const frosty::Status empty = raster::WritePng(raster::Bitmap(), TempPath("empty.png"));
+  const pz417::Status empty = raster::WritePng(raster::Bitmap(), TempPath("empty.png"));
   EXPECT_FALSE(empty);
   EXPECT_FALSE(empty.error().empty());
 }

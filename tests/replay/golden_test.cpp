@@ -52,11 +52,11 @@ TEST_P(Goldens, MatchPixelForPixel) {
   const replay_test::Run run = replay_test::RunReplay(arguments, dir.path());
   ASSERT_EQ(run.exitCode, 0) << run.errors;
 
-  const frosty::Result<raster::Bitmap> readActual =
+  const pz417::Result<raster::Bitmap> readActual =
       raster::ReadPng((dir.path() / "actual.png").string());
   ASSERT_TRUE(readActual) << readActual.error();
   const fs::path golden = fs::path(FROSTY_SOURCE_DIR) / "tests/replay/golden" / c.picture;
-  const frosty::Result<raster::Bitmap> readExpected = raster::ReadPng(golden.string());
+  const pz417::Result<raster::Bitmap> readExpected = raster::ReadPng(golden.string());
   ASSERT_TRUE(readExpected) << readExpected.error();
   const raster::Bitmap &actual = *readActual, &expected = *readExpected;
   ASSERT_EQ(actual.width(), expected.width());

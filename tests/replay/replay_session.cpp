@@ -42,7 +42,7 @@ void RunDrive(std::string_view drive, Session& session) {
   session.log = ReadFile(dir / "log.txt");
   session.events = ReadFile(dir / "events.txt");
   if (session.run.exitCode != 0) return;
-  frosty::Result<raster::Bitmap> canvas = raster::ReadPng((dir / "canvas.png").string());
+  pz417::Result<raster::Bitmap> canvas = raster::ReadPng((dir / "canvas.png").string());
   if (canvas) {
     session.canvas = *std::move(canvas);
   } else {

@@ -91,8 +91,8 @@ TEST(Version, NamesTheProgramAndTheKit) {
       << Printed("--version");
 }
 
-// A run must write something: an output option or a drive file's snapshot; else it is refused
-// before the program starts.
+// A run must write something: an output option, a drive file's snapshot or a script it may
+// record; else it is refused before the program starts.
 struct Outputs {
   const char* name;
   std::string drive;
@@ -121,11 +121,23 @@ TEST_P(SomethingToWrite, IsAskedFor) {
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, SomethingToWrite,
-    testing::Values(Outputs{"NoOutputAtAll", "ctrl R\nclick 0 0\nctrl R\n", {}, nullptr},
+    testing::Values(Outputs{"NoOutputAtAll", "click 0 0\ntype r\nctrl L\n", {}, nullptr},
+                    Outputs{"OnlyARecording", "ctrl R\nclick 0 0\nctrl R\n", {}, "PZ417.SCR"},
                     Outputs{"NoFileAtAll", "", {}, nullptr},
                     Outputs{"OnlyASnapshot", "click 0 0\nsnapshot s.png\n", {}, "s.png"},
                     Outputs{"OnlyTheLog", "click 0 0\n", {"--log", "log.txt"}, "log.txt"}),
     [](const auto& info) { return info.param.name; });
+
+// Ctrl+R held acts once: the key's second key-down is its auto-repeat, so the recording the first
+// started goes on, and the click after it is written.
+TEST(HeldShortcut, RecordsOnce) {
+  TempDir dir;
+  WriteFile(dir.path() / "a.drive",
+            "down Ctrl\ndown R\ndown R\nup R\nup Ctrl\nclick 0 0\nctrl R\n");
+  const replay_test::Run run = RunReplay({"a.drive"}, dir.path());
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(ReadFile(dir.path() / "PZ417.SCR"), "PZ417_MOUSE(0, 0);\n");
+}
 
 struct Played {
   const char* name;
@@ -288,7 +300,7 @@ TEST(LiveInput, AScriptTheKitRecordedPlaysBackTheSame) {
 }
 
 raster::Bitmap ReadPicture(const fs::path& path) {
-  const frosty::Result<raster::Bitmap> picture = raster::ReadPng(path.string());
+  const pz417::Result<raster::Bitmap> picture = raster::ReadPng(path.string());
   EXPECT_TRUE(picture) << path << ": " << picture.error();
   return picture.value_or(raster::Bitmap());
 }

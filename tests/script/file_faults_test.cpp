@@ -62,7 +62,7 @@ TEST_P(RecordingFault, ReportsEachLineAndRecordingGoesOn) {
   KitShowConsole(0);
   KitSetRunMode(RunMode::Animate);
   kit::RecordScriptCommand();
-  host.Tick(2);
+  input.Tick(2);
   Click(1, 1);
   for (int i = 0; i < 3; ++i) Wait();
   EXPECT_EQ(printed, GetParam().messages);
@@ -96,7 +96,7 @@ TEST_F(RecordingFaultDeathTest, AFileThatTakesNoLineReportsEachLine) {
           const FileSizeLimit nothingFits(0);
           KitSetRunMode(RunMode::Animate);
           kit::RecordScriptCommand();
-          host.Tick(2);
+          input.Tick(2);
           Click(1, 1);
           for (int i = 0; i < 3; ++i) Wait();
           seen = printed;

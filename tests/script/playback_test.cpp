@@ -74,7 +74,7 @@ TEST_F(ScriptPlayback, PausedPlaybackGoesOnWithTheNextLine) {
 // Character 233 is recorded as -23 and must play back as the character typed.
 TEST_F(ScriptPlayback, ATypedCharacterAbove127PlaysBackAsTyped) {
   kit::RecordScriptCommand();
-  host.Type("\xe9");
+  input.Type("\xe9");
   const Event typed = Wait();
   kit::RecordScriptCommand();
   kit::PlaybackScriptCommand();
@@ -85,11 +85,11 @@ TEST_F(ScriptPlayback, ATypedCharacterAbove127PlaysBackAsTyped) {
 // Holding Ctrl+P: the first key-down starts playback; the auto-repeats must not start it again.
 TEST_F(ScriptPlayback, HoldingCtrlPPlaysTheScriptOnce) {
   WriteScript("PZ417_KBD(1);\nPZ417_KBD(2);\n");
-  host.KeyDown(win::vk::Control);
-  host.KeyDown('P', 16);
-  for (int i = 0; i < 3; ++i) host.KeyDown('P', 16, true);
-  host.KeyUp('P');
-  host.KeyUp(win::vk::Control);
+  input.KeyDown(win::vk::Control);
+  input.KeyDown('P', 16);
+  for (int i = 0; i < 3; ++i) input.KeyDown('P', 16, true);
+  input.KeyUp('P');
+  input.KeyUp(win::vk::Control);
   EXPECT_EQ(EventsBeforeLiveInput(), (std::vector{K(1), K(2)}));
 }
 
@@ -116,7 +116,7 @@ TEST_F(ScriptPlayback, HaltsTheAnimationForGood) {
   WriteScript("PZ417_KBD(1);\n");
   KitSetRunMode(RunMode::Animate);
   kit::PlaybackScriptCommand();
-  host.Tick(2);
+  input.Tick(2);
   EXPECT_EQ(EventsBeforeLiveInput(), std::vector{K(1)});
 }
 
@@ -147,7 +147,7 @@ class PlayWhileRecording : public ScriptSession,
 TEST_P(PlayWhileRecording, FinishesTheRecordingFirst) {
   KitSetRunMode(RunMode::Animate);
   kit::RecordScriptCommand();
-  host.Tick(2);
+  input.Tick(2);
   Click(7, 8);
   for (int i = 0; i < 3; ++i) Wait();
   GetParam().command();
@@ -191,13 +191,13 @@ TEST_F(ScriptPlayback, ShortcutsAndMenuReachTheCommands) {
   Click(1, 1);
   EXPECT_EQ(Wait(), M(1, 1));
   EXPECT_TRUE(Checked(RecordItem));
-  host.ChooseMenuItem(Graphics(), RecordItem);
+  input.ChooseMenuItem(Graphics(), RecordItem);
   Click(2, 2);
   EXPECT_EQ(Wait(), M(2, 2));
   EXPECT_EQ(ScriptText(), "PZ417_MOUSE(1, 1);\n");
   CtrlLetter('O');
   EXPECT_EQ(Wait(), M(1, 1));
-  host.ChooseMenuItem(Graphics(), PlaybackItem);
+  input.ChooseMenuItem(Graphics(), PlaybackItem);
   EXPECT_EQ(EventsBeforeLiveInput(), std::vector<Event>{});
   EXPECT_EQ(printed, std::vector{EndOfScriptMessage});
 }

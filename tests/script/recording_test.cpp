@@ -35,7 +35,7 @@ class Recording : public ScriptSession, public testing::WithParamInterface<Recor
         return;
       case Op::Ticks:
         for (int i = 0; i < step.a; ++i) {
-          host.Tick();
+          input.Tick();
           EXPECT_EQ(Wait(), (Event{Periodic, 0, 0, 0}));
         }
         return;
@@ -44,11 +44,11 @@ class Recording : public ScriptSession, public testing::WithParamInterface<Recor
         EXPECT_EQ(Wait(), (Event{Mouse, step.a, step.b, 0}));
         return;
       case Op::Type:
-        host.Type(std::string(1, static_cast<char>(step.a)));
+        input.Type(std::string(1, static_cast<char>(step.a)));
         EXPECT_EQ(Wait(), (Event{Key, 0, 0, static_cast<signed char>(step.a)}));
         return;
       case Op::Close:
-        host.Close(Graphics());
+        input.Close(Graphics());
         EXPECT_EQ(Wait().kind, Quit);
         return;
     }
@@ -115,11 +115,11 @@ TEST_F(ScriptSession, EachLineReachesTheFileAsItIsWritten) {
 TEST_F(ScriptSession, HoldingCtrlRStartsRecordingOnce) {
   for (const int repeats : {1, 2}) {
     SCOPED_TRACE(repeats);
-    host.KeyDown(win::vk::Control);
-    host.KeyDown('R', 18);
-    for (int i = 0; i < repeats; ++i) host.KeyDown('R', 18, true);
-    host.KeyUp('R');
-    host.KeyUp(win::vk::Control);
+    input.KeyDown(win::vk::Control);
+    input.KeyDown('R', 18);
+    for (int i = 0; i < repeats; ++i) input.KeyDown('R', 18, true);
+    input.KeyUp('R');
+    input.KeyUp(win::vk::Control);
     Click(4, 5);
     Wait();
     EXPECT_TRUE(Checked(RecordItem));
@@ -134,7 +134,7 @@ TEST_F(ScriptSession, ARunOfPeriodicEventsStopsCountingAtTheLargestInt) {
   kit::RecordScriptCommand();
   kit::State().periodicCount = INT_MAX - 1;
   for (int i = 0; i < 3; ++i) {
-    host.Tick();
+    input.Tick();
     Wait();
   }
   kit::RecordScriptCommand();

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "headless/headless_host.h"
+#include "raster/png.h"
 #include "raster/text.h"
 #include "window_test_util.h"
 
@@ -555,8 +556,8 @@ TEST(RunMenuPicture, SavesTheGraphicsWindowWithItsMenuOpen) {
   const raster::Bitmap content = win::ComposeWindow(window);
   EXPECT_EQ(content.width(), 595);
   EXPECT_EQ(content.height(), 515);
-  const frosty::Status saved =
-      headless::SaveWindowPng(window, WINDOW_PICTURE_DIR "/run-menu-open.png");
+  const pz417::Status saved =
+      raster::WritePng(content, WINDOW_PICTURE_DIR "/run-menu-open.png");
   EXPECT_TRUE(saved) << saved.error();
 }
 

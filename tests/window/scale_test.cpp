@@ -76,7 +76,7 @@ class ScaleOption : public testing::TestWithParam<OptionCase> {};
 
 TEST_P(ScaleOption, IsTakenOutOfTheArguments) {
   std::vector<std::string> arguments = GetParam().arguments;
-  const frosty::Result<int> scale = win::TakeScaleOption(arguments);
+  const pz417::Result<int> scale = win::TakeScaleOption(arguments);
   EXPECT_EQ(scale.value_or(-1), GetParam().scale);
   EXPECT_NE(scale.error().find(GetParam().error), std::string::npos) << scale.error();
   EXPECT_EQ(scale.error().empty(), *GetParam().error == '\0') << scale.error();

@@ -221,6 +221,22 @@ TEST_P(Keys, ReachTheFocusedWindowAsTranslated) {
 INSTANTIATE_TEST_SUITE_P(Window, Keys, ::testing::ValuesIn(keyCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// As the classic desktop marks it, a key-down of a key already down is a repeat whatever the host
+// said; once the key is up, its next key-down is a fresh press.
+TEST_F(WindowSystemTest, AKeyDownOfAKeyAlreadyDownIsARepeat) {
+  MakeWindow();
+  win::InputKeyDown('R', 'r');
+  win::InputKeyDown('R', 'r');
+  win::InputKeyUp('R');
+  win::InputKeyDown('R', 'r');
+  Drain();
+  std::vector<bool> repeats;
+  for (const win::Message& m : ReceivedOf({Msg::KeyDown})) {
+    repeats.push_back(win::IsKeyRepeat(m.lParam));
+  }
+  EXPECT_EQ(repeats, (std::vector<bool>{false, true, false}));
+}
+
 struct MendCase {
   const char* name;
   std::function<void()> keys;

@@ -51,7 +51,7 @@ constexpr MenuEntry RunMenuEntries[] = {
     {win::mf::Grayed, 9, "UPDATES: updates@pz417.example"},
 };
 
-void ExpectDone(const frosty::Status& status) {
+void ExpectDone(const pz417::Status& status) {
   EXPECT_TRUE(status) << status.error();
 }
 
@@ -72,7 +72,7 @@ win::MenuId BuildRunMenu(win::WindowId window) {
 void WindowSystemTest::SetUp() {
   system.emplace(SystemHost());
   Received().clear();
-  const frosty::Status registered = win::RegisterClass("Test", RecordingProc, Background);
+  const pz417::Status registered = win::RegisterClass("Test", RecordingProc, Background);
   ASSERT_TRUE(registered) << registered.error();
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "headless/headless_host.h"
+#include "pictures.h"
+#include "scripted_input.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "raster/png.h"
@@ -89,38 +91,38 @@ void OffCanvas() {
   KitText(8, 200, -230, 24, "cut off at the edge");
 }
 
-bool Save(const std::string& path, const frosty::Status& saved) {
+bool Save(const std::string& path, const pz417::Status& saved) {
   if (!saved) std::fprintf(stderr, "kit-gallery: %s: %s\n", path.c_str(), saved.error().c_str());
   return saved.ok();
 }
 
 // The windows themselves: the Run menu open over the primitives page, the console after 30
 // messages, and the console again after a resize has made it erase and repaint its last 25.
-int WindowPictures(headless::HeadlessHost& host, const std::string& dir) {
+int WindowPictures(replay::ScriptedInput& input, const std::string& dir) {
   int failures = 0;
   const win::WindowId graphics = KitGraphicsWindow(), console = KitConsoleWindow();
   KitClear();
   Primitives();
   const raster::Rect run = win::GetMenuBarItemRect(graphics, 0);
-  host.PressContent(graphics, static_cast<int>(run.left + 2), static_cast<int>(run.top + 2));
-  host.Call([&] {
+  input.PressContent(graphics, static_cast<int>(run.left + 2), static_cast<int>(run.top + 2));
+  input.Call([&] {
     const std::string path = dir + "/run-menu.png";
-    failures += !Save(path, headless::SaveWindowPng(graphics, path));
+    failures += !Save(path, replay::SaveWindowPng(graphics, path));
   });
-  host.Press(graphics, 400, 400);  // closes the menu
-  host.Press(graphics, 400, 400);  // ends the wait
+  input.Press(graphics, 400, 400);  // closes the menu
+  input.Press(graphics, 400, 400);  // ends the wait
   int x, y;
   char key;
   KitWaitEvent(&x, &y, &key);
   for (int i = 1; i <= 30; ++i)
     KitPrint("Message %d of 30: every line scrolls the ones above up\n", i);
   const std::string printed = dir + "/console-30.png";
-  failures += !Save(printed, headless::SaveClientPng(console, printed));
-  host.Resize(console, 640, 420);
-  host.Press(graphics, 400, 400);
+  failures += !Save(printed, replay::SaveClientPng(console, printed));
+  input.Resize(console, 640, 420);
+  input.Press(graphics, 400, 400);
   KitWaitEvent(&x, &y, &key);
   const std::string resized = dir + "/console-resized.png";
-  failures += !Save(resized, headless::SaveClientPng(console, resized));
+  failures += !Save(resized, replay::SaveClientPng(console, resized));
   return failures;
 }
 
@@ -137,6 +139,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   headless::HeadlessHost host;
+  replay::ScriptedInput input(host);
   win::SetHost(&host);
   KitOpen(nullptr, nullptr, "", 1);
   KitSetLogging(0);
@@ -152,8 +155,8 @@ int main(int argc, char** argv) {
     failures += !Save(path, raster::WritePng(KitCanvas(), path));
   }
   const std::string notices = dir + "/notices.png";
-  failures += !Save(notices, headless::SaveClientPng(KitConsoleWindow(), notices));
-  failures += WindowPictures(host, dir);
+  failures += !Save(notices, replay::SaveClientPng(KitConsoleWindow(), notices));
+  failures += WindowPictures(input, dir);
   KitClose();
   return failures == 0 ? 0 : 1;
 }

@@ -10,7 +10,7 @@
 
 namespace raster::detail {
 
-#if defined(__SIZEOF_INT128__) && !defined(FROSTY_PORTABLE_INT128)
+#if defined(__SIZEOF_INT128__) && !defined(PZ417_PORTABLE_INT128)
 
 using Int128 = __int128;
 using UInt128 = unsigned __int128;

@@ -80,7 +80,6 @@ constexpr std::size_t kFaceCount = 3;
 struct TextState {
   bool libraryTried = false;
   FT_Library library = nullptr;
-  bool warned = false;
   std::array<FaceSlot, kFaceCount> faces;
 };
 
@@ -135,7 +134,7 @@ FaceSlot& SlotOf(Face face) {
   return State().faces[static_cast<std::size_t>(face) % kFaceCount];
 }
 
-// The face, loaded on first use; nullptr (after one warning) when none can be had.
+// The face, loaded on first use; nullptr when none can be had.
 FT_Face LoadedFace(Face face) {
   TextState& state = State();
   FaceSlot& slot = SlotOf(face);
@@ -147,12 +146,21 @@ FT_Face LoadedFace(Face face) {
     }
     if (state.library != nullptr) slot.face = OpenFace(state.library, face);
   }
-  if (slot.face == nullptr && !state.warned) {
-    state.warned = true;
-    std::fprintf(stderr, "raster: a built-in font cannot be loaded; its text is not drawn\n");
-  }
   return slot.face;
 }
+
+}  // namespace
+
+pz417::Status LoadBuiltInFaces() {
+  for (const Face face : {Face::Sans, Face::Menu, Face::Fixed}) {
+    if (LoadedFace(face) == nullptr) {
+      return pz417::Failure("a built-in font cannot be loaded; its text is not drawn");
+    }
+  }
+  return {};
+}
+
+namespace {
 
 int RoundedPixels(FT_Pos v) {
   return static_cast<int>((v + 32) >> 6);

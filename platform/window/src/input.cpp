@@ -21,6 +21,16 @@ bool IsCharacter(int character) {
   return character >= 0 && character <= 255;
 }
 
+// Notes whether the key is down, as the input said last, whichever window it went to; returns
+// whether it was down before.
+bool NoteKeyDown(int virtualKey, bool down) {
+  if (virtualKey < 0 || static_cast<std::size_t>(virtualKey) >= Sys().keysDown.size()) return false;
+  const auto key = static_cast<std::size_t>(virtualKey);
+  const bool wasDown = Sys().keysDown[key];
+  Sys().keysDown[key] = down;
+  return wasDown;
+}
+
 }  // namespace
 
 void InputPress(WindowId window, int contentX, int contentY) {
@@ -42,9 +52,12 @@ bool SystemKey(int virtualKey) {
   return !Sys().ctrlHeld && (Sys().altHeld || virtualKey == vk::F10);
 }
 
+// A key-down of a key that is already down is a repeat, as the classic desktop marks it, whether
+// or not the host said so.
 void InputKeyDown(int virtualKey, int character, bool repeat) {
   if (virtualKey == vk::Menu) Sys().altHeld = true;
   if (virtualKey == vk::Control) Sys().ctrlHeld = true;
+  repeat = NoteKeyDown(virtualKey, true) || repeat;
   const Msg msg = SystemKey(virtualKey) ? Msg::SysKeyDown : Msg::KeyDown;
   QueueInput(Sys().focus, msg, AsWParam(virtualKey), KeyLParam(character, repeat));
 }
@@ -53,6 +66,7 @@ void InputKeyUp(int virtualKey) {
   const Msg msg = SystemKey(virtualKey) ? Msg::SysKeyUp : Msg::KeyUp;
   if (virtualKey == vk::Menu) Sys().altHeld = false;
   if (virtualKey == vk::Control) Sys().ctrlHeld = false;
+  NoteKeyDown(virtualKey, false);
   QueueInput(Sys().focus, msg, AsWParam(virtualKey), KeyLParam(-1, false));
 }
 
@@ -71,6 +85,7 @@ void InputFocus(WindowId window, bool ctrlHeld) {
   if (Sys().tracking.window != 0 && Sys().tracking.window != window) detail::CloseMenu();
   Sys().focus = window;
   Sys().ctrlHeld = ctrlHeld;
+  NoteKeyDown(vk::Control, ctrlHeld);
   if (ctrlHeld || !Sys().lastCtrlDown) return;
   Sys().lastCtrlDown = false;
   QueueInput(window, Msg::KeyUp, AsWParam(vk::Control), KeyLParam(-1, false));

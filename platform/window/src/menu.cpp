@@ -88,9 +88,9 @@ MenuId CreatePopupMenu() {
   return AddMenu(false);
 }
 
-frosty::Status AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text) {
+pz417::Status AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text) {
   MenuRec* rec = detail::FindMenu(menu);
-  if (rec == nullptr) return frosty::Failure("AppendMenu: no menu " + std::to_string(menu));
+  if (rec == nullptr) return pz417::Failure("AppendMenu: no menu " + std::to_string(menu));
   MenuItemInfo item;
   item.separator = (flags & mf::Separator) != 0;
   if (!item.separator) {
@@ -105,7 +105,7 @@ frosty::Status AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::strin
   }
   // Popups hang on the bar only: dropdowns do not cascade.
   if (item.popup != 0 && (!rec->bar || !IsPopupMenu(item.popup))) {
-    return frosty::Failure(
+    return pz417::Failure(
         "AppendMenu: a popup must be made with CreatePopupMenu and hung on a bar");
   }
   rec->items.push_back(std::move(item));
@@ -113,11 +113,11 @@ frosty::Status AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::strin
   return {};
 }
 
-frosty::Status SetMenu(WindowId window, MenuId menu) {
+pz417::Status SetMenu(WindowId window, MenuId menu) {
   detail::WindowRec* rec = detail::FindWindow(window);
   const MenuRec* bar = detail::FindMenu(menu);
   if (rec == nullptr || (menu != 0 && (bar == nullptr || !bar->bar))) {
-    return frosty::Failure("SetMenu: no such window, or the menu is not a menu bar");
+    return pz417::Failure("SetMenu: no such window, or the menu is not a menu bar");
   }
   if (Sys().tracking.window == window) detail::CloseMenu();
   rec->menu = menu;

@@ -191,8 +191,8 @@ void WaitMessage() {
   host.WaitForInput(NextDeadline());
 }
 
-frosty::Status SetTimer(WindowId window, int id, int periodMs) {
-  if (!IsWindow(window)) return frosty::Failure("SetTimer: no window " + std::to_string(window));
+pz417::Status SetTimer(WindowId window, int id, int periodMs) {
+  if (!IsWindow(window)) return pz417::Failure("SetTimer: no window " + std::to_string(window));
   const int period = std::max(periodMs, MinTimerPeriodMs);
   const std::int64_t due = detail::CurrentHost().NowMs() + period;
   for (auto& timer : Sys().timers) {

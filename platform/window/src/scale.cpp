@@ -15,12 +15,12 @@ constexpr Size SmallestDesktop = {800, 600};
 constexpr std::string_view ScaleOption = "--scale";
 
 // N of "--scale N" or "--scale=N", or why it is no scale.
-frosty::Result<int> ParseScale(std::string_view text) {
+pz417::Result<int> ParseScale(std::string_view text) {
   int scale = 0;
   const char* end = text.data() + text.size();
   const auto [stop, failure] = std::from_chars(text.data(), end, scale);
   if (failure != std::errc() || stop != end || scale < 1 || scale > MaxScale) {
-    return frosty::Failure(std::string(ScaleOption) + " takes a whole number from 1 to " +
+    return pz417::Failure(std::string(ScaleOption) + " takes a whole number from 1 to " +
                            std::to_string(MaxScale) + ", not \"" + std::string(text) + "\"");
   }
   return scale;
@@ -45,7 +45,7 @@ int Unscaled(int screenCoordinate, int scale) {
   return screenCoordinate % scale < 0 ? quotient - 1 : quotient;
 }
 
-frosty::Result<int> TakeScaleOption(std::vector<std::string>& arguments) {
+pz417::Result<int> TakeScaleOption(std::vector<std::string>& arguments) {
   for (auto at = arguments.begin(); at != arguments.end(); ++at) {
     const std::string_view argument = *at;
     if (!argument.starts_with(ScaleOption)) continue;
@@ -53,9 +53,9 @@ frosty::Result<int> TakeScaleOption(std::vector<std::string>& arguments) {
     if (!rest.empty() && rest.front() != '=') continue;  // another option that starts alike
     const bool joined = !rest.empty();
     if (!joined && at + 1 == arguments.end()) {
-      return frosty::Failure(std::string(ScaleOption) + " needs a number");
+      return pz417::Failure(std::string(ScaleOption) + " needs a number");
     }
-    frosty::Result<int> scale = ParseScale(joined ? rest.substr(1) : std::string_view(*(at + 1)));
+    pz417::Result<int> scale = ParseScale(joined ? rest.substr(1) : std::string_view(*(at + 1)));
     arguments.erase(at, joined ? at + 1 : at + 2);
     return scale;
   }

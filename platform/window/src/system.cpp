@@ -82,8 +82,8 @@ std::intptr_t SendMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::
   return proc(window, msg, wParam, lParam);
 }
 
-frosty::Status NoSystem(std::string_view call) {
-  return frosty::Failure(std::string(call) + ": no window system is running");
+pz417::Status NoSystem(std::string_view call) {
+  return pz417::Failure(std::string(call) + ": no window system is running");
 }
 
 std::intptr_t PackPoint(int low, int high) {

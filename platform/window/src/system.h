@@ -3,6 +3,7 @@
 // live WindowSystem; Sys() hands it to the rest of the layer.
 
 #include <cstdint>
+#include <bitset>
 #include <deque>
 #include <functional>
 #include <map>
@@ -10,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "raster/bitmap.h"
 #include "win/damage.h"
 #include "win/host.h"
@@ -74,6 +75,7 @@ struct SystemState {
   // wParam (x) and lParam (y) until it is taken and routed to the menu or the client area.
   std::deque<Message> input;
   WindowId focus = 0;
+  std::bitset<256> keysDown;  // by virtual key: went down and has not come up since
   bool altHeld = false;
   bool ctrlHeld = false;      // Ctrl as the input says, whichever window it went to
   bool altAlone = false;      // Alt or F10 went down and nothing else happened since
@@ -94,7 +96,7 @@ MenuRec* FindMenu(MenuId menu);
 // Calls the window's procedure at once; 0 if there is no such window.
 std::intptr_t SendMessage(WindowId window, Msg msg, std::uintptr_t wParam, std::intptr_t lParam);
 // The failure of a call made while no window system lives.
-frosty::Status NoSystem(std::string_view call);
+pz417::Status NoSystem(std::string_view call);
 
 std::intptr_t PackPoint(int low, int high);
 

@@ -90,21 +90,21 @@ void SetFocusToNewestVisible() {
 
 }  // namespace detail
 
-frosty::Status RegisterClass(std::string_view name, WindowProc proc, raster::Color background) {
+pz417::Status RegisterClass(std::string_view name, WindowProc proc, raster::Color background) {
   if (!detail::SystemLives()) return detail::NoSystem("RegisterClass");
   if (proc == nullptr || FindClass(name) != nullptr) {
-    return frosty::Failure("RegisterClass: no procedure, or the class \"" + std::string(name) +
+    return pz417::Failure("RegisterClass: no procedure, or the class \"" + std::string(name) +
                            "\" exists already");
   }
   Sys().classes.push_back({std::string(name), proc, background});
   return {};
 }
 
-frosty::Result<WindowId> CreateWindow(std::string_view className, std::string_view title,
+pz417::Result<WindowId> CreateWindow(std::string_view className, std::string_view title,
                                       Style style, int x, int y, int width, int height) {
   const detail::WindowClassRec* cls = FindClass(className);
   if (cls == nullptr) {
-    return frosty::Failure("CreateWindow: no window class \"" + std::string(className) + "\"");
+    return pz417::Failure("CreateWindow: no window class \"" + std::string(className) + "\"");
   }
   WindowRec rec;
   rec.title = std::string(title);
@@ -116,7 +116,8 @@ frosty::Result<WindowId> CreateWindow(std::string_view className, std::string_vi
   rec.client = raster::Bitmap(client.width, client.height, cls->background);
   const WindowId window = ++Sys().lastWindowId;
   Sys().windows.emplace(window, std::move(rec));
-  detail::CurrentHost().WindowCreated(window);
+  Host& host = detail::CurrentHost();
+  host.Report(host.WindowCreated(window));
   detail::SendMessage(window, Msg::Create, 0, 0);
   SendClientSize(window);
   return window;

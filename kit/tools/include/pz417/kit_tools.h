@@ -1,5 +1,6 @@
 #pragma once
-// For tools and tests that watch a program run on the kit (frosty-replay, end-to-end tests).
+// For tools and tests that watch or drive a program run on the kit (the replay entry, end-to-end
+// tests).
 // Programs use kit.h alone.
 
 #include <functional>
@@ -23,3 +24,22 @@ const raster::Bitmap& KitCanvas();
 // Where kit (0, 0) lies in the graphics window's client area.
 int KitOriginX();
 int KitOriginY();
+
+namespace kit {
+
+// The Run menu's command ids, as its entries carry them and a drive file's `menu N` names them.
+enum RunMenuCommand {
+  AnimateCommand = 1,
+  HaltCommand = 2,
+  OneFrameCommand = 3,
+  LoggingCommand = 4,
+  RecordCommand = 5,
+  PlaybackCommand = 6,
+  PlayOneCommand = 7,
+  QuitCommand = 8,
+  InfoCommand = 9,  // the greyed lines at the menu's end
+};
+constexpr int FirstMenuCommand = AnimateCommand;
+constexpr int LastMenuCommand = InfoCommand;
+
+}  // namespace kit

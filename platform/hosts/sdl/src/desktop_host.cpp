@@ -26,14 +26,14 @@ bool DisplayNamed() {
 
 }  // namespace
 
-frosty::Result<std::unique_ptr<Host>> OpenHost() {
-  if (!DisplayNamed()) return frosty::Failure("no display (DISPLAY and WAYLAND_DISPLAY are unset)");
-  frosty::Result<std::unique_ptr<sdlhost::SdlHost>> host = sdlhost::SdlHost::Open();
+pz417::Result<std::unique_ptr<Host>> OpenHost() {
+  if (!DisplayNamed()) return pz417::Failure("no display (DISPLAY and WAYLAND_DISPLAY are unset)");
+  pz417::Result<std::unique_ptr<sdlhost::SdlHost>> host = sdlhost::SdlHost::Open();
   if (!host) return host.status();
   return std::unique_ptr<Host>(std::move(*host));
 }
 
-void Tell(const std::string& text, bool isError) {
+void Tell(const std::string& /*programName*/, const std::string& text, bool isError) {
   std::fputs(text.c_str(), isError ? stderr : stdout);
 }
 

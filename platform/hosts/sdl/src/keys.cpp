@@ -2,6 +2,7 @@
 
 #include <SDL_keycode.h>
 
+#include "win/keyboard.h"
 #include "win/window.h"
 
 namespace sdlhost {
@@ -81,16 +82,8 @@ int VirtualKeyOf(std::int32_t sdlKeycode, int sdlScancode) {
 }
 
 int CharacterOfKey(int virtualKey, bool ctrlHeld) {
-  switch (virtualKey) {
-    case win::vk::Return:
-    case win::vk::Tab:
-    case win::vk::Back:
-    case win::vk::Escape:
-      return virtualKey;
-    default:
-      break;
-  }
-  return ctrlHeld ? win::CtrlCharacter(virtualKey) : -1;
+  const int character = win::TypedCharacter(virtualKey, false, ctrlHeld);
+  return character >= 0 && character < 0x20 ? character : -1;
 }
 
 std::vector<int> CharactersOfText(std::string_view utf8) {

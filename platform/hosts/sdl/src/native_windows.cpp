@@ -3,7 +3,6 @@
 #include <SDL_surface.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "scaled_copy.h"
@@ -12,8 +11,8 @@
 namespace sdlhost {
 namespace {
 
-void Complain(const char* what) {
-  std::fprintf(stderr, "frosty: %s: %s\n", what, SDL_GetError());
+pz417::Status SdlFailure(const char* what) {
+  return pz417::Failure(std::string(what) + ": " + SDL_GetError());
 }
 
 }  // namespace
@@ -22,7 +21,7 @@ NativeWindows::~NativeWindows() {
   for (auto& [window, native] : natives_) SDL_DestroyWindow(native.sdl);
 }
 
-void NativeWindows::Create(win::WindowId window) {
+pz417::Status NativeWindows::Create(win::WindowId window) {
   const raster::Bitmap content = win::ComposeWindow(window);
   const raster::Rect outer = win::GetWindowRect(window);
   const bool sizable = win::GetWindowStyle(window) == win::Style::Overlapped;
@@ -31,11 +30,9 @@ void NativeWindows::Create(win::WindowId window) {
   SDL_Window* sdl = SDL_CreateWindow(
       win::GetWindowTitle(window).c_str(), static_cast<int>(outer.left) * scale_,
       static_cast<int>(outer.top) * scale_, size.width * scale_, size.height * scale_, flags);
-  if (sdl == nullptr) {
-    Complain("cannot make a window");
-    return;
-  }
+  if (sdl == nullptr) return SdlFailure("cannot make a window");
   natives_[window] = {sdl, size};
+  return {};
 }
 
 void NativeWindows::Show(win::WindowId window, bool visible) {
@@ -56,10 +53,10 @@ void NativeWindows::Destroy(win::WindowId window) {
   natives_.erase(window);
 }
 
-void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
-                            std::span<const raster::Rect> damage) {
+pz417::Status NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
+                                     std::span<const raster::Rect> damage) {
   Native* native = Lookup(window);
-  if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return;
+  if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return {};
   const win::Size size{pixels.width(), pixels.height()};
   if (!(size == native->content)) {
     native->content = size;
@@ -67,26 +64,25 @@ void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
     SDL_SetWindowSize(native->sdl, size.width * scale_, size.height * scale_);
   }
   SDL_Surface* surface = SDL_GetWindowSurface(native->sdl);
-  if (surface == nullptr) {
-    Complain("no surface to draw the window into");
-    return;
-  }
+  if (surface == nullptr) return SdlFailure("no surface to draw the window into");
   if (native->surfaceLost || surface != native->surface) {
     // A new surface holds nothing of what was shown: all of it is copied.
     native->surface = surface;
     native->surfaceLost = false;
     CopyScaled(pixels, scale_, surface, {0, 0, size.width, size.height});
     SDL_UpdateWindowSurface(native->sdl);
-    return;
+    return {};
   }
   screenRects_.clear();
   for (const raster::Rect& box : damage) {
     const SDL_Rect screen = CopyScaled(pixels, scale_, surface, box);
     if (screen.w > 0) screenRects_.push_back(screen);
   }
-  if (screenRects_.empty()) return;
-  SDL_UpdateWindowSurfaceRects(native->sdl, screenRects_.data(),
-                               static_cast<int>(screenRects_.size()));
+  if (!screenRects_.empty()) {
+    SDL_UpdateWindowSurfaceRects(native->sdl, screenRects_.data(),
+                                 static_cast<int>(screenRects_.size()));
+  }
+  return {};
 }
 
 void NativeWindows::Refresh(win::WindowId window) {

@@ -11,30 +11,27 @@
 #include <vector>
 
 #include "raster/bitmap.h"
+#include "win/native_host.h"
 #include "win/window.h"
 
 namespace sdlhost {
 
-class NativeWindows {
+class NativeWindows final : public win::NativeWindowSet {
  public:
   NativeWindows() = default;
   NativeWindows(const NativeWindows&) = delete;
   NativeWindows& operator=(const NativeWindows&) = delete;
-  ~NativeWindows();
+  ~NativeWindows() override;
 
-  // Window pixels per screen pixel each way, for every window made from then on.
-  void SetScale(int scale) { scale_ = scale; }
-  int Scale() const { return scale_; }
-
-  // Made hidden, with the window's title, outer place and content size, scaled.
-  void Create(win::WindowId window);
-  // Showing also raises the window, as showing activates it on the classic desktop.
-  void Show(win::WindowId window, bool visible);
-  void Destroy(win::WindowId window);
+  void SetScale(int scale) override { scale_ = scale; }
+  int Scale() const override { return scale_; }
+  pz417::Status Create(win::WindowId window) override;
+  void Show(win::WindowId window, bool visible) override;
+  void Destroy(win::WindowId window) override;
   // Copies the damaged boxes of the pixels into the window's surface and puts those on screen;
   // all of them after the window took a new size or its surface was remade.
-  void Present(win::WindowId window, const raster::Bitmap& pixels,
-               std::span<const raster::Rect> damage);
+  pz417::Status Present(win::WindowId window, const raster::Bitmap& pixels,
+                        std::span<const raster::Rect> damage) override;
   // Puts what was last presented on screen again, after the screen lost it.
   void Refresh(win::WindowId window);
 

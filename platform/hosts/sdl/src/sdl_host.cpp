@@ -78,41 +78,36 @@ struct SdlHost::State {
   std::optional<SDL_Event> waited;
 };
 
-frosty::Result<std::unique_ptr<SdlHost>> SdlHost::Open() {
+pz417::Result<std::unique_ptr<SdlHost>> SdlHost::Open() {
   SetHints();
-  LogAndIgnoreXErrors();
+  IgnoreXErrors();
   // Audio, joysticks and sensors would make SDL's wait poll every millisecond.
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-    return frosty::Failure(std::string("cannot open a display: ") + SDL_GetError());
+    return pz417::Failure(std::string("cannot open a display: ") + SDL_GetError());
   }
   const std::string_view driver = SDL_GetCurrentVideoDriver();
   if (IsInvisibleDriver(driver)) {
     SDL_Quit();
-    return frosty::Failure("SDL picked the \"" + std::string(driver) +
+    return pz417::Failure("SDL picked the \"" + std::string(driver) +
                            "\" video driver, which shows nothing");
   }
   auto host = std::unique_ptr<SdlHost>(new SdlHost(std::make_unique<State>()));
   host->SetScale(ScaleOfTheDisplay());
+  ReportXErrorsTo(host.get());
   return host;
 }
 
-SdlHost::SdlHost(std::unique_ptr<State> state) : state_(std::move(state)) {}
+SdlHost::SdlHost(std::unique_ptr<State> state)
+    : NativeWindowsHost(state->windows), state_(std::move(state)) {}
 
 SdlHost::~SdlHost() {
   state_.reset();  // the windows go before the video subsystem
   SDL_Quit();
+  ReportXErrorsTo(nullptr);
 }
 
 win::Size SdlHost::ScreenSize() {
   return state_->windows.Unscaled(DesktopSize());
-}
-
-void SdlHost::SetScale(int scale) {
-  state_->windows.SetScale(std::clamp(scale, 1, win::MaxScale));
-}
-
-int SdlHost::Scale() {
-  return state_->windows.Scale();
 }
 
 std::int64_t SdlHost::NowMs() {
@@ -136,23 +131,6 @@ void SdlHost::WaitForInput(std::optional<std::int64_t> deadlineMs) {
   if (timeout == 0) return;
   SDL_Event event;
   if (SDL_WaitEventTimeout(&event, timeout) != 0) state_->waited = event;
-}
-
-void SdlHost::WindowCreated(win::WindowId window) {
-  state_->windows.Create(window);
-}
-
-void SdlHost::WindowShown(win::WindowId window, bool visible) {
-  state_->windows.Show(window, visible);
-}
-
-void SdlHost::WindowDestroyed(win::WindowId window) {
-  state_->windows.Destroy(window);
-}
-
-void SdlHost::Present(win::WindowId window, const raster::Bitmap& pixels,
-                      std::span<const raster::Rect> damage) {
-  state_->windows.Present(window, pixels, damage);
 }
 
 }  // namespace sdlhost

@@ -1,6 +1,6 @@
 #include "x_resources.h"
 
-#if FROSTY_HAS_X11
+#if PZ417_HAS_X11
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
 
@@ -9,7 +9,7 @@
 
 namespace sdlhost {
 
-#if FROSTY_HAS_X11
+#if PZ417_HAS_X11
 double XftDpi() {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return 0;

@@ -15,7 +15,7 @@ void RouteKeyDown(const PageRecord& record) {
   if (virtualKey == 0) return;
   const int character =
       CharacterOf(virtualKey, record.key, Has(record.a, key_flags::Shift), Has(record.a, key_flags::Ctrl));
-  win::InputKeyDown(virtualKey, character, Has(record.a, key_flags::Repeat));
+  win::InputKeyDown(virtualKey, character);
 }
 
 void RouteKeyUp(const PageRecord& record) {

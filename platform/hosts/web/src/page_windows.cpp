@@ -34,7 +34,7 @@ PageWindows::~PageWindows() {
   for (const auto& [window, rgba] : rgba_) pz417_page_destroy_window(window);
 }
 
-void PageWindows::Create(win::WindowId window) {
+pz417::Status PageWindows::Create(win::WindowId window) {
   const raster::Rect outer = win::GetWindowRect(window);
   const bool sizable = win::GetWindowStyle(window) == win::Style::Overlapped;
   pz417_page_create_window(window, win::GetWindowTitle(window).c_str(),
@@ -42,6 +42,7 @@ void PageWindows::Create(win::WindowId window) {
                            static_cast<int>(outer.width()), static_cast<int>(outer.height()),
                            sizable ? 1 : 0);
   rgba_[window];
+  return {};
 }
 
 void PageWindows::Show(win::WindowId window, bool visible) {
@@ -54,10 +55,10 @@ void PageWindows::Destroy(win::WindowId window) {
   if (shownFocus_ == window) shownFocus_ = 0;
 }
 
-void PageWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
-                          std::span<const raster::Rect> damage) {
+pz417::Status PageWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
+                                   std::span<const raster::Rect> damage) {
   const auto found = rgba_.find(window);
-  if (found == rgba_.end() || pixels.width() <= 0 || pixels.height() <= 0) return;
+  if (found == rgba_.end() || pixels.width() <= 0 || pixels.height() <= 0) return {};
   std::vector<std::uint32_t>& rgba = found->second;
   const int width = pixels.width();
   const int height = pixels.height();
@@ -67,7 +68,7 @@ void PageWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
     Convert(pixels, {0, 0, width, height}, rgba.data());
     pz417_page_present(window, width, height, reinterpret_cast<const std::uint8_t*>(rgba.data()),
                        0, 0, width, height);
-    return;
+    return {};
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(rgba.data());
   for (const raster::Rect& box : damage) {
@@ -78,6 +79,12 @@ void PageWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
                        static_cast<int>(part.top), static_cast<int>(part.width()),
                        static_cast<int>(part.height()));
   }
+  return {};
+}
+
+void PageWindows::SetScale(int scale) {
+  scale_ = scale;
+  pz417_page_set_scale(scale);
 }
 
 void PageWindows::ShowFocus(win::WindowId window) {

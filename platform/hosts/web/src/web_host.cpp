@@ -2,31 +2,29 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "page.h"
 #include "page_input.h"
 #include "page_windows.h"
-#include "win/scale.h"
 
 namespace webhost {
 
 struct WebHost::State {
   PageWindows windows;
-  int scale = 1;
   std::function<void()> idleHook;
 };
 
-frosty::Result<std::unique_ptr<WebHost>> WebHost::Open() {
+pz417::Result<std::unique_ptr<WebHost>> WebHost::Open() {
   const int scale = pz417_page_init();
-  if (scale <= 0) return frosty::Failure("the page has no place for windows (#pz417-desktop)");
+  if (scale <= 0) return pz417::Failure("the page has no place for windows (#pz417-desktop)");
   auto host = std::unique_ptr<WebHost>(new WebHost(std::make_unique<State>()));
-  host->state_->scale = scale;
+  host->SetScale(scale);
   return host;
 }
 
-WebHost::WebHost(std::unique_ptr<State> state) : state_(std::move(state)) {}
+WebHost::WebHost(std::unique_ptr<State> state)
+    : NativeWindowsHost(state->windows), state_(std::move(state)) {}
 
 WebHost::~WebHost() = default;
 
@@ -34,15 +32,6 @@ win::Size WebHost::ScreenSize() {
   int size[2] = {0, 0};
   pz417_page_screen_size(size);
   return {size[0], size[1]};
-}
-
-void WebHost::SetScale(int scale) {
-  state_->scale = std::clamp(scale, 1, win::MaxScale);
-  pz417_page_set_scale(state_->scale);
-}
-
-int WebHost::Scale() {
-  return state_->scale;
 }
 
 std::int64_t WebHost::NowMs() {
@@ -66,23 +55,6 @@ void WebHost::WaitForInput(std::optional<std::int64_t> deadlineMs) {
   if (state_->idleHook) state_->idleHook();
   state_->windows.ShowFocus(win::FocusedWindow());
   pz417_page_wait(deadlineMs ? static_cast<double>(*deadlineMs) : -1.0);
-}
-
-void WebHost::WindowCreated(win::WindowId window) {
-  state_->windows.Create(window);
-}
-
-void WebHost::WindowShown(win::WindowId window, bool visible) {
-  state_->windows.Show(window, visible);
-}
-
-void WebHost::WindowDestroyed(win::WindowId window) {
-  state_->windows.Destroy(window);
-}
-
-void WebHost::Present(win::WindowId window, const raster::Bitmap& pixels,
-                      std::span<const raster::Rect> damage) {
-  state_->windows.Present(window, pixels, damage);
 }
 
 void WebHost::SetIdleHook(std::function<void()> hook) {

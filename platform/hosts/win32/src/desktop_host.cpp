@@ -8,15 +8,15 @@
 
 namespace win::desktop {
 
-frosty::Result<std::unique_ptr<Host>> OpenHost() {
-  frosty::Result<std::unique_ptr<win32host::Win32Host>> host = win32host::Win32Host::Open();
+pz417::Result<std::unique_ptr<Host>> OpenHost() {
+  pz417::Result<std::unique_ptr<win32host::Win32Host>> host = win32host::Win32Host::Open();
   if (!host) return host.status();
   return std::unique_ptr<Host>(std::move(*host));
 }
 
-void Tell(const std::string& text, bool isError) {
+void Tell(const std::string& programName, const std::string& text, bool isError) {
   if (isError) {
-    win32host::ShowError(text);
+    win32host::ShowError(programName, text);
   } else {
     MessageBoxA(nullptr, text.c_str(), "PZ417", MB_OK | MB_ICONINFORMATION);
   }

@@ -1,7 +1,7 @@
 #include "native_windows.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
 
 #include "win/host.h"
 #include "win/scale.h"
@@ -70,7 +70,7 @@ bool NativeWindows::RegisterClass() {
   return RegisterClassExA(&cls) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-void NativeWindows::Create(win::WindowId window) {
+pz417::Status NativeWindows::Create(win::WindowId window) {
   const raster::Bitmap content = win::ComposeWindow(window);
   const raster::Rect outer = win::GetWindowRect(window);
   const DWORD style = StyleOf(window);
@@ -82,10 +82,10 @@ void NativeWindows::Create(win::WindowId window) {
                                 static_cast<int>(outer.left), static_cast<int>(outer.top), frame.cx,
                                 frame.cy, nullptr, nullptr, GetModuleHandleA(nullptr), this);
   native.sizing = false;
-  if (native.hwnd == nullptr) {
-    std::fprintf(stderr, "frosty: cannot make a window (error %lu)\n", GetLastError());
-    natives_.erase(window);
-  }
+  if (native.hwnd != nullptr) return {};
+  const DWORD error = GetLastError();
+  natives_.erase(window);
+  return pz417::Failure("cannot make a window (error " + std::to_string(error) + ")");
 }
 
 void NativeWindows::Show(win::WindowId window, bool visible) {
@@ -100,16 +100,16 @@ void NativeWindows::Destroy(win::WindowId window) {
   DestroyWindow(hwnd);
 }
 
-void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
-                            std::span<const raster::Rect> damage) {
+pz417::Status NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
+                                     std::span<const raster::Rect> damage) {
   Native* native = Lookup(window);
-  if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return;
+  if (native == nullptr || pixels.width() <= 0 || pixels.height() <= 0) return {};
   native->ownPaint = true;
   if (pixels.width() != native->shown.width() || pixels.height() != native->shown.height()) {
     FitFrameTo(*native, Scaled({pixels.width(), pixels.height()}));
     native->shown = pixels;
     InvalidateRect(native->hwnd, nullptr, FALSE);
-    return;
+    return {};
   }
   for (const raster::Rect& box : damage) {
     native->shown.copyFrom(pixels, box.left, box.top, box.width(), box.height(), box.left, box.top);
@@ -118,6 +118,7 @@ void NativeWindows::Present(win::WindowId window, const raster::Bitmap& pixels,
                       static_cast<LONG>(box.bottom * scale_)};
     InvalidateRect(native->hwnd, &screen, FALSE);
   }
+  return {};
 }
 
 win::WindowId NativeWindows::Find(HWND hwnd) const {

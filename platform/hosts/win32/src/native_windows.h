@@ -6,37 +6,35 @@
 #include <span>
 
 #include "raster/bitmap.h"
+#include "win/native_host.h"
 #include "win/window.h"
 #include "windows_api.h"
 
 namespace win32host {
 
-class NativeWindows {
+class NativeWindows final : public win::NativeWindowSet {
  public:
   NativeWindows() = default;
   NativeWindows(const NativeWindows&) = delete;
   NativeWindows& operator=(const NativeWindows&) = delete;
-  ~NativeWindows();
+  ~NativeWindows() override;
 
   // The window class every native window shares; false if the platform refuses it.
   static bool RegisterClass();
 
-  // Made hidden, with the window's title, outer place and content size.
-  void Create(win::WindowId window);
-  // Showing also activates the window, as on the classic desktop.
-  void Show(win::WindowId window, bool visible);
-  void Destroy(win::WindowId window);
+  pz417::Status Create(win::WindowId window) override;
+  void Show(win::WindowId window, bool visible) override;
+  void Destroy(win::WindowId window) override;
   // Keeps the damaged boxes of the pixels and asks the platform to paint those; a new size
   // takes all of the pixels, and the window takes their size first.
-  void Present(win::WindowId window, const raster::Bitmap& pixels,
-               std::span<const raster::Rect> damage);
+  pz417::Status Present(win::WindowId window, const raster::Bitmap& pixels,
+                        std::span<const raster::Rect> damage) override;
 
   // 0 for a native window that is not one of ours.
   win::WindowId Find(HWND hwnd) const;
 
-  // Screen pixels per window pixel; set before any window is made.
-  void SetScale(int scale);
-  int Scale() const { return scale_; }
+  void SetScale(int scale) override;
+  int Scale() const override { return scale_; }
 
  private:
   struct Native {

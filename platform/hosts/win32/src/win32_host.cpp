@@ -53,9 +53,9 @@ struct Win32Host::State {
   NativeWindows windows;
 };
 
-frosty::Result<std::unique_ptr<Win32Host>> Win32Host::Open() {
+pz417::Result<std::unique_ptr<Win32Host>> Win32Host::Open() {
   if (!NativeWindows::RegisterClass()) {
-    return frosty::Failure("cannot register the window class (error " +
+    return pz417::Failure("cannot register the window class (error " +
                            std::to_string(GetLastError()) + ")");
   }
   std::unique_ptr<Win32Host> host(new Win32Host(std::make_unique<State>()));
@@ -63,7 +63,8 @@ frosty::Result<std::unique_ptr<Win32Host>> Win32Host::Open() {
   return host;
 }
 
-Win32Host::Win32Host(std::unique_ptr<State> state) : state_(std::move(state)) {}
+Win32Host::Win32Host(std::unique_ptr<State> state)
+    : NativeWindowsHost(state->windows), state_(std::move(state)) {}
 
 Win32Host::~Win32Host() = default;
 
@@ -71,14 +72,6 @@ win::Size Win32Host::ScreenSize() {
   const int scale = state_->windows.Scale();
   return {win::Unscaled(GetSystemMetrics(SM_CXSCREEN), scale),
           win::Unscaled(GetSystemMetrics(SM_CYSCREEN), scale)};
-}
-
-void Win32Host::SetScale(int scale) {
-  state_->windows.SetScale(scale);
-}
-
-int Win32Host::Scale() {
-  return state_->windows.Scale();
 }
 
 std::int64_t Win32Host::NowMs() {
@@ -114,25 +107,8 @@ void Win32Host::WaitForInput(std::optional<std::int64_t> deadlineMs) {
                               MWMO_INPUTAVAILABLE);
 }
 
-void Win32Host::WindowCreated(win::WindowId window) {
-  state_->windows.Create(window);
-}
-
-void Win32Host::WindowShown(win::WindowId window, bool visible) {
-  state_->windows.Show(window, visible);
-}
-
-void Win32Host::WindowDestroyed(win::WindowId window) {
-  state_->windows.Destroy(window);
-}
-
-void Win32Host::Present(win::WindowId window, const raster::Bitmap& pixels,
-                        std::span<const raster::Rect> damage) {
-  state_->windows.Present(window, pixels, damage);
-}
-
-void ShowError(const std::string& message) {
-  MessageBoxA(nullptr, message.c_str(), "frosty", MB_OK | MB_ICONERROR);
+void ShowError(const std::string& programName, const std::string& message) {
+  MessageBoxA(nullptr, message.c_str(), programName.c_str(), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace win32host

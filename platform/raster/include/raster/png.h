@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "raster/bitmap.h"
 
 namespace raster {
 
 // A failure says why: "cannot write PATH: ..." or "cannot read PATH: ...".
-frosty::Status WritePng(const Bitmap& bitmap, const std::string& path);
-frosty::Result<Bitmap> ReadPng(const std::string& path);
+pz417::Status WritePng(const Bitmap& bitmap, const std::string& path);
+pz417::Result<Bitmap> ReadPng(const std::string& path);
 
 }  // namespace raster

@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "pz417/status.h"
 #include "raster/bitmap.h"
 
 namespace raster {
@@ -30,6 +31,10 @@ struct TextExtent {
   int width = 0;
   int height = 0;  // always the font's cell height, also for an empty string
 };
+
+// Loads the faces, or says that one cannot be loaded: text in it is not drawn. Programs' entries
+// call it before the program runs, to tell the user; drawing loads a face on first use anyway.
+pz417::Status LoadBuiltInFaces();
 
 // `size` is the character (em) height in pixels.
 FontMetrics GetFontMetrics(Face face, int size);

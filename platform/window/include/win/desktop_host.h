@@ -6,16 +6,16 @@
 #include <memory>
 #include <string>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "win/host.h"
 
 namespace win::desktop {
 
 // Opens the host on the user's desktop, or says why there is none.
-frosty::Result<std::unique_ptr<Host>> OpenHost();
+pz417::Result<std::unique_ptr<Host>> OpenHost();
 
-// Shows a message where the user of a desktop program sees it: usage and version texts
-// (isError false) and the reason the program cannot start (isError true).
-void Tell(const std::string& text, bool isError);
+// Shows a message of the program's where its user sees it: usage and version texts (isError
+// false), and what went wrong (isError true).
+void Tell(const std::string& programName, const std::string& text, bool isError);
 
 }  // namespace win::desktop

@@ -4,10 +4,13 @@
 // everything else (queue order, timers, menus, painting, pixels) is decided by the window system.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 
+#include "pz417/status.h"
 #include "raster/bitmap.h"
 #include "win/window.h"
 
@@ -25,8 +28,9 @@ class Host {
   // Blocks until native input is ready or the clock reaches deadlineMs (none: no deadline).
   virtual void WaitForInput(std::optional<std::int64_t> deadlineMs) = 0;
 
-  // Window life and looks, for hosts that show real windows.
-  virtual void WindowCreated(WindowId /*window*/) {}
+  // Window life and looks, for hosts that show real windows. A window the host cannot make is
+  // kept in the window system, unseen, and the failure reported.
+  virtual pz417::Status WindowCreated(WindowId /*window*/) { return {}; }
   virtual void WindowShown(WindowId /*window*/, bool /*visible*/) {}
   virtual void WindowDestroyed(WindowId /*window*/) {}
   // The window's content (menu bar, client area, dropdown) changed within `damage` (content
@@ -43,6 +47,19 @@ class Host {
   // Set before any window is made; 1 is as drawn. Hosts that show nothing keep 1.
   virtual void SetScale(int /*scale*/) {}
   virtual int Scale() { return 1; }
+
+  // Where what goes wrong in the host goes (a window it cannot make, an error of the display it
+  // lets pass): to the program's entry, which tells the user under the program's own name.
+  // Library code never prints. None: failures go unseen.
+  void SetFailureReport(std::function<void(const pz417::Status&)> report) {
+    report_ = std::move(report);
+  }
+  void Report(const pz417::Status& failure) const {
+    if (!failure && report_) report_(failure);
+  }
+
+ private:
+  std::function<void(const pz417::Status&)> report_;
 };
 
 // The host the next window system runs on, chosen by the program's entry before the program
@@ -81,7 +98,8 @@ void InputMouseMove(WindowId window, int contentX, int contentY);
 void InputRelease(WindowId window, int contentX, int contentY);
 // A key went down or up in the window with the keyboard focus. `character` is the character the
 // key yields on the classic desktop (13 for Enter, 1..26 for Ctrl+letter), or -1 for none.
-// `repeat` marks a key-down that auto-repeat sends while the key is held.
+// `repeat` marks a key-down that auto-repeat sends while the key is held; a key-down of a key that
+// is already down is marked so whatever the host says.
 void InputKeyDown(int virtualKey, int character, bool repeat = false);
 void InputKeyUp(int virtualKey);
 // A character typed with no key of its own (a character not on the keyboard layout).

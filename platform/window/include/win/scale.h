@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "win/window.h"
 
 namespace win {
@@ -26,6 +26,6 @@ int Unscaled(int screenCoordinate, int scale);
 
 // Takes "--scale N" or "--scale=N" out of a program's arguments: N (1 to MaxScale), 0 when it is
 // not there, or why it is a bad one. The other arguments keep their order.
-frosty::Result<int> TakeScaleOption(std::vector<std::string>& arguments);
+pz417::Result<int> TakeScaleOption(std::vector<std::string>& arguments);
 
 }  // namespace win

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "raster/bitmap.h"
 #include "raster/text.h"
 
@@ -94,12 +94,6 @@ constexpr int Oem1 = 0xBA,  // ; :
     Oem7 = 0xDE;            // ' "
 }  // namespace vk
 
-// The character a letter key types while Ctrl is held: its control code, 1 for A to 26 for Z;
-// -1 for a key that is not a letter.
-constexpr int CtrlCharacter(int virtualKey) {
-  return virtualKey >= 'A' && virtualKey <= 'Z' ? virtualKey - 'A' + 1 : -1;
-}
-
 // Window styles, with the frame sizes they imply around the client area.
 enum class Style {
   Caption,     // title bar and close button, fixed size (3-pixel frame)
@@ -117,9 +111,9 @@ struct Size {
 // ---- classes and windows -------------------------------------------------------------------
 // The calls that can fail for a reason hand it back; the others act on nothing when given a
 // window or menu that does not exist.
-frosty::Status RegisterClass(std::string_view name, WindowProc proc, raster::Color background);
+pz417::Status RegisterClass(std::string_view name, WindowProc proc, raster::Color background);
 // x, y, width and height are the outer frame. Sends Create, then Size.
-frosty::Result<WindowId> CreateWindow(std::string_view className, std::string_view title,
+pz417::Result<WindowId> CreateWindow(std::string_view className, std::string_view title,
                                       Style style, int x, int y, int width, int height);
 void DestroyWindow(WindowId window);  // sends Destroy
 bool IsWindow(WindowId window);
@@ -146,7 +140,7 @@ void PostQuitMessage(int exitCode);
 // Blocks until input arrives or the next timer is due; returns at once if anything waits.
 void WaitMessage();
 
-frosty::Status SetTimer(WindowId window, int id, int periodMs);
+pz417::Status SetTimer(WindowId window, int id, int periodMs);
 void KillTimer(WindowId window, int id);
 
 // ---- painting and drawing into a window's client area ---------------------------------------
@@ -181,8 +175,8 @@ MenuId CreateMenu();
 MenuId CreatePopupMenu();
 // For mf::Popup, `idOrPopup` is the popup's MenuId. "&" marks the access letter; "\t" starts
 // the right-aligned shortcut text.
-frosty::Status AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text);
-frosty::Status SetMenu(WindowId window, MenuId menu);
+pz417::Status AppendMenu(MenuId menu, unsigned flags, int idOrPopup, std::string_view text);
+pz417::Status SetMenu(WindowId window, MenuId menu);
 void DrawMenuBar(WindowId window);
 // Returns the previous state (mf::Checked or mf::Unchecked), or -1 if no item has that id.
 int CheckMenuItem(MenuId menu, int id, unsigned check);

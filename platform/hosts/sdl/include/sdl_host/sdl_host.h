@@ -12,38 +12,31 @@
 //    exposes, resizes).
 //  - WaitForInput: sleeps in SDL_WaitEventTimeout until input or the deadline, so an idle
 //    program costs no CPU.
-//  - WindowCreated / WindowShown / WindowDestroyed: one SDL window each, hidden until shown.
-//  - Present: the damaged boxes of the composed pixels copied into the window's surface and
-//    shown with SDL_UpdateWindowSurfaceRects; all of them into a surface SDL remade.
+//  - NativeWindowSet (native_windows.h): one SDL window each, hidden until shown; a present
+//    copies the damaged boxes of the composed pixels into the window's surface and shows them
+//    with SDL_UpdateWindowSurfaceRects, all of them into a surface SDL remade.
+//  - Failures (a window SDL will not make, an X error let pass) go to the failure report.
 // Not here: queue order, menus, painting and every pixel, which the window system decides.
 
 #include <memory>
 #include <string>
 
-#include "frosty/status.h"
-#include "win/host.h"
+#include "pz417/status.h"
+#include "win/native_host.h"
 
 namespace sdlhost {
 
-class SdlHost final : public win::Host {
+class SdlHost final : public win::NativeWindowsHost {
  public:
   // Opens SDL's video on a real display, or says why there is none; it never settles for an
   // offscreen or dummy driver.
-  static frosty::Result<std::unique_ptr<SdlHost>> Open();
+  static pz417::Result<std::unique_ptr<SdlHost>> Open();
   ~SdlHost() override;
 
   win::Size ScreenSize() override;
   std::int64_t NowMs() override;
   void PumpInput() override;
   void WaitForInput(std::optional<std::int64_t> deadlineMs) override;
-
-  void WindowCreated(win::WindowId window) override;
-  void WindowShown(win::WindowId window, bool visible) override;
-  void WindowDestroyed(win::WindowId window) override;
-  void Present(win::WindowId window, const raster::Bitmap& pixels,
-               std::span<const raster::Rect> damage) override;
-  void SetScale(int scale) override;
-  int Scale() override;
 
  private:
   struct State;

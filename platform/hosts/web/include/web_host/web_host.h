@@ -15,37 +15,29 @@
 //    boxes; the sizable frame's grips).
 //  - WaitForInput: awaits a promise that the next input resolves, or a timer at the deadline;
 //    nothing runs while the program waits. The idle hook runs first.
-//  - WindowCreated / WindowShown / WindowDestroyed: one frame each with a title the page draws,
-//    hidden until shown; the frame with the keyboard is drawn active.
-//  - Present: only the damaged boxes are put on the window's canvas (putImageData).
+//  - NativeWindowSet (src/page_windows.h): one frame each with a title the page draws, hidden
+//    until shown, the frame with the keyboard drawn active; a present puts only the damaged
+//    boxes on the window's canvas (putImageData).
 // Not here: queue order, menus, painting and every pixel, which the window system decides.
 
 #include <functional>
 #include <memory>
 
-#include "frosty/status.h"
-#include "win/host.h"
+#include "pz417/status.h"
+#include "win/native_host.h"
 
 namespace webhost {
 
-class WebHost final : public win::Host {
+class WebHost final : public win::NativeWindowsHost {
  public:
   // Takes the page's place for windows, or says why there is none.
-  static frosty::Result<std::unique_ptr<WebHost>> Open();
+  static pz417::Result<std::unique_ptr<WebHost>> Open();
   ~WebHost() override;
 
   win::Size ScreenSize() override;
   std::int64_t NowMs() override;
   void PumpInput() override;
   void WaitForInput(std::optional<std::int64_t> deadlineMs) override;
-
-  void WindowCreated(win::WindowId window) override;
-  void WindowShown(win::WindowId window, bool visible) override;
-  void WindowDestroyed(win::WindowId window) override;
-  void Present(win::WindowId window, const raster::Bitmap& pixels,
-               std::span<const raster::Rect> damage) override;
-  void SetScale(int scale) override;
-  int Scale() override;
 
   // Called each time the program is about to wait: the moments the page may be closed at, since
   // the page runs only while the program waits.

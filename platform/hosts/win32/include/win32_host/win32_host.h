@@ -13,38 +13,31 @@
 //    exposes, the console's resizes).
 //  - WaitForInput: MsgWaitForMultipleObjectsEx until input or the deadline, so an idle program
 //    costs no CPU.
-//  - WindowCreated / WindowShown / WindowDestroyed: one native window each, whose client area
-//    is exactly the window's content (menu bar over client area); the frame is the platform's.
-//  - Present: the damaged boxes of the composed pixels kept and invalidated, and drawn on
-//    WM_PAINT (SetDIBitsToDevice, or StretchDIBits at a scale).
+//  - NativeWindowSet (native_windows.h): one native window each, whose client area is exactly
+//    the window's content (menu bar over client area), the frame the platform's; a present
+//    keeps and invalidates the damaged boxes of the composed pixels, drawn on WM_PAINT
+//    (SetDIBitsToDevice, or StretchDIBits at a scale).
+//  - Failures (a window the platform will not make) go to the failure report.
 // Not here: queue order, menus, painting and every pixel, which the window system decides.
 
 #include <memory>
 #include <string>
 
-#include "frosty/status.h"
-#include "win/host.h"
+#include "pz417/status.h"
+#include "win/native_host.h"
 
 namespace win32host {
 
-class Win32Host final : public win::Host {
+class Win32Host final : public win::NativeWindowsHost {
  public:
   // Registers the native window class, or says why it cannot.
-  static frosty::Result<std::unique_ptr<Win32Host>> Open();
+  static pz417::Result<std::unique_ptr<Win32Host>> Open();
   ~Win32Host() override;
 
   win::Size ScreenSize() override;
-  void SetScale(int scale) override;
-  int Scale() override;
   std::int64_t NowMs() override;
   void PumpInput() override;
   void WaitForInput(std::optional<std::int64_t> deadlineMs) override;
-
-  void WindowCreated(win::WindowId window) override;
-  void WindowShown(win::WindowId window, bool visible) override;
-  void WindowDestroyed(win::WindowId window) override;
-  void Present(win::WindowId window, const raster::Bitmap& pixels,
-               std::span<const raster::Rect> damage) override;
 
  private:
   struct State;
@@ -53,7 +46,8 @@ class Win32Host final : public win::Host {
   std::unique_ptr<State> state_;
 };
 
-// A GUI program has no console to print to: the message goes to a message box.
-void ShowError(const std::string& message);
+// A GUI program has no console to print to: the message goes to a message box titled with the
+// program's name.
+void ShowError(const std::string& programName, const std::string& message);
 
 }  // namespace win32host

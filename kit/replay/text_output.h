@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 
 namespace replay {
 
@@ -18,16 +18,16 @@ class TextOutput {
   TextOutput& operator=(const TextOutput&) = delete;
 
   // A failure is "cannot write: " and the system's reason.
-  frosty::Status Open(const std::string& path);
+  pz417::Status Open(const std::string& path);
   bool IsOpen() const { return file_ != nullptr; }
   // A failure is kept, and Close reports it.
   void Write(std::string_view text);
   // Writes out what is buffered; fails if anything could not be written.
-  frosty::Status Close();
+  pz417::Status Close();
 
  private:
   void Failed(int error);
-  frosty::Status Outcome() const;
+  pz417::Status Outcome() const;
 
   std::FILE* file_ = nullptr;
   std::string error_;

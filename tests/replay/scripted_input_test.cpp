@@ -1,9 +1,12 @@
-// The headless host: scenario steps run one per wait, on a clock that moves only with ticks.
+// Scripted input on the headless host: steps run one per wait, on a clock that moves only with
+// ticks.
 
 #include <filesystem>
 #include <functional>
 
 #include "headless/headless_host.h"
+#include "pictures.h"
+#include "scripted_input.h"
 #include "raster/png.h"
 #include "window_test_util.h"
 
@@ -13,17 +16,19 @@ using namespace window_test;
 using win::Msg;
 using Strings = std::vector<std::string>;
 using headless::HeadlessHost;
+using replay::ScriptedInput;
 
 class Headless : public WindowSystemTest {
  protected:
-  win::Host& SystemHost() override { return scenario; }
+  win::Host& SystemHost() override { return host; }
   // One wait of a program's loop, then everything it let in.
   Strings WaitAndDrain() {
     win::WaitMessage();
     return Describe(Drain());
   }
 
-  HeadlessHost scenario;
+  HeadlessHost host;
+  ScriptedInput scenario{host};
 };
 
 struct TypeCase {
@@ -60,30 +65,30 @@ INSTANTIATE_TEST_SUITE_P(Window, Typing, ::testing::ValuesIn(typeCases),
 TEST_F(Headless, EachStepWaitsForItsOwnWait) {
   MakeWindow();
   scenario.Type("ab");
-  EXPECT_EQ(scenario.PendingSteps(), 2u);
+  EXPECT_EQ(scenario.Pending(), 2u);
   EXPECT_EQ(WaitAndDrain(), (Strings{"KeyDown 65", "Char 97", "KeyUp 65"}));
-  EXPECT_EQ(scenario.PendingSteps(), 1u);
+  EXPECT_EQ(scenario.Pending(), 1u);
   EXPECT_EQ(WaitAndDrain(), (Strings{"KeyDown 66", "Char 98", "KeyUp 66"}));
 }
 
 struct StepCase {
   const char* name;
-  std::function<void(HeadlessHost&, win::WindowId)> queue;
+  std::function<void(ScriptedInput&, win::WindowId)> queue;
   Strings delivered;
 };
 
 const StepCase stepCases[] = {
-    {"KeyDown", [](HeadlessHost& h, win::WindowId) { h.KeyDown(win::vk::F1); }, {"KeyDown 112"}},
-    {"KeyUp", [](HeadlessHost& h, win::WindowId) { h.KeyUp(win::vk::Shift); }, {"KeyUp 16"}},
-    {"Close", [](HeadlessHost& h, win::WindowId w) { h.Close(w); }, {"Close"}},
+    {"KeyDown", [](ScriptedInput& h, win::WindowId) { h.KeyDown(win::vk::F1); }, {"KeyDown 112"}},
+    {"KeyUp", [](ScriptedInput& h, win::WindowId) { h.KeyUp(win::vk::Shift); }, {"KeyUp 16"}},
+    {"Close", [](ScriptedInput& h, win::WindowId w) { h.Close(w); }, {"Close"}},
     {"PressContent",
-     [](HeadlessHost& h, win::WindowId w) { h.PressContent(w, 3, 4); },
+     [](ScriptedInput& h, win::WindowId w) { h.PressContent(w, 3, 4); },
      {"LButtonDown 3,4"}},
     {"PressInClientPixels",
-     [](HeadlessHost& h, win::WindowId w) { h.Press(w, 3, 4); },
+     [](ScriptedInput& h, win::WindowId w) { h.Press(w, 3, 4); },
      {"LButtonDown 3,4"}},
     {"Call",
-     [](HeadlessHost& h, win::WindowId w) {
+     [](ScriptedInput& h, win::WindowId w) {
        h.Call([w] { win::PostMessage(w, Msg::Command, 5, 0); });
      },
      {"Command 5"}},
@@ -136,15 +141,13 @@ TEST_F(Headless, PressMoveAndReleaseDragOntoAMenuItem) {
 // left open, where the next step would land somewhere else.
 TEST_F(Headless, ChoosingAGreyedItemFailsAndEndsTheScenario) {
   const win::WindowId window = MakeGraphicsWindow();
-  Strings failures;
-  scenario.SetWhenStepFails([&](const std::string& why) { failures.push_back(why); });
   scenario.ChooseMenuItem(window, 9);
   scenario.ChooseMenuItem(window, 1);
   WaitAndDrain();
   EXPECT_TRUE(WaitAndDrain().empty());
-  EXPECT_EQ(failures,
-            Strings{"the Run menu entry with command id 9 is greyed and cannot be chosen"});
-  EXPECT_EQ(scenario.PendingSteps(), 0u);
+  EXPECT_EQ(scenario.Failure().error(),
+            "the Run menu entry with command id 9 is greyed and cannot be chosen");
+  EXPECT_EQ(scenario.Pending(), 0u);
   EXPECT_EQ(WaitAndDrain(), Strings{"Close"}) << "the host runs dry";
 }
 
@@ -172,7 +175,7 @@ TEST_P(Ticks, MoveTheClockOnePeriodPerWait) {
     timers.push_back(static_cast<int>(WaitAndDrain().size()));
   }
   EXPECT_EQ(timers, GetParam().timersPerWait);
-  EXPECT_EQ(scenario.NowMs(), std::int64_t{GetParam().count} * GetParam().periodMs);
+  EXPECT_EQ(host.NowMs(), std::int64_t{GetParam().count} * GetParam().periodMs);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, Ticks, ::testing::ValuesIn(tickCases),
@@ -181,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Window, Ticks, ::testing::ValuesIn(tickCases),
 TEST_F(Headless, RunningDryClosesTheFirstWindow) {
   const win::WindowId first = MakeWindow();
   MakeWindow();
-  EXPECT_EQ(scenario.FirstWindow(), first);
+  EXPECT_EQ(host.FirstWindow(), first);
   EXPECT_FALSE(scenario.RanDry());
   EXPECT_EQ(WaitAndDrain(), Strings{"Close"});
   EXPECT_TRUE(scenario.RanDry());
@@ -204,7 +207,7 @@ TEST_F(Headless, RunningDryCallsItsHandlerOnceBeforeClosing) {
 TEST_F(Headless, AStepSourceIsAskedOnlyWhenTheQueueRunsOut) {
   MakeWindow();
   int asked = 0;
-  scenario.SetStepSource([&] {
+  scenario.SetStepSource([&]() -> pz417::Result<bool> {
     ++asked;
     if (asked > 2) return false;
     scenario.Type(asked == 1 ? "ab" : "c");
@@ -239,11 +242,11 @@ class Busy : public Headless, public ::testing::WithParamInterface<BusyCase> {};
 // A program that never waits (playing a script back) still gets the scenario's next step.
 TEST_P(Busy, ProgramGetsAStepEverySoManyPasses) {
   MakeWindow();
-  scenario.SetBusyPassesPerStep(GetParam().passesPerStep);
+  host.SetBusyPassesPerStep(GetParam().passesPerStep);
   scenario.Tick(10, 100);
-  for (int i = 0; i < GetParam().passes; ++i) scenario.PumpInput();
-  EXPECT_EQ(scenario.NowMs(), 100 * GetParam().stepsDelivered);
-  EXPECT_EQ(scenario.PendingSteps(), 10u - static_cast<unsigned>(GetParam().stepsDelivered));
+  for (int i = 0; i < GetParam().passes; ++i) host.PumpInput();
+  EXPECT_EQ(host.NowMs(), 100 * GetParam().stepsDelivered);
+  EXPECT_EQ(scenario.Pending(), 10u - static_cast<unsigned>(GetParam().stepsDelivered));
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, Busy, ::testing::ValuesIn(busyCases),
@@ -251,14 +254,14 @@ INSTANTIATE_TEST_SUITE_P(Window, Busy, ::testing::ValuesIn(busyCases),
 
 TEST_F(Headless, AWaitStartsTheCountOfBusyPassesAgain) {
   MakeWindow();
-  scenario.SetBusyPassesPerStep(3);
+  host.SetBusyPassesPerStep(3);
   scenario.Tick(10, 100);
-  scenario.PumpInput();
-  scenario.PumpInput();
-  scenario.WaitForInput(std::nullopt);
-  scenario.PumpInput();
-  scenario.PumpInput();
-  EXPECT_EQ(scenario.NowMs(), 100);
+  host.PumpInput();
+  host.PumpInput();
+  host.WaitForInput(std::nullopt);
+  host.PumpInput();
+  host.PumpInput();
+  EXPECT_EQ(host.NowMs(), 100);
 }
 
 class Pictures : public Headless {
@@ -272,22 +275,22 @@ TEST_F(Pictures, SaveWindowAndClientPixels) {
   const win::WindowId window = MakeGraphicsWindow();
   win::FillClientRect(window, {0, 0, 3, 3}, 0xFF0000);
   const struct {
-    frosty::Status (*save)(win::WindowId, const std::string&);
+    pz417::Status (*save)(win::WindowId, const std::string&);
     raster::Bitmap expected;
-  } cases[] = {{headless::SaveWindowPng, win::ComposeWindow(window)},
-               {headless::SaveClientPng, win::ClientPixels(window)}};
+  } cases[] = {{replay::SaveWindowPng, win::ComposeWindow(window)},
+               {replay::SaveClientPng, win::ClientPixels(window)}};
   for (const auto& c : cases) {
     const std::string path = PathOf("window_test_picture.png");
-    const frosty::Status saved = c.save(window, path);
+    const pz417::Status saved = c.save(window, path);
     ASSERT_TRUE(saved) << saved.error();
-    const frosty::Result<raster::Bitmap> read = raster::ReadPng(path);
+    const pz417::Result<raster::Bitmap> read = raster::ReadPng(path);
     ASSERT_TRUE(read) << read.error();
     EXPECT_EQ(*read, c.expected);
   }
 }
 
 TEST_F(Pictures, NoPictureOfAMissingWindow) {
-  EXPECT_EQ(headless::SaveWindowPng(77, PathOf("window_test_none.png")).error(), "no window 77");
+  EXPECT_EQ(replay::SaveWindowPng(77, PathOf("window_test_none.png")).error(), "no window 77");
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "pz417/kit_tools.h"
+#include "win/window.h"
+
 namespace replay {
 namespace {
 
@@ -90,13 +93,14 @@ bool StartsAsScript(std::FILE* file) {
 }
 
 // One script line as live input: a press, a typed character or a run of timer periods.
-std::string ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area, Command& command) {
+pz417::Status ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area,
+                            Command& command) {
   switch (line.kind) {
     case pz417::ScriptLineKind::Mouse: {
       const long long x = area.PixelX(line.x), y = area.PixelY(line.y);
       if (!area.Contains(x, y)) {
-        return "press at (" + std::to_string(line.x) + ", " + std::to_string(line.y) +
-               ") lies outside the client area";
+        return pz417::Failure("press at (" + std::to_string(line.x) + ", " +
+                              std::to_string(line.y) + ") lies outside the client area");
       }
       command.op = Op::Press;
       command.x = static_cast<int>(x);
@@ -108,12 +112,14 @@ std::string ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area,
       command.character = static_cast<unsigned char>(line.key);
       return {};
     case pz417::ScriptLineKind::Periodic:
-      if (line.count > MaxCount) return "a run of more than " + std::to_string(MaxCount) + " ticks";
+      if (line.count > MaxCount) {
+        return pz417::Failure("a run of more than " + std::to_string(MaxCount) + " ticks");
+      }
       command.op = Op::Tick;
       command.count = std::max(line.count, 1);  // the kit's player gives a run of 0 one tick too
       return {};
     default:
-      return "not a script line: its seventh character is not M, K or P";
+      return pz417::Failure("not a script line: its seventh character is not M, K or P");
   }
 }
 
@@ -144,8 +150,9 @@ InputReader::InputReader(const std::vector<std::string>& paths, const ClientArea
     bool tooLong = false;
     input->file = OpenRewindable(path, tooLong);
     if (tooLong) {
-      error_ = path + ": cannot read: longer than " + std::to_string(MostSpooledBytes >> 20) +
-               " MiB, which only a regular file may be";
+      error_ = pz417::Failure(path + ": cannot read: longer than " +
+                              std::to_string(MostSpooledBytes >> 20) +
+                              " MiB, which only a regular file may be");
       return;
     }
     if (!input->file) {
@@ -159,12 +166,12 @@ InputReader::InputReader(const std::vector<std::string>& paths, const ClientArea
 
 InputReader::~InputReader() = default;
 
-frosty::Result<std::optional<Command>> InputReader::Next() {
-  while (error_.empty() && current_ < inputs_.size()) {
+pz417::Result<std::optional<Command>> InputReader::Next() {
+  while (error_ && current_ < inputs_.size()) {
     if (std::optional<Command> command = NextOf(*inputs_[current_])) return command;
-    if (error_.empty()) ++current_;
+    if (error_) ++current_;
   }
-  if (!error_.empty()) return frosty::Failure(error_);
+  if (!error_) return error_;
   return std::optional<Command>();
 }
 
@@ -197,8 +204,8 @@ std::optional<Command> InputReader::NextScriptCommand(Input& input) {
   if (line.kind == pz417::ScriptLineKind::EndOfFile) return std::nullopt;
   Command command;
   command.line = static_cast<int>(input.scriptPosition.line);
-  if (std::string why = ScriptCommand(line, area_, command); !why.empty()) {
-    Refuse(input, input.scriptPosition.line, why);
+  if (const pz417::Status made = ScriptCommand(line, area_, command); !made) {
+    Refuse(input, input.scriptPosition.line, made.error());
     return std::nullopt;
   }
   return command;
@@ -216,7 +223,7 @@ std::optional<Command> InputReader::NextDriveCommand(Input& input) {
              "line longer than " + std::to_string(MostDriveLineBytes >> 20) + " MiB");
       return std::nullopt;
     }
-    frosty::Result<std::optional<Command>> parsed = ParseDriveLine(line_, area_);
+    pz417::Result<std::optional<Command>> parsed = ParseDriveLine(line_, area_);
     if (!parsed) {
       Refuse(input, input.driveLine, parsed.error());
       return std::nullopt;
@@ -230,19 +237,46 @@ std::optional<Command> InputReader::NextDriveCommand(Input& input) {
 
 // "FILE:LINE: what", as compilers name a place.
 void InputReader::Refuse(const Input& input, long line, const std::string& why) {
-  error_ = input.path + ":" + std::to_string(line) + ": " + why;
+  error_ = pz417::Failure(input.path + ":" + std::to_string(line) + ": " + why);
 }
 
 void InputReader::RefuseUnreadable(const Input& input, int error) {
-  error_ = input.path + ": cannot read";
-  if (error != 0) error_ += std::string(": ") + std::strerror(error);
+  std::string why = input.path + ": cannot read";
+  if (error != 0) why += std::string(": ") + std::strerror(error);
+  error_ = pz417::Failure(why);
 }
 
-frosty::Result<InputsCheck> CheckInputs(InputReader& inputs) {
+namespace {
+
+// Whether the command may switch Record Script on: its shortcut, its entry chosen by mouse, or
+// the mouse or keyboard reaching the menu bar, from where any entry can be chosen.
+bool MayRecord(const Command& command) {
+  switch (command.op) {
+    case Op::Ctrl:
+    case Op::Down:
+    case Op::Repeat:
+      return command.key == 'R' || command.key == win::vk::Menu;
+    case Op::Menu:
+      return command.count == kit::RecordCommand;
+    case Op::Key:
+      return command.key == win::vk::F10 || command.key == win::vk::Menu;
+    case Op::WindowPress:
+    case Op::WindowRelease:
+    case Op::Move:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+pz417::Result<InputsCheck> CheckInputs(InputReader& inputs) {
   InputsCheck check;
-  frosty::Result<std::optional<Command>> next = inputs.Next();
+  pz417::Result<std::optional<Command>> next = inputs.Next();
   for (; next && next->has_value(); next = inputs.Next()) {
     if ((*next)->op == Op::Snapshot) check.takesSnapshots = true;
+    if (MayRecord(**next)) check.mayRecord = true;
   }
   inputs.Rewind();
   if (!next) return next.status();

@@ -19,25 +19,25 @@ void Capture(win::WindowId window, raster::Bitmap& into) {
   if (win::IsWindow(window)) into = win::ComposeWindow(window);
 }
 
-frosty::Status WritePicture(const raster::Bitmap& picture, const std::string& path) {
-  if (picture.width() == 0) return frosty::Failure("the window was never shown");
+pz417::Status WritePicture(const raster::Bitmap& picture, const std::string& path) {
+  if (picture.width() == 0) return pz417::Failure("the window was never shown");
   return raster::WritePng(picture, path);
 }
 
-frosty::Status OpenText(TextOutput& output, const std::string& path) {
-  const frosty::Status opened = output.Open(path);
-  return opened ? opened : frosty::Failure(path + ": " + opened.error());
+pz417::Status OpenText(TextOutput& output, const std::string& path) {
+  const pz417::Status opened = output.Open(path);
+  return opened ? opened : pz417::Failure(path + ": " + opened.error());
 }
 
 }  // namespace
 
-frosty::Status SessionRecord::Open(const Options& options) {
+pz417::Status SessionRecord::Open(const Options& options) {
   if (!options.logText.empty()) {
-    if (frosty::Status opened = OpenText(log_, options.logText); !opened) return opened;
+    if (pz417::Status opened = OpenText(log_, options.logText); !opened) return opened;
     KitSetPrintHook([this](std::string_view message) { log_.Write(message); });
   }
   if (!options.eventsText.empty()) {
-    if (frosty::Status opened = OpenText(events_, options.eventsText); !opened) return opened;
+    if (pz417::Status opened = OpenText(events_, options.eventsText); !opened) return opened;
     KitSetEventHook(
         [this](int kind, int x, int y, signed char key) { WriteEvent(events_, kind, x, y, key); });
   }
@@ -57,11 +57,13 @@ void SessionRecord::SnapshotCanvas(const std::string& path) {
   Note(path, raster::WritePng(KitCanvas(), path));
 }
 
-void SessionRecord::Note(const std::string& path, const frosty::Status& written) {
-  if (!written) failures_.push_back(path + ": " + written.error());
+void SessionRecord::Note(const std::string& path, const pz417::Status& written) {
+  if (written) return;
+  if (!failures_.empty()) failures_ += '\n';
+  failures_ += path + ": " + written.error();
 }
 
-std::vector<std::string> SessionRecord::WriteOutputs(const Options& options) {
+pz417::Status SessionRecord::WriteOutputs(const Options& options) {
   const auto writeIfAsked = [this](const std::string& path, const raster::Bitmap& picture,
                                    auto write) {
     if (!path.empty()) Note(path, write(picture, path));
@@ -71,7 +73,7 @@ std::vector<std::string> SessionRecord::WriteOutputs(const Options& options) {
   writeIfAsked(options.consolePng, console_, WritePicture);
   Note(options.logText, log_.Close());
   Note(options.eventsText, events_.Close());
-  return failures_;
+  return failures_.empty() ? pz417::Status() : pz417::Failure(failures_);
 }
 
 }  // namespace replay

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 
 namespace replay {
 
@@ -59,7 +59,7 @@ struct Command {
   int x = 0;  // Press: client pixel; WindowPress, WindowRelease, Move: window pixel
   int y = 0;
   int key = 0;         // Key, Ctrl, Down, Up, Repeat: virtual-key code (letters upper case)
-  int character = -1;  // Key: the character the key yields, -1 for none; Char: 0..255
+  int character = -1;  // Key: the character the key types alone, -1 for none; Char: 0..255
   int count = 0;       // Tick: periods; Menu: command id; Repeat: key-downs
   std::string text;    // Type: the characters; Snapshot: the file
   int line = 0;        // where it came from, for messages
@@ -69,14 +69,14 @@ struct Command {
 
 // Every command of a drive file's text, numbered by line; or "LINE: why" for the first line
 // that is refused.
-frosty::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area = {});
+pz417::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area = {});
 
 // One line of a drive file, without its line end: its command, nothing for a blank line or a
 // comment, or why the line is refused.
-frosty::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
+pz417::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
                                                       const ClientArea& area = {});
 
 // One line per command, for --help.
-extern const char* const DriveSyntaxHelp;
+std::string DriveSyntaxHelp();
 
 }  // namespace replay

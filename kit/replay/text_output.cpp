@@ -9,7 +9,7 @@ TextOutput::~TextOutput() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
-frosty::Status TextOutput::Open(const std::string& path) {
+pz417::Status TextOutput::Open(const std::string& path) {
   errno = 0;
   file_ = std::fopen(path.c_str(), "wb");
   if (file_ == nullptr) Failed(errno);
@@ -22,7 +22,7 @@ void TextOutput::Write(std::string_view text) {
   if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) Failed(errno);
 }
 
-frosty::Status TextOutput::Close() {
+pz417::Status TextOutput::Close() {
   if (file_ == nullptr) return Outcome();
   errno = 0;
   if (std::fclose(file_) != 0) Failed(errno);
@@ -30,8 +30,8 @@ frosty::Status TextOutput::Close() {
   return Outcome();
 }
 
-frosty::Status TextOutput::Outcome() const {
-  return error_.empty() ? frosty::Status() : frosty::Failure(error_);
+pz417::Status TextOutput::Outcome() const {
+  return error_.empty() ? pz417::Status() : pz417::Failure(error_);
 }
 
 void TextOutput::Failed(int error) {

@@ -39,7 +39,7 @@ bool Options::AsksForOutput() const {
   return false;
 }
 
-frosty::Result<Options> ParseOptions(const std::vector<std::string>& arguments) {
+pz417::Result<Options> ParseOptions(const std::vector<std::string>& arguments) {
   Options options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -49,11 +49,11 @@ frosty::Result<Options> ParseOptions(const std::vector<std::string>& arguments) 
       options.version = true;
     } else if (const OutputOption* output = FindOutput(argument)) {
       if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--")) {
-        return frosty::Failure(argument + " needs a file name");
+        return pz417::Failure(argument + " needs a file name");
       }
       options.*(output->target) = arguments[++i];
     } else if (argument.starts_with("-") && argument != "-") {
-      return frosty::Failure("unknown option " + argument);
+      return pz417::Failure("unknown option " + argument);
     } else {
       options.inputs.push_back(argument);
     }
@@ -110,7 +110,7 @@ std::string HelpText(const std::string& programName) {
              "periodic line with n that many timer periods (0 counts as 1); a last line without\n"
              "a line end is not played. Any other FILE is a drive file, one command a line:\n"
              "\n") +
-         DriveSyntaxHelp +
+         DriveSyntaxHelp() +
          "\n"
          "Kit coordinates have their origin at the centre of the 595 x 496 client area, client\n"
          "pixel (297, 248), with y growing upwards. Example: a session with the drawing log on:\n"

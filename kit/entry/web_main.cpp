@@ -13,6 +13,7 @@
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "pz417/script_format.h"
+#include "raster/text.h"
 #include "web_host/web_host.h"
 #include "win/host.h"
 #include "win/scale.h"
@@ -76,11 +77,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE int pz417_web_is_script_text(const char* text, i
 }
 
 int main() {
-  frosty::Result<std::unique_ptr<webhost::WebHost>> host = webhost::WebHost::Open();
+  pz417::Result<std::unique_ptr<webhost::WebHost>> host = webhost::WebHost::Open();
   if (!host) {
     pz417_web_tell(("The program cannot start: " + host.error()).c_str(), 1);
     return 1;
   }
+  (*host)->SetFailureReport([](const pz417::Status& failure) {
+    if (!failure) pz417_web_tell(failure.error().c_str(), 1);
+  });
+  (*host)->Report(raster::LoadBuiltInFaces());
   if (const int scale = RequestedScale(); scale > 0) (*host)->SetScale(scale);
   pz417_script_store_open();
   // The page can only be closed while the program waits, so what was written is kept by then.

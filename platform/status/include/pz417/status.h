@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-namespace frosty {
+namespace pz417 {
 
 class [[nodiscard]] Status {
  public:
@@ -65,4 +65,4 @@ class [[nodiscard]] Result {
   Status status_;
 };
 
-}  // namespace frosty
+}  // namespace pz417

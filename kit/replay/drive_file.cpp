@@ -4,34 +4,15 @@
 #include <charconv>
 #include <cstdint>
 
+#include "pz417/kit_tools.h"
+#include "win/keyboard.h"
 #include "win/window.h"
 
 namespace replay {
 namespace {
 
-constexpr int LastMenuCommand = 9;
-
-using frosty::Failure;
-using frosty::Status;
-
-struct NamedKey {
-  std::string_view name;
-  int virtualKey;
-  int character;  // what the key yields when typed, -1 for none
-};
-
-constexpr NamedKey PressableKeys[] = {
-    {"Return", win::vk::Return, 13}, {"Tab", win::vk::Tab, 9},      {"BackSpace", win::vk::Back, 8},
-    {"Escape", win::vk::Escape, 27}, {"Left", win::vk::Left, -1},   {"Right", win::vk::Right, -1},
-    {"Up", win::vk::Up, -1},         {"Down", win::vk::Down, -1},   {"F1", win::vk::F1, -1},
-    {"F10", win::vk::F10, -1},       {"Shift", win::vk::Shift, -1}, {"Alt", win::vk::Menu, -1},
-};
-
-constexpr NamedKey HoldableKeys[] = {
-    {"Ctrl", win::vk::Control, -1},
-    {"Alt", win::vk::Menu, -1},
-    {"Shift", win::vk::Shift, -1},
-};
+using pz417::Failure;
+using pz417::Status;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
@@ -71,12 +52,6 @@ std::string Quoted(std::string_view s) {
   quoted += '"';
   if (s.size() > MostShown) quoted += "... (" + std::to_string(s.size()) + " bytes)";
   return quoted;
-}
-
-std::string JoinNames(const auto& keys) {
-  std::string names;
-  for (const NamedKey& key : keys) names += (names.empty() ? "" : ", ") + std::string(key.name);
-  return names;
 }
 
 // Exactly `count` words, or an error naming what was wrong.
@@ -129,7 +104,7 @@ Status PressAt(long long pixelX, long long pixelY, const ClientArea& area, Comma
 Status MouseAt(std::string_view rest, const ClientArea& area, Op op, Command& command) {
   if (Status s = ParseTwoNumbers(rest, command.x, command.y); !s) return s;
   if (!area.WindowContains(command.x, command.y)) {
-    return frosty::Failure("window pixel (" + std::to_string(command.x) + ", " +
+    return pz417::Failure("window pixel (" + std::to_string(command.x) + ", " +
                            std::to_string(command.y) + ") is outside the " +
                            std::to_string(area.width) + " x " +
                            std::to_string(area.menuBarHeight + area.height) + " graphics window");
@@ -177,31 +152,25 @@ Status ParseSnapshot(std::string_view rest, const ClientArea&, Command& command)
   return ParseText(rest, Op::Snapshot, command);
 }
 
-const NamedKey* FindKey(std::string_view name, const auto& keys) {
-  for (const NamedKey& key : keys) {
-    if (key.name == name) return &key;
-  }
-  return nullptr;
-}
-
 bool IsLetter(std::string_view word) {
   return word.size() == 1 &&
          ((word[0] >= 'a' && word[0] <= 'z') || (word[0] >= 'A' && word[0] <= 'Z'));
 }
 
-int LetterKey(std::string_view word) {
-  return word[0] & ~0x20;
+// A key by its name on the keyboard table, a letter in either case.
+const win::Key* FindNamedKey(std::string_view name) {
+  if (IsLetter(name)) return win::FindKey(name[0] & ~0x20);
+  return win::FindKeyNamed(name);
 }
 
 Status ParseKey(std::string_view rest, const ClientArea&, Command& command) {
   std::string_view name;
   if (Status s = ParseOneWord(rest, name); !s) return s;
-  const NamedKey* key = FindKey(name, PressableKeys);
-  if (key == nullptr)
-    return Failure("unknown key " + Quoted(name) + "; keys: " + JoinNames(PressableKeys));
+  const win::Key* key = FindNamedKey(name);
+  if (key == nullptr) return Failure("unknown key " + Quoted(name) + "; --help names the keys");
   command.op = Op::Key;
   command.key = key->virtualKey;
-  command.character = key->character;
+  command.character = key->plain;
   return {};
 }
 
@@ -210,23 +179,20 @@ Status ParseCtrl(std::string_view rest, const ClientArea&, Command& command) {
   if (Status s = ParseOneWord(rest, letter); !s) return s;
   if (!IsLetter(letter)) return Failure(Quoted(letter) + " is not a letter");
   command.op = Op::Ctrl;
-  command.key = LetterKey(letter);
+  command.key = FindNamedKey(letter)->virtualKey;
   return {};
 }
 
 Status ParseHeld(std::string_view rest, Op op, Command& command) {
   std::string_view name;
   if (Status s = ParseOneWord(rest, name); !s) return s;
+  const win::Key* key = FindNamedKey(name);
+  const bool holdable =
+      key != nullptr && (win::IsModifierKey(key->virtualKey) || win::IsLetterKey(key->virtualKey));
+  if (!holdable) {
+    return Failure("unknown key " + Quoted(name) + "; keys: Ctrl, Alt, Shift or a letter");
+  }
   command.op = op;
-  if (IsLetter(name)) {
-    command.key = LetterKey(name);
-    return {};
-  }
-  const NamedKey* key = FindKey(name, HoldableKeys);
-  if (key == nullptr) {
-    return Failure("unknown key " + Quoted(name) + "; keys: " + JoinNames(HoldableKeys) +
-                   " or a letter");
-  }
   command.key = key->virtualKey;
   return {};
 }
@@ -260,7 +226,7 @@ Status ParseRepeat(std::string_view rest, const ClientArea&, Command& command) {
 
 Status ParseMenu(std::string_view rest, const ClientArea&, Command& command) {
   command.op = Op::Menu;
-  return ParseCount(rest, 1, LastMenuCommand, command);
+  return ParseCount(rest, kit::FirstMenuCommand, kit::LastMenuCommand, command);
 }
 
 Status ParseTick(std::string_view rest, const ClientArea&, Command& command) {
@@ -312,7 +278,28 @@ Status ParseLine(std::string_view line, const ClientArea& area, Command& command
 
 }  // namespace
 
-const char* const DriveSyntaxHelp =
+namespace {
+
+// Every key's name, wrapped to the help text's width.
+std::string KeyNames() {
+  constexpr std::size_t Width = 78;
+  std::string names = "  Key names:";
+  std::size_t lineStart = 0;
+  for (const win::Key& key : win::Keys()) {
+    if (names.size() - lineStart + key.name.size() + 2 > Width) {
+      names += "\n ";
+      lineStart = names.size() - 1;
+    }
+    names += ' ';
+    names += key.name;
+  }
+  return names + " (letters in either case).\n";
+}
+
+}  // namespace
+
+std::string DriveSyntaxHelp() {
+  return std::string(
     "  click X Y          left press at kit coordinates (origin at the client area's centre, y "
     "up)\n"
     "  pixel PX PY        left press at a client pixel (0 0 is the top-left corner)\n"
@@ -322,9 +309,8 @@ const char* const DriveSyntaxHelp =
     "  release PX PY      the left button comes up there (press, move, release drags)\n"
     "  move PX PY         the mouse moves there: an open menu highlights the item under it\n"
     "  type TEXT          each character typed: key down, character, key up\n"
-    "  key NAME           Return, Tab, BackSpace, Escape, Left, Right, Up, Down, F1, F10,\n"
-    "                     Shift or Alt pressed and released (Alt alone or F10 selects the\n"
-    "                     menu bar; Down, Return or its letter then opens the menu)\n"
+    "  key NAME           a key pressed and released, by its name (below): Alt alone or F10\n"
+    "                     selects the menu bar; Down, Return or its letter then opens the menu\n"
     "  ctrl L             Ctrl held while the letter L is pressed (Ctrl+L switches the log)\n"
     "  down NAME, up NAME Ctrl, Alt, Shift or a letter pressed and held, or released\n"
     "  repeat NAME [N]    N auto-repeated key-downs (default 1) of NAME, held with `down`,\n"
@@ -338,9 +324,11 @@ const char* const DriveSyntaxHelp =
     "  close              the graphics window's close button\n"
     "  snapshot FILE.png  the canvas as it is now\n"
     "  A '#' starts a comment that runs to the end of the line, also after `type`;\n"
-    "  blank lines are skipped.\n";
+    "  blank lines are skipped.\n") +
+         KeyNames();
+}
 
-frosty::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
+pz417::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
                                                       const ClientArea& area) {
   line = Trim(line.substr(0, line.find('#')));
   if (line.empty()) return std::optional<Command>();
@@ -349,14 +337,14 @@ frosty::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
   return std::optional<Command>(std::move(command));
 }
 
-frosty::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area) {
+pz417::Result<std::vector<Command>> ParseDrive(std::string_view text, const ClientArea& area) {
   std::vector<Command> commands;
   int lineNumber = 0;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     const std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    frosty::Result<std::optional<Command>> parsed = ParseDriveLine(line, area);
+    pz417::Result<std::optional<Command>> parsed = ParseDriveLine(line, area);
     ++lineNumber;
     if (!parsed) return Failure(std::to_string(lineNumber) + ": " + parsed.error());
     if (!parsed->has_value()) continue;

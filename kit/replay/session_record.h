@@ -3,9 +3,8 @@
 // as they happen, and the windows and the canvas as last seen, written once the program has ended.
 
 #include <string>
-#include <vector>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "options.h"
 #include "raster/bitmap.h"
 #include "text_output.h"
@@ -17,26 +16,26 @@ class SessionRecord {
   // Opens the text outputs the options ask for and hooks them into the kit, and has the windows
   // and the canvas kept when the program closes the kit; call before the program starts. A
   // failure names the output: "PATH: why".
-  frosty::Status Open(const Options& options);
+  pz417::Status Open(const Options& options);
   // Keeps what the graphics and console windows show now. A window the user closed is gone
   // when the program ends, so this runs before every close and once more as the kit closes.
   void CaptureWindows();
   // Writes the canvas as it is now; a failure is kept for WriteOutputs to report.
   void SnapshotCanvas(const std::string& path);
-  // Writes the pictures the options ask for and finishes the text outputs. Every failure of the
-  // run's outputs, snapshots' first, as "PATH: why" in the order they happened; none when all
-  // were written.
-  std::vector<std::string> WriteOutputs(const Options& options);
+  // Writes the pictures the options ask for and finishes the text outputs. A failure names
+  // every output of the run that failed, snapshots first, one "PATH: why" a line in the order
+  // they happened.
+  pz417::Status WriteOutputs(const Options& options);
 
  private:
-  void Note(const std::string& path, const frosty::Status& written);
+  void Note(const std::string& path, const pz417::Status& written);
 
   TextOutput log_;
   TextOutput events_;
   raster::Bitmap window_;
   raster::Bitmap console_;
   raster::Bitmap canvas_;
-  std::vector<std::string> failures_;
+  std::string failures_;  // one a line
 };
 
 }  // namespace replay

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "drive_file.h"
-#include "frosty/status.h"
+#include "pz417/status.h"
 #include "pz417/script_format.h"
 
 namespace replay {
@@ -28,11 +28,13 @@ class InputReader {
   // The next command of the files, in the order they were given, or nothing at the end. From
   // the first error on, that error: "FILE:LINE: what is wrong" (or "FILE: ..." for a file that
   // cannot be read).
-  frosty::Result<std::optional<Command>> Next();
+  pz417::Result<std::optional<Command>> Next();
   // Back to the first command of the first file.
   void Rewind();
   // "FILE:LINE" of the last command Next gave.
   std::string Where() const;
+  // Whether Next has failed: a file could not be read or held a line that is refused.
+  bool Failed() const { return !error_; }
 
  private:
   struct Input;
@@ -45,15 +47,16 @@ class InputReader {
   std::vector<std::unique_ptr<Input>> inputs_;
   std::size_t current_ = 0;
   ClientArea area_;
-  std::string error_;
+  pz417::Status error_;
   std::string line_;  // the drive line being read, kept to reuse its memory
 };
 
 struct InputsCheck {
   bool takesSnapshots = false;  // a drive file writes the canvas with `snapshot`
+  bool mayRecord = false;       // a drive file may record a script: PZ417.SCR is written
 };
 
 // Reads every command once and rewinds: why the first bad line is refused, if one is.
-frosty::Result<InputsCheck> CheckInputs(InputReader& inputs);
+pz417::Result<InputsCheck> CheckInputs(InputReader& inputs);
 
 }  // namespace replay

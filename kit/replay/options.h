@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "frosty/status.h"
+#include "pz417/status.h"
 
 namespace replay {
 
@@ -26,7 +26,7 @@ struct Options {
 extern const char* const NothingToWrite;
 
 // What the command line asks for, or why it cannot be understood.
-frosty::Result<Options> ParseOptions(const std::vector<std::string>& arguments);
+pz417::Result<Options> ParseOptions(const std::vector<std::string>& arguments);
 
 // The whole --help text, for the executable called `programName`.
 std::string HelpText(const std::string& programName);

@@ -10,6 +10,7 @@
 
 #include "entry_text.h"
 #include "pz417/kit.h"
+#include "raster/text.h"
 #include "win/desktop_host.h"
 #include "win/host.h"
 #include "win/scale.h"
@@ -64,20 +65,25 @@ int main(int argc, char** argv) {
   const std::string name = entry::ProgramName(argv0);
   const std::string first = argc > 1 ? argv[1] : "";
   if (first == "--help" || first == "--version") {
-    win::desktop::Tell(first == "--help" ? HelpText(name) : entry::VersionText(name), false);
+    win::desktop::Tell(name, first == "--help" ? HelpText(name) : entry::VersionText(name), false);
     return 0;
   }
   std::vector<std::string> arguments(argv + 1, argv + argc);
-  const frosty::Result<int> scale = win::TakeScaleOption(arguments);
+  const pz417::Result<int> scale = win::TakeScaleOption(arguments);
   if (!scale) {
-    win::desktop::Tell(name + ": " + scale.error() + "\n", true);
+    win::desktop::Tell(name, name + ": " + scale.error() + "\n", true);
     return 2;
   }
-  const frosty::Result<std::unique_ptr<win::Host>> host = win::desktop::OpenHost();
+  const pz417::Result<std::unique_ptr<win::Host>> host = win::desktop::OpenHost();
   if (!host) {
-    win::desktop::Tell(name + ": " + host.error() + ReplayHint(argv0) + "\n", true);
+    win::desktop::Tell(name, name + ": " + host.error() + ReplayHint(argv0) + "\n", true);
     return 1;
   }
+  const auto tellFailure = [&name](const pz417::Status& failure) {
+    if (!failure) win::desktop::Tell(name, name + ": " + failure.error() + "\n", true);
+  };
+  (*host)->SetFailureReport(tellFailure);
+  tellFailure(raster::LoadBuiltInFaces());
   if (*scale > 0) (*host)->SetScale(*scale);
   win::SetHost(host->get());
   const std::string commandLine = CommandLine(arguments);

@@ -10,12 +10,16 @@ bool Has(int flags, int flag) {
   return (flags & flag) != 0;
 }
 
+// A key without a virtual-key code that types a character gives the character alone.
 void RouteKeyDown(const PageRecord& record) {
   const int virtualKey = VirtualKeyOf(record.code, record.key);
-  if (virtualKey == 0) return;
-  const int character =
-      CharacterOf(virtualKey, record.key, Has(record.a, key_flags::Shift), Has(record.a, key_flags::Ctrl));
-  win::InputKeyDown(virtualKey, character);
+  const int character = CharacterOf(virtualKey, record.key, Has(record.a, key_flags::Shift),
+                                    Has(record.a, key_flags::Ctrl));
+  if (virtualKey != 0) {
+    win::InputKeyDown(virtualKey, character);
+  } else if (character >= 0) {
+    win::InputChar(character);
+  }
 }
 
 void RouteKeyUp(const PageRecord& record) {

@@ -142,9 +142,12 @@ class Session:
         self.settle()
         self.steps.append((line, start, self._event_count(), ticks_after))
 
-    @property
-    def drive(self):
-        """The drive-file lines of the steps taken, with the ticks the program was given."""
+    def outcome(self):
+        """The drive-file lines of the steps taken, with the ticks the program was given, and
+        the events it was given; taken once the timer can have nothing owed (a halt still
+        gives one tick more)."""
+        time.sleep(0.25)
+        self.settle()
         events, lines, idle_from = self.events(), [], 0
 
         def ticks(entries):
@@ -158,7 +161,7 @@ class Session:
                        0 if ticks_after else len(during))
             lines += ticks(during[:own]) + [line] + ticks(during[own:])
             idle_from = end
-        return lines + ticks(events[idle_from:])
+        return lines + ticks(events[idle_from:]), events
 
     def _page_point(self, px, py):
         left, top, width, height, pixels_wide, pixels_high = self.canvas_box(GRAPHICS)

@@ -149,10 +149,11 @@ class Suite:
         intro = self.replay([[]], work)
         self.expect_same_picture(f"intro-x{scale}", s, GRAPHICS, intro["window"])
         self.editing(s)
-        after = self.replay([s.drive], work)
+        drive, events = s.outcome()
+        after = self.replay([drive], work)
+        self.expect_same_events("editing", events, after["events"])
         self.expect_same_picture(f"editing-x{scale}", s, GRAPHICS, after["window"])
         self.expect_same_picture(f"console-x{scale}", s, CONSOLE, after["console"])
-        self.expect_same_events("editing", s.events(), after["events"])
 
     def case_pixels(self):
         self.pixels_at(1)
@@ -169,9 +170,10 @@ class Suite:
         s.type("dddd")
         s.ctrl("F")
         s.animate(0.6)
-        after = self.replay([s.drive], scratch_folder(), self.options.scoop_replay)
+        drive, events = s.outcome()
+        after = self.replay([drive], scratch_folder(), self.options.scoop_replay)
+        self.expect_same_events("scoop-drop", events, after["events"])
         self.expect_same_picture("scoop-drop", s, GRAPHICS, after["window"])
-        self.expect_same_events("scoop-drop", s.events(), after["events"])
 
     def case_shortcuts_stay_in_the_page(self):
         s = self.session()
@@ -216,10 +218,10 @@ class Suite:
         """Ctrl+P after the intro: the events and picture of the replay playing `script`."""
         s.ctrl("H")
         s.click(0, -100)
-        intro = s.drive
+        intro, _ = s.outcome()
         s.ctrl("P")
         played = self.replay([intro, script], work)
-        self.expect_same_events(name, s.events(), played["events"])
+        self.expect_same_events(name, s.outcome()[1], played["events"])
         self.expect_same_picture(name, s, GRAPHICS, played["window"])
 
     def case_script_recorded_in_the_page_plays_on_linux(self):
@@ -227,7 +229,7 @@ class Suite:
         work = scratch_folder()
         self.record(s)
         downloaded = self.download_script(s, os.path.join(work, "download"))
-        self.replay([s.drive], work)
+        self.replay([s.outcome()[0]], work)
         recorded = self.recorded_by_replay(work)
         assert downloaded.replace(b"\r\n", b"\n") == recorded, (
             f"the page's PZ417.SCR {downloaded!r} is not frosty-replay's {recorded!r}")
@@ -239,7 +241,7 @@ class Suite:
         work = scratch_folder()
         recorder = self.session(wait=False)
         self.record(recorder.open())
-        self.replay([recorder.drive], work)
+        self.replay([recorder.outcome()[0]], work)
         script = os.path.join(work, SCRIPT_FILE)
         s = self.session()
         said = self.load_from_disk(s, script)
@@ -254,7 +256,7 @@ class Suite:
         self.expect_same_picture("refused-intro", s, GRAPHICS, self.replay([[]], scratch_folder())["window"])
         work = scratch_folder()
         self.record(s)
-        self.replay([s.drive], work)
+        self.replay([s.outcome()[0]], work)
         assert self.download_script(s, work + "/download") == self.recorded_by_replay(work), (
             "without storage the page's PZ417.SCR is not what was recorded")
 
@@ -272,7 +274,7 @@ class Suite:
         s.tab.evaluate("pz417StorageFull = false")
         s.click(-250, 182)
         s.ctrl("R")
-        self.replay([s.drive], work)
+        self.replay([s.outcome()[0]], work)
         recorded = self.recorded_by_replay(work)
         assert self.download_script(s, work + "/download") == recorded, "the page lost lines"
         s.tab.wait_for("document.getElementById('pz417-message').textContent.includes('again')",
@@ -295,7 +297,7 @@ class Suite:
         s = self.session()
         work = scratch_folder()
         self.record(s, stop=False)
-        drive = s.drive
+        drive, _ = s.outcome()
         self.browser.send("Target.closeTarget", {"targetId": s.tab.target})
         self.replay([drive], work)
         later = Session(self.browser.new_tab(), self.site.url + "index.html").open()

@@ -58,16 +58,21 @@ int NumberedPlace(std::string_view code) {
   return 0;
 }
 
-// The one character a key text holds, if its code fits in 8 bits (UTF-8: one byte, or the two
-// of U+0080..U+00FF); -1 for anything else.
-int EightBitCharacter(std::string_view text) {
-  if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80) {
-    return static_cast<unsigned char>(text[0]);
-  }
-  if (text.size() != 2) return -1;
+// Whether a key text is one character rather than a key's name ("Enter", "Dead"): a single
+// code point in UTF-8.
+bool IsOneCharacter(std::string_view text) {
+  if (text.empty()) return false;
   const auto lead = static_cast<unsigned char>(text[0]);
-  const auto next = static_cast<unsigned char>(text[1]);
-  if ((lead != 0xC2 && lead != 0xC3) || (next & 0xC0) != 0x80) return -1;
+  const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  return text.size() == length;
+}
+
+// The character's code if it fits in 8 bits (one byte, or the two of U+0080..U+00FF); -1 else.
+int EightBitCode(std::string_view character) {
+  const auto lead = static_cast<unsigned char>(character[0]);
+  if (character.size() == 1) return lead;
+  const auto next = static_cast<unsigned char>(character[1]);
+  if (character.size() != 2 || (lead != 0xC2 && lead != 0xC3)) return -1;
   return ((lead & 0x1F) << 6) | (next & 0x3F);
 }
 
@@ -94,9 +99,7 @@ int VirtualKeyOf(std::string_view code, std::string_view key) {
 }
 
 int CharacterOf(int virtualKey, std::string_view key, bool shift, bool ctrl) {
-  if (!ctrl) {
-    if (const int typed = EightBitCharacter(key); typed >= 0) return typed;
-  }
+  if (!ctrl && IsOneCharacter(key)) return EightBitCode(key);
   return win::TypedCharacter(virtualKey, shift, ctrl);
 }
 

@@ -12,9 +12,10 @@ namespace webhost {
 // shortcuts follow the letters on the keys; a key that types none goes by its place.
 int VirtualKeyOf(std::string_view code, std::string_view key);
 
-// The character a key down yields: what the layout types when that is one character with an
-// 8-bit code and Ctrl is up; otherwise what the window layer's key table says the key types
-// (Enter 13, Ctrl+letter 1..26, ...); -1 for none.
+// The character a key down yields. With Ctrl up, a key that types a character in the layout
+// yields it if its code fits in 8 bits, and none if not, as on the desktop; with Ctrl held, or
+// for a key that types no character of its own ("Enter", "Tab"), the window layer's key table
+// says (Enter 13, Ctrl+letter 1..26, ...); -1 for none.
 int CharacterOf(int virtualKey, std::string_view key, bool shift, bool ctrl);
 
 }  // namespace webhost

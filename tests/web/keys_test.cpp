@@ -65,8 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"AltAlone", "AltLeft", "Alt", false, false, win::vk::Menu, -1},
         KeyCase{"RightControl", "ControlRight", "Control", false, true, win::vk::Control, -1},
         KeyCase{"Punctuation", "Slash", "/", false, false, win::vk::Oem2, '/'},
-        KeyCase{"DeadKeyTypesWhatTheTableSays", "Quote", "Dead", false, false, win::vk::Oem7,
-                '\''},
+        KeyCase{"DeadKeyTypesWhatTheTableSays", "Quote", "Dead", false, false, win::vk::Oem7, '\''},
         KeyCase{"UnknownPlace", "IntlYen", "\xC2\xA5", false, false, 0, 0xA5},
         KeyCase{"Function13IsNone", "F13", "F13", false, false, 0, -1}),
     [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });

@@ -180,16 +180,18 @@ class Suite:
         s.tab.evaluate("""window.pz417Marker = 'still this page'; window.pz417Keys = [];
             window.addEventListener('keydown', (e) => pz417Keys.push([e.code, e.defaultPrevented]));
             true""")
-        s.click(0, -100)
-        for letter in "AHFLR":
+        # The keyboard is the graphics window's from the start: no click comes first.
+        for letter in "AHFL":
             s.ctrl(letter)
+        console = "document.querySelector('.pz417-frame[data-title=\"PZ417 Text\"]')"
+        assert s.tab.evaluate(f"!{console}.hidden"), "Ctrl+L did not show the console"
+        s.click(0, -100)
+        s.ctrl("R")
         s.click(-250, 232)        # a line for the script file
         for letter in "RPO":
             s.ctrl(letter)
         for name in ("Alt", "Escape", "F10", "Escape"):
             s.key(name)
-        console = "document.querySelector('.pz417-frame[data-title=\"PZ417 Text\"]')"
-        assert s.tab.evaluate(f"!{console}.hidden"), "Ctrl+L did not show the console"
         assert self.stored_script(s) is not None, "Ctrl+R kept no PZ417.SCR in the browser"
         s.ctrl("Q")
         s.tab.wait_for("!document.getElementById('pz417-ended').hidden",
@@ -200,6 +202,27 @@ class Suite:
         navigations = len(s.tab.events("Page.frameNavigated"))
         dialogs = len(s.tab.events("Page.javascriptDialogOpening"))
         assert navigations == 1 and dialogs == 0, f"{navigations} navigations, {dialogs} dialogs"
+
+    def case_close_boxes(self):
+        """The console's close box hides it; the graphics window's ends the program."""
+        s = self.session()
+        s.ctrl("L")
+
+        def close(title):
+            frame = f"document.querySelector('.pz417-frame[data-title=\"{title}\"]')"
+            box = s.tab.evaluate(f"{frame}.querySelector('.pz417-close').getBoundingClientRect().toJSON()")
+            for kind in ("mousePressed", "mouseReleased"):
+                s.tab.mouse(kind, box["x"] + box["width"] / 2, box["y"] + box["height"] / 2)
+            s.settle()
+            return frame
+
+        console = close("PZ417 Text")
+        assert s.tab.evaluate(f"{console}.hidden"), "the console's close box did not hide it"
+        assert s.tab.evaluate("document.getElementById('pz417-ended').hidden"), "the program ended"
+        close("PZ417 Graphics")
+        assert s.tab.evaluate("!document.getElementById('pz417-ended').hidden"), (
+            "the graphics window's close box did not end the program")
+        assert s.events()[-1] == "Quit", f"the program's last events: {s.events()[-3:]}"
 
     # ---- scripts -------------------------------------------------------------------------------
     @staticmethod

@@ -15,7 +15,8 @@ std::uint32_t Rgba(raster::Color color) {
 }
 
 raster::Rect Clipped(const raster::Rect& box, int width, int height) {
-  return {std::clamp<std::int64_t>(box.left, 0, width), std::clamp<std::int64_t>(box.top, 0, height),
+  return {std::clamp<std::int64_t>(box.left, 0, width),
+          std::clamp<std::int64_t>(box.top, 0, height),
           std::clamp<std::int64_t>(box.right, 0, width),
           std::clamp<std::int64_t>(box.bottom, 0, height)};
 }
@@ -66,8 +67,8 @@ pz417::Status PageWindows::Present(win::WindowId window, const raster::Bitmap& p
     // A new size: the canvas is remade and takes all of it.
     rgba.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
     Convert(pixels, {0, 0, width, height}, rgba.data());
-    pz417_page_present(window, width, height, reinterpret_cast<const std::uint8_t*>(rgba.data()),
-                       0, 0, width, height);
+    pz417_page_present(window, width, height, reinterpret_cast<const std::uint8_t*>(rgba.data()), 0,
+                       0, width, height);
     return {};
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(rgba.data());

@@ -38,7 +38,7 @@ set(PZ417_PACKAGES pz417)
 
 # The web entry with the web host, and the page's script and HTML its link options name.
 if(EMSCRIPTEN)
-  pz417_installed_library(pz417_installed_web web pz417_web pz417_web pz417_entry_text pz417_web_host)
+  pz417_installed_library(pz417_installed_web web pz417_web pz417_web pz417_entry_common pz417_web_host)
   get_property(options GLOBAL PROPERTY PZ417_WEB_LINK_OPTIONS)
   target_link_options(pz417_installed_web INTERFACE ${options})
   target_link_libraries(pz417_installed_web PUBLIC pz417_installed_kit)
@@ -47,7 +47,7 @@ if(EMSCRIPTEN)
 else()
   # The replay entry with the headless host it runs programs on.
   pz417_installed_library(pz417_installed_replay replay pz417_replay
-    pz417_replay pz417_entry_text pz417_replay_library pz417_replay_drive pz417_headless)
+    pz417_replay pz417_entry_common pz417_replay_library pz417_replay_drive pz417_headless)
   target_link_libraries(pz417_installed_replay PUBLIC pz417_installed_kit)
   list(APPEND PZ417_PACKAGES pz417-replay)
 endif()
@@ -57,7 +57,7 @@ if(TARGET pz417_desktop AND TARGET pz417_sdl)
   find_package(SDL2 REQUIRED CONFIG)
   find_package(X11 REQUIRED)
   pz417_installed_library(pz417_installed_desktop desktop pz417_desktop
-    pz417_desktop pz417_entry_text pz417_sdl)
+    pz417_desktop pz417_entry_common pz417_sdl)
   target_link_libraries(pz417_installed_desktop
     PUBLIC pz417_installed_kit PRIVATE SDL2::SDL2 X11::X11)
   string(APPEND PZ417_DEPENDENCIES "find_dependency(SDL2 CONFIG)\nfind_dependency(X11)\n")

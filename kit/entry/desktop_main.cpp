@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "entry_text.h"
+#include "file_size_limit.h"
 #include "pz417/kit.h"
 #include "raster/text.h"
 #include "win/desktop_host.h"
@@ -61,6 +62,7 @@ std::string CommandLine(const std::vector<std::string>& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  entry::FailWritesPastTheFileSizeLimit();
   const char* argv0 = argc > 0 ? argv[0] : nullptr;
   const std::string name = entry::ProgramName(argv0);
   const std::string first = argc > 1 ? argv[1] : "";

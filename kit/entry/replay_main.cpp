@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "entry_text.h"
+#include "file_size_limit.h"
 #include "headless/headless_host.h"
 #include "inputs.h"
 #include "options.h"
@@ -42,6 +43,7 @@ bool Tell(const std::string& name, const pz417::Status& failure, std::string_vie
 }  // namespace
 
 int main(int argc, char** argv) {
+  entry::FailWritesPastTheFileSizeLimit();
   const std::string name = entry::ProgramName(argc > 0 ? argv[0] : nullptr);
   const pz417::Result<replay::Options> parsed =
       replay::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));

@@ -283,17 +283,20 @@ namespace {
 // Every key's name, wrapped to the help text's width.
 std::string KeyNames() {
   constexpr std::size_t Width = 78;
-  std::string names = "  Key names:";
+  std::vector<std::string_view> words = {"Key", "names:"};
+  for (const win::Key& key : win::Keys()) words.push_back(key.name);
+  for (const std::string_view word : {"(letters", "in", "either", "case)."}) words.push_back(word);
+  std::string names = " ";
   std::size_t lineStart = 0;
-  for (const win::Key& key : win::Keys()) {
-    if (names.size() - lineStart + key.name.size() + 2 > Width) {
+  for (const std::string_view word : words) {
+    if (names.size() - lineStart + 1 + word.size() > Width) {
       names += "\n ";
-      lineStart = names.size() - 1;
+      lineStart = names.size() - 2;
     }
     names += ' ';
-    names += key.name;
+    names += word;
   }
-  return names + " (letters in either case).\n";
+  return names + "\n";
 }
 
 }  // namespace

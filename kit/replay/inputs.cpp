@@ -92,6 +92,16 @@ bool StartsAsScript(std::FILE* file) {
   return matched == ScriptPrefix.size();
 }
 
+// Whether the line last read goes on past the piece the reader took of it: a script line is read
+// into a buffer of a fixed size, and the kit's player takes what follows as lines of its own.
+bool GoesOnPastThePiece(std::FILE* file, const pz417::ScriptFilePosition& at) {
+  if (at.lineEnds >= at.line) return false;
+  const int next = std::getc(file);
+  if (next == EOF) return false;
+  std::ungetc(next, file);
+  return next != '\n' && next != '\r';
+}
+
 // One script line as live input: a press, a typed character or a run of timer periods.
 pz417::Status ScriptCommand(const pz417::ScriptLine& line, const ClientArea& area,
                             Command& command) {
@@ -202,6 +212,11 @@ std::optional<Command> InputReader::NextScriptCommand(Input& input) {
     return std::nullopt;
   }
   if (line.kind == pz417::ScriptLineKind::EndOfFile) return std::nullopt;
+  if (GoesOnPastThePiece(file, input.scriptPosition)) {
+    Refuse(input, input.scriptPosition.line,
+           "line longer than " + std::to_string(pz417::ScriptLineBufferSize - 1) + " characters");
+    return std::nullopt;
+  }
   Command command;
   command.line = static_cast<int>(input.scriptPosition.line);
   if (const pz417::Status made = ScriptCommand(line, area_, command); !made) {

@@ -4,14 +4,9 @@
 
 namespace replay {
 
-pz417::Status SaveWindowPng(win::WindowId window, const std::string& path) {
-  if (!win::IsWindow(window)) return pz417::Failure("no window " + std::to_string(window));
-  return raster::WritePng(win::ComposeWindow(window), path);
-}
-
-pz417::Status SaveClientPng(win::WindowId window, const std::string& path) {
-  if (!win::IsWindow(window)) return pz417::Failure("no window " + std::to_string(window));
-  return raster::WritePng(win::ClientPixels(window), path);
+pz417::Status SavePicture(const raster::Bitmap& picture, const std::string& path) {
+  if (picture.width() == 0) return pz417::Failure("the window was never shown");
+  return raster::WritePng(picture, path);
 }
 
 }  // namespace replay

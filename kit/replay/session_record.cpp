@@ -4,6 +4,7 @@
 
 #include "entry_text.h"
 #include "pz417/kit.h"
+#include "pictures.h"
 #include "pz417/kit_tools.h"
 #include "raster/png.h"
 #include "win/window.h"
@@ -17,11 +18,6 @@ void WriteEvent(TextOutput& events, int kind, int x, int y, signed char key) {
 
 void Capture(win::WindowId window, raster::Bitmap& into) {
   if (win::IsWindow(window)) into = win::ComposeWindow(window);
-}
-
-pz417::Status WritePicture(const raster::Bitmap& picture, const std::string& path) {
-  if (picture.width() == 0) return pz417::Failure("the window was never shown");
-  return raster::WritePng(picture, path);
 }
 
 pz417::Status OpenText(TextOutput& output, const std::string& path) {
@@ -69,8 +65,8 @@ pz417::Status SessionRecord::WriteOutputs(const Options& options) {
     if (!path.empty()) Note(path, write(picture, path));
   };
   writeIfAsked(options.canvasPng, canvas_, raster::WritePng);
-  writeIfAsked(options.windowPng, window_, WritePicture);
-  writeIfAsked(options.consolePng, console_, WritePicture);
+  writeIfAsked(options.windowPng, window_, SavePicture);
+  writeIfAsked(options.consolePng, console_, SavePicture);
   Note(options.logText, log_.Close());
   Note(options.eventsText, events_.Close());
   return failures_.empty() ? pz417::Status() : pz417::Failure(failures_);

@@ -5,6 +5,8 @@
 // is never counted into a recording.
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "kit_state.h"
 #include "pz417/kit.h"
@@ -26,16 +28,30 @@ void TellAboutScriptFile(const char* format) {
   ShowConsoleIfHidden();
 }
 
+// Anything but a file, or a name not taken yet, is refused: opening a FIFO would wait for a
+// program on its other end, and the program would hang for good; a folder or a device is no
+// script file either.
+bool IsFileOrFree() {
+  std::error_code failed;
+  const std::filesystem::file_type type = std::filesystem::status(ScriptFileName, failed).type();
+  return type == std::filesystem::file_type::regular ||
+         type == std::filesystem::file_type::not_found;
+}
+
+std::FILE* OpenScriptFile(const char* mode) {
+  return IsFileOrFree() ? std::fopen(ScriptFileName, mode) : nullptr;
+}
+
 bool OpenForWriting() {
   if (ScriptFile() != nullptr) return true;
-  ScriptFile() = std::fopen(ScriptFileName, "w");
+  ScriptFile() = OpenScriptFile("w");
   if (ScriptFile() == nullptr) TellAboutScriptFile("Cannot open script file %s for writing\n");
   return ScriptFile() != nullptr;
 }
 
 bool OpenForReading() {
   if (ScriptFile() != nullptr) return true;
-  ScriptFile() = std::fopen(ScriptFileName, "r");
+  ScriptFile() = OpenScriptFile("r");
   if (ScriptFile() == nullptr) TellAboutScriptFile("Cannot open script file %s for reading\n");
   return ScriptFile() != nullptr;
 }

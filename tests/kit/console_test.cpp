@@ -69,6 +69,16 @@ TEST_F(TextConsole, RepaintShowsTheLast25MessagesOldestFirst) {
   EXPECT_FALSE(first25 == RepaintedAfterPrinting(2, 25));
 }
 
+// Uncovered, a console taller than its 25 lines repaints over an erased client area, as a resize
+// repaints it: nothing of what it showed before stays above the lines.
+TEST_F(TextConsole, ExposeOfATallConsoleEqualsAFreshPaint) {
+  const raster::Bitmap fresh = RepaintedAfterPrinting(1, 40);
+  input.Call([this] { win::InputExpose(Console()); });
+  Click(0, 0);
+  Wait();
+  EXPECT_TRUE(win::ClientPixels(Console()) == fresh);
+}
+
 TEST_F(TextConsole, RepaintOfAFewMessagesEqualsPrintingThem) {
   const raster::Bitmap repainted = RepaintedAfterPrinting(1, 3);
   Restart();

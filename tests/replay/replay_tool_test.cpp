@@ -62,6 +62,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "PZ417_KBD(97);\n\nPZ417_XYZ(1);\n",
                 {"a.scr"},
                 "a.scr:3: not a script line"},
+        // A line past the reader's 511 characters is refused for its length, whatever its
+        // pieces look like; one of exactly 511 is a whole line.
+        Refusal{"ScriptLineTooLong",
+                "PZ417_KBD(97);\n" + ("PZ417_KBD(97);" + std::string(497, ' ')) + "\n" +
+                    ("PZ417_KBD(98);" + std::string(600, 'K')) + "\n",
+                {"a.scr"},
+                "a.scr:3: line longer than 511 characters"},
         Refusal{"ScriptPressOutside",
                 "PZ417_MOUSE(0, 0);\nPZ417_MOUSE(0, 300);\n",
                 {"a.scr"},
@@ -366,5 +373,35 @@ INSTANTIATE_TEST_SUITE_P(
                     OutputFault{"EventsTooLarge", "--events", "events.txt", Tiny,
                                 "File too large"}),
     [](const auto& info) { return info.param.name; });
+
+// A log past the limit fails the run with its message; the events, a file of their own, are
+// all written, as a run without the limit writes them.
+TEST(FileSizeLimit, ALogPastItKeepsTheOtherOutputs) {
+  if (!replay_test::CanLimitFileSize()) GTEST_SKIP() << "no file size limits here";
+  TempDir dir;
+  WriteFile(dir.path() / "a.drive", "click 0 0\nctrl L\ntick 10\n");
+  ASSERT_EQ(RunReplay({"a.drive", "--events", "whole.txt"}, dir.path()).exitCode, 0);
+  const replay_test::Run run =
+      RunReplay({"a.drive", "--log", "log.txt", "--events", "events.txt"}, dir.path(), Small);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.errors.find("log.txt: cannot write: File too large"), std::string::npos)
+      << run.errors;
+  EXPECT_EQ(ReadFile(dir.path() / "events.txt"), ReadFile(dir.path() / "whole.txt"));
+}
+
+// A recording past the limit is told in the console, and the run goes on to its end with the
+// lines written before kept.
+TEST(FileSizeLimit, ARecordingPastItKeepsWhatWasWritten) {
+  if (!replay_test::CanLimitFileSize()) GTEST_SKIP() << "no file size limits here";
+  TempDir dir;
+  std::string drive = "click 0 0\nctrl R\n";
+  for (int i = 0; i < 10; ++i) drive += "click 0 0\n";
+  WriteFile(dir.path() / "a.drive", drive);
+  const replay_test::Run run = RunReplay({"a.drive"}, dir.path(), Tiny);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  const std::string recorded = ReadFile(dir.path() / "PZ417.SCR");
+  const std::string line = "PZ417_MOUSE(0, 0);\n";
+  EXPECT_TRUE(recorded.starts_with(line + line + line)) << recorded;
+}
 
 }  // namespace

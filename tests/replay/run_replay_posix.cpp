@@ -12,11 +12,12 @@
 namespace replay_test {
 namespace {
 
-// Ignored signals stay ignored across exec, so a write past the limit fails with EFBIG.
+// As a user's shell leaves it: the signal of a write past the limit at its default, which ends
+// the process unless frosty-replay itself sees to it.
 bool LimitFileSize(std::uint64_t bytes) {
   if (bytes == NoFileSizeLimit) return true;
   const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
-  return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  return std::signal(SIGXFSZ, SIG_DFL) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 bool RedirectInto(const std::filesystem::path& file, int stream) {

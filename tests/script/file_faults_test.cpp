@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "file_size_limit.h"
 #include "script_session.h"
 
@@ -13,16 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string CannotRead = "Cannot read script file PZ417.SCR\n";
 const std::string CannotOpenToRead = "Cannot open script file PZ417.SCR for reading\n";
 const std::string CannotOpenToWrite = "Cannot open script file PZ417.SCR for writing\n";
 const std::string CannotWrite = "Cannot write to script file PZ417.SCR\n";
-// A folder opens for reading on Linux and fails to read; on Windows it does not open at all.
-#ifdef _WIN32
-const std::string FolderRead = CannotOpenToRead;
-#else
-const std::string FolderRead = CannotRead;
-#endif
 
 // Each returns false where the machine cannot set its fault up (Windows has no /proc, and
 // Wine no symbolic links).
@@ -42,6 +39,14 @@ bool UnwritableDirectory() {
   std::error_code failed;
   fs::current_path("/proc", failed);
   return !failed;
+}
+// Opening a FIFO waits for a program on its other end, which never comes.
+bool FifoInItsPlace() {
+#ifdef _WIN32
+  return false;
+#else
+  return ::mkfifo("PZ417.SCR", 0644) == 0;
+#endif
 }
 bool EmptyFile() {
   return std::ofstream("PZ417.SCR").good();
@@ -79,6 +84,9 @@ INSTANTIATE_TEST_SUITE_P(Files, RecordingFault,
                                                    {CannotOpenToWrite, CannotOpenToWrite}},
                                          FaultCase{"UnwritableDirectory",
                                                    UnwritableDirectory,
+                                                   {CannotOpenToWrite, CannotOpenToWrite}},
+                                         FaultCase{"FifoInItsPlace",
+                                                   FifoInItsPlace,
                                                    {CannotOpenToWrite, CannotOpenToWrite}}),
                          [](const testing::TestParamInfo<FaultCase>& info) {
                            return std::string(info.param.name);
@@ -123,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
     Files, PlaybackFault,
     testing::Values(FaultCase{"NoFile", NoFile, {CannotOpenToRead}},
                     FaultCase{"DanglingLink", DanglingLink, {CannotOpenToRead}},
-                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {FolderRead}},
+                    FaultCase{"DirectoryInItsPlace", DirectoryInItsPlace, {CannotOpenToRead}},
+                    FaultCase{"FifoInItsPlace", FifoInItsPlace, {CannotOpenToRead}},
                     FaultCase{"EmptyFile", EmptyFile, {EndOfScriptMessage}}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 

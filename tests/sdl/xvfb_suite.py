@@ -134,6 +134,19 @@ def differing_pixels(a, b, env):
     return int(float(match.group(1)))
 
 
+def image_size(path, env):
+    done = run(["identify", "-format", "%w %h", path], env)
+    width, height = done.stdout.split()
+    return int(width), int(height)
+
+
+def colours(path, env):
+    """The names of the colours a picture holds."""
+    done = run(["convert", path, "-unique-colors", "-depth", "8", "txt:-"], env)
+    named = {"#000000": "black", "#FFFFFF": "white"}
+    return {named.get(code.upper(), code) for code in re.findall(r"#[0-9A-Fa-f]{6}", done.stdout)}
+
+
 def crop(source, geometry, target, env):
     run(["convert", source, "-crop", geometry, "+repage", target], env)
     return target
@@ -230,9 +243,13 @@ class Frosty:
         self.press(*RUN_TITLE)
         self.press(MENU_ITEM_X, MENU_ITEM_Y[command_id])
 
-    def screenshot(self, path):
-        run(["import", "-window", self.window, path], self.env)
+    def screenshot(self, path, window=None):
+        run(["import", "-window", window or self.window, path], self.env)
         return path
+
+    def console(self):
+        """The console once it shows."""
+        return self.find_window("PZ417 Text", visible_only=True)
 
     def wait_exit(self):
         try:
@@ -460,6 +477,47 @@ class Suite:
         if got != expected or "PZ417_KBD(" not in expected:
             raise Failure(f"frosty recorded {got!r} where frosty-replay recorded {expected!r}")
 
+    # -- the keyboard and the mouse between the two windows
+
+    def drag_chooses_while_the_console_has_the_keyboard(self):
+        # Ctrl+L gives the console the keyboard; the press on "Run" is the graphics window's all
+        # the same, and so are the drag and the release that choose "Advance one frame".
+        self.same_as_replay("dragconsole", START + [ctrl("l"), dragged_from_run_to(3), tick()])
+
+    def closing_the_console_gives_the_keyboard_back(self):
+        steps = START + [ctrl("l")]
+        expected = self.replay("consoleclose", steps + [ctrl("f"), tick()])
+        frosty = self.start("consoleclose")
+        try:
+            for step in steps:
+                step.act(frosty)
+            run([self.paths.x_helper, "close", frosty.console()], self.env)
+            self.waits_until_hidden(frosty, "PZ417 Text")
+            for step in [ctrl("f"), tick()]:
+                step.act(frosty)
+            self.shows(frosty, "consoleclose", expected)
+        finally:
+            frosty.stop()
+
+    def held_ctrl_p_plays_once(self):
+        """The console comes up with "EOF encountered" while Ctrl+P is still held: the key's
+        auto-repeats that follow are no fresh presses, so the script is played once."""
+        steps = START + [Step(["down Ctrl", "down P", "repeat P 10", "up P", "up Ctrl"],
+                              lambda f: f.xdo("keydown", "ctrl", "keydown", "p", "sleep", "1.5",
+                                              "keyup", "p", "keyup", "ctrl"))]
+        for folder in ("heldctrlp", "heldctrlp.replay"):
+            os.makedirs(os.path.join(self.workdir, folder), exist_ok=True)
+            with open(os.path.join(self.workdir, folder, SCRIPT_FILE), "w") as script:
+                script.write("PZ417_MOUSE(-240, 233);\n")  # Add Scoop
+        self.same_as_replay("heldctrlp", steps)
+
+    def waits_until_hidden(self, frosty, title):
+        deadline = time.monotonic() + SETTLE
+        while frosty.search(title, visible_only=True):
+            if time.monotonic() > deadline:
+                raise Failure(f'"{title}" is still shown')
+            time.sleep(0.1)
+
     def covered_window_repaints(self):
         steps = START + [button("AddScoop")]
         expected = self.replay("cover", steps)
@@ -473,15 +531,49 @@ class Suite:
         finally:
             frosty.stop()
 
+    def uncovered_tall_console_repaints_its_last_lines_only(self):
+        """The console, taller than its 25 lines, is covered and uncovered: above the lines it
+        repaints it is blank, as the classic desktop erases what it uncovers."""
+        frosty = self.start("tallconsole")
+        try:
+            for step in START + [ctrl("l"), button("AddScoop")]:
+                step.act(frosty)
+            console = frosty.console()
+            time.sleep(0.5)
+            run([self.paths.x_helper, "cover", console], self.env)
+            time.sleep(0.5)
+            shot = frosty.screenshot(os.path.join(self.workdir, "tallconsole.png"), console)
+        finally:
+            frosty.stop()
+        lines = 25 * 13
+        width, height = image_size(shot, self.env)
+        if height <= lines:
+            raise Skip(f"the console is only {height} pixels tall here")
+        above = crop(shot, f"{width}x{height - lines}+0+0", shot + ".above.png", self.env)
+        if colours(above, self.env) != {"white"}:
+            raise Failure(f"the console shows something above its last 25 lines ({above})")
+
+    def odd_console_size_at_scale_two_is_filled(self):
+        """At x2 a console resized to an odd size shows its last column and row in part."""
+        frosty = self.start("oddconsole", scale=2)
+        try:
+            ctrl("l").act(frosty)
+            console = frosty.console()
+            frosty.xdo("windowsize", "--sync", console, "2033", "459")
+            time.sleep(0.5)
+            shot = frosty.screenshot(os.path.join(self.workdir, "oddconsole.png"), console)
+        finally:
+            frosty.stop()
+        for edge, geometry in (("column", "1x459+2032+0"), ("row", "2033x1+0+458")):
+            seen = colours(crop(shot, geometry, f"{shot}.{edge}.png", self.env), self.env)
+            if seen == {"black"}:
+                raise Failure(f"the console's last {edge} is black ({shot})")
+
     def console_starts_hidden(self):
         frosty = self.start("console")
         try:
             frosty.find_window("PZ417 Text")
-            deadline = time.monotonic() + SETTLE
-            while frosty.search("PZ417 Text", visible_only=True):
-                if time.monotonic() > deadline:
-                    raise Failure("the console is still shown")
-                time.sleep(0.1)
+            self.waits_until_hidden(frosty, "PZ417 Text")
         finally:
             frosty.stop()
 
@@ -573,6 +665,10 @@ CASES = [
     Suite.gdk_scale_sets_the_scale,
     Suite.ctrl_f_advances_one_frame, Suite.ctrl_l_switches_the_log_check,
     Suite.ctrl_released_in_another_window, Suite.typed_characters_reach_the_program,
+    Suite.drag_chooses_while_the_console_has_the_keyboard,
+    Suite.closing_the_console_gives_the_keyboard_back, Suite.held_ctrl_p_plays_once,
+    Suite.uncovered_tall_console_repaints_its_last_lines_only,
+    Suite.odd_console_size_at_scale_two_is_filled,
     Suite.covered_window_repaints, Suite.console_starts_hidden, Suite.ctrl_a_animates_the_title,
     Suite.ctrl_q_quits, Suite.quit_from_the_menu, Suite.closing_the_graphics_window_quits,
     Suite.no_display_says_so,

@@ -65,6 +65,16 @@ INSTANTIATE_TEST_SUITE_P(Coordinates, Unscaled,
                                          UnscaledCase{-2, 2, -1}, UnscaledCase{-3, 2, -2},
                                          UnscaledCase{8, 3, 2}, UnscaledCase{9, 3, 3}));
 
+// A window whose screen size is no multiple of the scale shows part of one more window pixel.
+TEST(ContentLength, CountsAPartlyShownPixel) {
+  const struct {
+    int screen, scale, window;
+  } cases[] = {{7, 1, 7}, {2032, 2, 1016}, {2033, 2, 1017}, {8, 3, 3}, {9, 3, 3}, {0, 2, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(win::ContentLength(c.screen, c.scale), c.window) << c.screen << " at x" << c.scale;
+  }
+}
+
 struct OptionCase {
   std::vector<std::string> arguments;
   int scale;

@@ -120,12 +120,12 @@ TEST_F(WindowSystemTest, ShowingPaintsOnceOverAnErasedClientArea) {
   EXPECT_EQ(win::ClientPixels(window).pixel(10, 10), Background);
 }
 
-TEST_F(WindowSystemTest, ExposePaintsWithoutErasing) {
+TEST_F(WindowSystemTest, ExposePaintsOverAnErasedClientArea) {
   const win::WindowId window = MakeWindow();
   win::FillClientRect(window, {0, 0, 50, 50}, 0xFF0000);
   win::InputExpose(window);
   EXPECT_EQ(Describe(Drain()), Strings{"Paint"});
-  EXPECT_EQ(win::ClientPixels(window).pixel(10, 10), 0xFF0000u);
+  EXPECT_EQ(win::ClientPixels(window).pixel(10, 10), Background);
 }
 
 TEST_F(WindowSystemTest, ResizeSendsSizeAndRepaintsTheNewArea) {
@@ -222,20 +222,41 @@ INSTANTIATE_TEST_SUITE_P(Window, Keys, ::testing::ValuesIn(keyCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // As the classic desktop marks it, a key-down of a key already down is a repeat whatever the host
-// said; once the key is up, its next key-down is a fresh press.
-TEST_F(WindowSystemTest, AKeyDownOfAKeyAlreadyDownIsARepeat) {
+// said, in whichever of the program's windows; once the key is up, or the keyboard went to
+// another program where it may have been let go, its next key-down is a fresh press.
+struct RepeatCase {
+  const char* name;
+  std::function<void(win::WindowId other)> between;  // between the first key-down and the next
+  std::vector<bool> repeats;                          // of the key-downs the window got
+};
+
+const RepeatCase repeatCases[] = {
+    {"HeldKey", [](win::WindowId) {}, {false, true}},
+    {"ReleasedKey", [](win::WindowId) { win::InputKeyUp('R'); }, {false, false}},
+    {"HeldWhileTheKeyboardMovesToTheOtherWindow",
+     [](win::WindowId other) { win::InputFocus(other, false); },
+     {false, true}},
+    {"KeyboardLeftTheProgram", [](win::WindowId) { win::InputFocusLeft(); }, {false, false}},
+};
+
+class Repeats : public WindowSystemTest, public ::testing::WithParamInterface<RepeatCase> {};
+
+TEST_P(Repeats, MarkAKeyDownOfAKeyAlreadyDown) {
+  const win::WindowId other = MakeWindow();
   MakeWindow();
   win::InputKeyDown('R', 'r');
-  win::InputKeyDown('R', 'r');
-  win::InputKeyUp('R');
+  GetParam().between(other);
   win::InputKeyDown('R', 'r');
   Drain();
   std::vector<bool> repeats;
   for (const win::Message& m : ReceivedOf({Msg::KeyDown})) {
     repeats.push_back(win::IsKeyRepeat(m.lParam));
   }
-  EXPECT_EQ(repeats, (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(repeats, GetParam().repeats);
 }
+
+INSTANTIATE_TEST_SUITE_P(Window, Repeats, ::testing::ValuesIn(repeatCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct MendCase {
   const char* name;

@@ -91,14 +91,20 @@ void InputFocus(WindowId window, bool ctrlHeld) {
   QueueInput(window, Msg::KeyUp, AsWParam(vk::Control), KeyLParam(-1, false));
 }
 
+void InputFocusLeft() {
+  Sys().keysDown.reset();
+}
+
 void InputResize(WindowId window, int clientWidth, int clientHeight) {
   QueueInput(window, Msg::Size, AsWParam(clientWidth), clientHeight);
 }
 
-// The host may have lost any of the window's pixels: all of them are presented again.
+// The host may have lost any of the window's pixels: all of them are presented again. As on the
+// classic desktop, the part uncovered is erased before the window paints it, so a procedure that
+// paints only part of its area leaves the rest blank.
 void InputExpose(WindowId window) {
   detail::DamageWholeWindow(window);
-  InvalidateWindow(window, false);
+  InvalidateWindow(window, true);
 }
 
 WindowId FocusedWindow() {

@@ -45,6 +45,11 @@ int Unscaled(int screenCoordinate, int scale) {
   return screenCoordinate % scale < 0 ? quotient - 1 : quotient;
 }
 
+int ContentLength(int screenLength, int scale) {
+  if (scale <= 1) return screenLength;
+  return screenLength / scale + (screenLength % scale > 0 ? 1 : 0);
+}
+
 pz417::Result<int> TakeScaleOption(std::vector<std::string>& arguments) {
   for (auto at = arguments.begin(); at != arguments.end(); ++at) {
     const std::string_view argument = *at;

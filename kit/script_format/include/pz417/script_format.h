@@ -1,5 +1,5 @@
 #pragma once
-// The script file's line formats and the reader that the kit's player and frosty-replay share.
+// The script file's line formats and the reader that the kit's player and the replay entry share.
 //
 // A script file holds one event, or one run of periodic ticks, per line. Every line the writer
 // produces has six characters before its kind letter, so the reader looks at index 6 only and

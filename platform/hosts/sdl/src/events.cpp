@@ -3,6 +3,8 @@
 #include <SDL_keyboard.h>
 #include <SDL_mouse.h>
 
+#include <iterator>
+
 #include "win/host.h"
 #include "win/scale.h"
 
@@ -34,7 +36,7 @@ void EventRouter::Route(const SDL_Event& event) {
                     event.key.repeat != 0);
       break;
     case SDL_KEYUP:
-      keys_.KeyUp(event.key.keysym.sym, event.key.keysym.scancode);
+      RouteKeyUp(event.key.keysym);
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -51,22 +53,73 @@ void EventRouter::Route(const SDL_Event& event) {
   }
 }
 
+// While the left button is held, its moves and its release belong to the window it went down
+// in, as the classic desktop captures the mouse there. SDL captures it for the window with the
+// keyboard instead, which reports them in its own coordinates: they are moved to the pressed
+// window's through the screen.
+EventRouter::Point EventRouter::InPressedWindow(win::WindowId window, int x, int y) const {
+  if (pressed_ == 0 || pressed_ == window) return {window, x, y};
+  const SDL_Point from = windows_.Origin(window);
+  const SDL_Point to = windows_.Origin(pressed_);
+  return {pressed_, x + from.x - to.x, y + from.y - to.y};
+}
+
+EventRouter::Point EventRouter::Unscaled(const Point& screen) const {
+  return {screen.window, win::Unscaled(screen.x, windows_.Scale()),
+          win::Unscaled(screen.y, windows_.Scale())};
+}
+
+// When a window of ours loses the keyboard, SDL lets go of every key held, and the key-ups it
+// sends come just before the loss. Keys held while the keyboard moves to our other window are
+// still the same held keys (their auto-repeats are no fresh presses), so those key-ups wait:
+// they are dropped when one of our windows gains the keyboard in the same pass, and passed on
+// when the pass ends without, as the keyboard went to another program.
+void EventRouter::RouteKeyUp(const SDL_Keysym& key) {
+  if (!FocusLossFollows()) {
+    keys_.KeyUp(key.sym, key.scancode);
+    return;
+  }
+  keys_.Flush();
+  releasedByFocusLoss_.push_back(key);
+}
+
+bool EventRouter::FocusLossFollows() const {
+  SDL_Event queued[64];
+  const int count = SDL_PeepEvents(queued, static_cast<int>(std::size(queued)), SDL_PEEKEVENT,
+                                   SDL_FIRSTEVENT, SDL_LASTEVENT);
+  for (int i = 0; i < count; ++i) {
+    if (queued[i].type == SDL_KEYUP) continue;
+    return queued[i].type == SDL_WINDOWEVENT &&
+           queued[i].window.event == SDL_WINDOWEVENT_FOCUS_LOST &&
+           windows_.Find(queued[i].window.windowID) != 0;
+  }
+  return false;
+}
+
+void EventRouter::EndPass() {
+  keys_.Flush();
+  for (const SDL_Keysym& key : releasedByFocusLoss_) keys_.KeyUp(key.sym, key.scancode);
+  releasedByFocusLoss_.clear();
+}
+
 void EventRouter::RouteButton(const SDL_MouseButtonEvent& event) {
   const win::WindowId window = windows_.Find(event.windowID);
   if (event.button != SDL_BUTTON_LEFT || window == 0) return;
-  const int x = win::Unscaled(event.x, windows_.Scale());
-  const int y = win::Unscaled(event.y, windows_.Scale());
   if (event.state == SDL_PRESSED) {
-    win::InputPress(window, x, y);
+    pressed_ = window;
+    const Point at = Unscaled({window, event.x, event.y});
+    win::InputPress(at.window, at.x, at.y);
   } else {
-    win::InputRelease(window, x, y);
+    const Point at = Unscaled(InPressedWindow(window, event.x, event.y));
+    pressed_ = 0;
+    win::InputRelease(at.window, at.x, at.y);
   }
 }
 
 void EventRouter::RouteMotion(const SDL_MouseMotionEvent& event) {
   if (const win::WindowId window = windows_.Find(event.windowID)) {
-    win::InputMouseMove(window, win::Unscaled(event.x, windows_.Scale()),
-                        win::Unscaled(event.y, windows_.Scale()));
+    const Point at = Unscaled(InPressedWindow(window, event.x, event.y));
+    win::InputMouseMove(at.window, at.x, at.y);
   }
 }
 
@@ -78,6 +131,7 @@ void EventRouter::RouteWindowEvent(const SDL_WindowEvent& event) {
       win::InputClose(window);
       break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
+      releasedByFocusLoss_.clear();  // the keyboard moved between our windows: still held
       win::InputFocus(window, (SDL_GetModState() & KMOD_CTRL) != 0);
       break;
     case SDL_WINDOWEVENT_EXPOSED:
@@ -98,7 +152,7 @@ void EventRouter::RouteWindowEvent(const SDL_WindowEvent& event) {
 // here too, once SDL has applied them.
 void EventRouter::RouteResize(win::WindowId window, int width, int height) {
   if (!windows_.NoteContentSize(window, {width, height})) return;
-  const win::Size content = windows_.Unscaled({width, height});
+  const win::Size content = windows_.ContentSize({width, height});
   const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
   win::InputResize(window, content.width, content.height - barRows);
 }

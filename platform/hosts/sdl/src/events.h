@@ -4,6 +4,8 @@
 
 #include <SDL_events.h>
 
+#include <vector>
+
 #include "keys.h"
 #include "native_windows.h"
 
@@ -14,8 +16,9 @@ class EventRouter {
   explicit EventRouter(NativeWindows& windows);
 
   void Route(const SDL_Event& event);
-  // Ends a pump pass: a key down still held back has no text coming.
-  void EndPass() { keys_.Flush(); }
+  // Ends a pump pass: a key down still held back has no text coming, and keys let go of as the
+  // keyboard left our windows are released.
+  void EndPass();
 
  private:
   // Keys go to the window with the keyboard focus, which the window system tracks.
@@ -26,12 +29,25 @@ class EventRouter {
     void Char(int character) override;
   };
 
+  // A pixel of a window, in screen pixels (scaled) or in window pixels.
+  struct Point {
+    win::WindowId window = 0;
+    int x = 0;
+    int y = 0;
+  };
+  Point InPressedWindow(win::WindowId window, int x, int y) const;
+  Point Unscaled(const Point& screen) const;
+
+  void RouteKeyUp(const SDL_Keysym& key);
+  bool FocusLossFollows() const;
   void RouteWindowEvent(const SDL_WindowEvent& event);
   void RouteButton(const SDL_MouseButtonEvent& event);
   void RouteMotion(const SDL_MouseMotionEvent& event);
   void RouteResize(win::WindowId window, int width, int height);
 
   NativeWindows& windows_;
+  win::WindowId pressed_ = 0;  // where the left button went down, while it is held
+  std::vector<SDL_Keysym> releasedByFocusLoss_;
   WindowSystemKeys sink_;
   KeyTranslator keys_{sink_};
 };

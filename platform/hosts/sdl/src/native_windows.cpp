@@ -1,5 +1,7 @@
 #include "native_windows.h"
 
+#include <SDL_events.h>
+#include <SDL_keyboard.h>
 #include <SDL_surface.h>
 
 #include <algorithm>
@@ -39,11 +41,23 @@ void NativeWindows::Show(win::WindowId window, bool visible) {
   Native* native = Lookup(window);
   if (native == nullptr) return;
   if (!visible) {
+    SDL_PumpEvents();  // so that a focus just given is known
+    const bool hadKeyboard = SDL_GetKeyboardFocus() == native->sdl;
     SDL_HideWindow(native->sdl);
+    if (hadKeyboard) GiveKeyboard(win::FocusedWindow());
     return;
   }
   SDL_ShowWindow(native->sdl);
   SDL_RaiseWindow(native->sdl);
+}
+
+// The window the window system activated when another was hidden gets the keyboard: without a
+// window manager, none would.
+void NativeWindows::GiveKeyboard(win::WindowId window) {
+  Native* native = Lookup(window);
+  if (native == nullptr) return;
+  SDL_RaiseWindow(native->sdl);
+  SDL_SetWindowInputFocus(native->sdl);
 }
 
 void NativeWindows::Destroy(win::WindowId window) {
@@ -91,6 +105,13 @@ void NativeWindows::Refresh(win::WindowId window) {
   if (Native* native = Lookup(window)) SDL_UpdateWindowSurface(native->sdl);
 }
 
+SDL_Point NativeWindows::Origin(win::WindowId window) const {
+  SDL_Point origin{0, 0};
+  const auto found = natives_.find(window);
+  if (found != natives_.end()) SDL_GetWindowPosition(found->second.sdl, &origin.x, &origin.y);
+  return origin;
+}
+
 win::WindowId NativeWindows::Find(std::uint32_t sdlWindowId) const {
   for (const auto& [window, native] : natives_) {
     if (SDL_GetWindowID(native.sdl) == sdlWindowId) return window;
@@ -103,7 +124,7 @@ bool NativeWindows::NoteContentSize(win::WindowId window, win::Size screenSize) 
   if (native == nullptr) return false;
   // SDL remakes the surface after any size change, its own or ours.
   native->surfaceLost = true;
-  const win::Size size = Unscaled(screenSize);
+  const win::Size size = ContentSize(screenSize);
   if (size == native->content) return false;
   native->content = size;
   return true;
@@ -111,6 +132,11 @@ bool NativeWindows::NoteContentSize(win::WindowId window, win::Size screenSize) 
 
 win::Size NativeWindows::Unscaled(win::Size screenSize) const {
   return {win::Unscaled(screenSize.width, scale_), win::Unscaled(screenSize.height, scale_)};
+}
+
+win::Size NativeWindows::ContentSize(win::Size screenSize) const {
+  return {win::ContentLength(screenSize.width, scale_),
+          win::ContentLength(screenSize.height, scale_)};
 }
 
 NativeWindows::Native* NativeWindows::Lookup(win::WindowId window) {

@@ -35,14 +35,18 @@ class NativeWindows final : public win::NativeWindowSet {
   // Puts what was last presented on screen again, after the screen lost it.
   void Refresh(win::WindowId window);
 
+  // Where the window's content starts on the screen, in screen pixels.
+  SDL_Point Origin(win::WindowId window) const;
   // 0 for an SDL window that is not one of ours.
   win::WindowId Find(std::uint32_t sdlWindowId) const;
-  // Records a size SDL reported, in screen pixels, as the content size it leaves (the surface
-  // is remade then, so the next present copies all); false when
-  // that is the size the window already had, as after a resize of our own.
+  // Records a size SDL reported, in screen pixels, as the content size it shows (the surface
+  // is remade then, so the next present copies all); false when that is the size the window
+  // already had, as after a resize of our own.
   bool NoteContentSize(win::WindowId window, win::Size screenSize);
-  // The content size a screen size leaves, in window pixels.
+  // The whole window pixels a screen size holds (the desktop's).
   win::Size Unscaled(win::Size screenSize) const;
+  // The content a window of that screen size shows, in window pixels, the last ones in part.
+  win::Size ContentSize(win::Size screenSize) const;
 
  private:
   struct Native {
@@ -52,6 +56,7 @@ class NativeWindows final : public win::NativeWindowSet {
     bool surfaceLost = true;         // the surface may hold nothing of what was presented
   };
   Native* Lookup(win::WindowId window);
+  void GiveKeyboard(win::WindowId window);
 
   std::map<win::WindowId, Native> natives_;
   int scale_ = 1;

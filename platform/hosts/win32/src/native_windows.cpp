@@ -158,6 +158,10 @@ LRESULT NativeWindows::Handle(win::WindowId window, Native& native, UINT message
     case WM_SETFOCUS:
       win::InputFocus(window, GetKeyState(VK_CONTROL) < 0);
       return 0;
+    case WM_KILLFOCUS:
+      // wParam: the window that gets the keyboard, if any.
+      if (Find(reinterpret_cast<HWND>(wParam)) == 0) win::InputFocusLeft();
+      return 0;
     case WM_CLOSE:
       // The window system decides whether the window goes.
       win::InputClose(window);
@@ -187,7 +191,7 @@ void NativeWindows::Paint(win::WindowId window, Native& native) {
 
 // Only a size the user gave the window is news; our own sizes come back here too.
 void NativeWindows::Resized(win::WindowId window, Native& native, int width, int height) {
-  const win::Size content{win::Unscaled(width, scale_), win::Unscaled(height, scale_)};
+  const win::Size content{win::ContentLength(width, scale_), win::ContentLength(height, scale_)};
   if (native.sizing ||
       (content.width == native.shown.width() && content.height == native.shown.height())) {
     return;

@@ -105,10 +105,14 @@ void InputKeyUp(int virtualKey);
 // A character typed with no key of its own (a character not on the keyboard layout).
 void InputChar(int character);
 void InputClose(WindowId window);
-// The window got the keyboard focus; ctrlHeld says whether Ctrl is down at that moment.
+// The window got the keyboard focus; ctrlHeld says whether Ctrl is down at that moment. Keys
+// held while the focus moves between the program's windows stay held.
 void InputFocus(WindowId window, bool ctrlHeld);
+// The keyboard went to another program: the keys held now may be let go there, unseen, so none
+// counts as held any more.
+void InputFocusLeft();
 void InputResize(WindowId window, int clientWidth, int clientHeight);
-// Part of the window must be drawn again (the screen lost it).
+// Part of the window must be drawn again (the screen lost it): it is erased and painted.
 void InputExpose(WindowId window);
 
 WindowId FocusedWindow();

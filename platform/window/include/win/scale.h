@@ -23,6 +23,9 @@ int ScaleThatFits(int wanted, Size screen);
 // A screen coordinate in a window shown at `scale`, as the window's own pixel; rounded down,
 // also left of and above the window, where a held button's drag may go.
 int Unscaled(int screenCoordinate, int scale);
+// The window pixels a window's screen length shows: a length that is no multiple of the scale
+// shows part of one more, so that no screen pixel is left without one.
+int ContentLength(int screenLength, int scale);
 
 // Takes "--scale N" or "--scale=N" out of a program's arguments: N (1 to MaxScale), 0 when it is
 // not there, or why it is a bad one. The other arguments keep their order.

@@ -134,9 +134,11 @@ class Session:
     def _event_count(self):
         return self.tab.evaluate("(Module.pz417Events || []).length")
 
-    def _step(self, line, act, ticks_after=False):
-        """Takes a step and notes which events came while it was taken. A step that starts the
-        ticks (Ctrl+A, Ctrl+F) has those that come meanwhile after it, any other before."""
+    def _step(self, line, act, ticks_after=True):
+        """Takes a step and notes which events came while it was taken. A step that the program
+        is given as an event has the ticks that came meanwhile before or after that event; any
+        other, after it: the step is taken as soon as it is sent, and its wait lasts longer. A
+        halt has them before it, where they make the same events (one tick still follows it)."""
         start = self._event_count()
         act()
         self.settle()
@@ -203,7 +205,7 @@ class Session:
             self.tab.key("keyDown", key, code, virtual_key, CTRL)
             self.tab.key("keyUp", key, code, virtual_key, CTRL)
             self.tab.key("keyUp", *control)
-        self._step(f"ctrl {letter.upper()}", act, ticks_after=letter.upper() in "AF")
+        self._step(f"ctrl {letter.upper()}", act, ticks_after=letter.upper() != "H")
 
     def type(self, text):
         def act():

@@ -2,7 +2,8 @@
 """Figures of frosty's page in headless Chromium (never asserted: timings vary with the machine).
 
   - CPU of the browser's processes over a while, the program halted and animating at 10 Hz,
-    against about:blank;
+    against about:blank and against a bare page that changes a box of a canvas as large as the
+    graphics window ten times a second (what the browser itself spends on such frames);
   - a click to its frame: from the press event to the end of the present it led to (median);
   - navigation to the first frame;
   - the sizes of the page's files, and gzipped.
@@ -15,6 +16,7 @@ import gzip
 import os
 import statistics
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
@@ -40,6 +42,19 @@ Object.defineProperty(window, 'PZ417Windows', {configurable: true,
   }});
 window.addEventListener('pointerdown', (e) => pz417Presses.push(e.timeStamp), true);
 """
+
+
+# A canvas the graphics window's size, a title-sized box of it changed at 10 Hz, and no program.
+BARE_CANVAS = """<!doctype html><body style="margin:0"><canvas width=595 height=515></canvas><script>
+const context = document.querySelector('canvas').getContext('2d');
+const picture = new ImageData(595, 515);
+let frame = 0;
+(function tick() {
+  picture.data.fill(++frame % 2 ? 255 : 0);
+  context.putImageData(picture, 0, 0, frame % 400, 30, 178, 18);
+  setTimeout(tick, 100);
+})();
+</script>"""
 
 
 def process_tree(root):
@@ -75,15 +90,14 @@ def cpu_seconds(pids):
 
 
 def cpu_percent(url, seconds, prepare=None):
-    """The whole browser's CPU over `seconds`, a fresh browser showing `url` alone."""
+    """The whole browser's CPU over `seconds`, a fresh browser showing `url` alone; `prepare`
+    takes the steps in a program's page first."""
     with Browser() as browser:
         tab = browser.new_tab()
-        if url == "about:blank":
+        if prepare is None:
             tab.navigate(url)
         else:
-            session = Session(tab, url).open()
-            if prepare:
-                prepare(session)
+            prepare(Session(tab, url).open())
         time.sleep(2)  # the start-up's own work settles
         pids = process_tree(browser.process.pid)
         before, started = cpu_seconds(pids), time.monotonic()
@@ -150,9 +164,14 @@ def main():
     options = parser.parse_args()
     site = Site(options.site)
     url = site.url + "index.html"
+    bare_folder = tempfile.mkdtemp(prefix="pz417-bench-")
+    with open(os.path.join(bare_folder, "index.html"), "w") as file:
+        file.write(BARE_CANVAS)
+    bare = Site(bare_folder)
     try:
         blank = cpu_percent("about:blank", options.seconds)
         print(f"CPU over {options.seconds:g} s, whole browser: about:blank {blank:.2f} %, "
+              f"a bare canvas changed at 10 Hz {cpu_percent(bare.url, options.seconds):.2f} %, "
               f"halted {cpu_percent(url, options.seconds, halted):.2f} %, "
               f"animating at 10 Hz {cpu_percent(url, options.seconds, animating):.2f} %")
         delays = click_to_frame(url, options.clicks)
@@ -165,6 +184,7 @@ def main():
             print(f"{name}: {size / 1024:.0f} KiB, gzip -9 {packed / 1024:.0f} KiB")
     finally:
         site.close()
+        bare.close()
 
 
 if __name__ == "__main__":

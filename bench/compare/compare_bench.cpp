@@ -17,11 +17,11 @@
 
 #include "busy_state.h"
 #include "colors.h"
+#include "kit_state.h"
 #include "open_kit.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "raster/png.h"
-#include "kit_state.h"
 #include "render.h"
 
 namespace {

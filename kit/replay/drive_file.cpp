@@ -105,9 +105,9 @@ Status MouseAt(std::string_view rest, const ClientArea& area, Op op, Command& co
   if (Status s = ParseTwoNumbers(rest, command.x, command.y); !s) return s;
   if (!area.WindowContains(command.x, command.y)) {
     return pz417::Failure("window pixel (" + std::to_string(command.x) + ", " +
-                           std::to_string(command.y) + ") is outside the " +
-                           std::to_string(area.width) + " x " +
-                           std::to_string(area.menuBarHeight + area.height) + " graphics window");
+                          std::to_string(command.y) + ") is outside the " +
+                          std::to_string(area.width) + " x " +
+                          std::to_string(area.menuBarHeight + area.height) + " graphics window");
   }
   command.op = op;
   return {};
@@ -299,10 +299,7 @@ std::string KeyNames() {
   return names + "\n";
 }
 
-}  // namespace
-
-std::string DriveSyntaxHelp() {
-  return std::string(
+constexpr const char* CommandHelp =
     "  click X Y          left press at kit coordinates (origin at the client area's centre, y "
     "up)\n"
     "  pixel PX PY        left press at a client pixel (0 0 is the top-left corner)\n"
@@ -327,12 +324,16 @@ std::string DriveSyntaxHelp() {
     "  close              the graphics window's close button\n"
     "  snapshot FILE.png  the canvas as it is now\n"
     "  A '#' starts a comment that runs to the end of the line, also after `type`;\n"
-    "  blank lines are skipped.\n") +
-         KeyNames();
+    "  blank lines are skipped.\n";
+
+}  // namespace
+
+std::string DriveSyntaxHelp() {
+  return CommandHelp + KeyNames();
 }
 
 pz417::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
-                                                      const ClientArea& area) {
+                                                     const ClientArea& area) {
   line = Trim(line.substr(0, line.find('#')));
   if (line.empty()) return std::optional<Command>();
   Command command;

@@ -74,7 +74,7 @@ pz417::Result<std::vector<Command>> ParseDrive(std::string_view text, const Clie
 // One line of a drive file, without its line end: its command, nothing for a blank line or a
 // comment, or why the line is refused.
 pz417::Result<std::optional<Command>> ParseDriveLine(std::string_view line,
-                                                      const ClientArea& area = {});
+                                                     const ClientArea& area = {});
 
 // One line per command, for --help.
 std::string DriveSyntaxHelp();

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "drive_file.h"
-#include "pz417/status.h"
 #include "pz417/script_format.h"
+#include "pz417/status.h"
 
 namespace replay {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "drive_file.h"
-#include "pz417/status.h"
 #include "inputs.h"
+#include "pz417/status.h"
 #include "scripted_input.h"
 #include "session_record.h"
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "entry_text.h"
-#include "pz417/kit.h"
 #include "pictures.h"
+#include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "raster/png.h"
 #include "win/window.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "pz417/status.h"
 #include "options.h"
+#include "pz417/status.h"
 #include "raster/bitmap.h"
 #include "text_output.h"
 

@@ -71,8 +71,8 @@ bool FrameDamage::SameCall(const Call& a, const Frame& af, const Call& b, const 
   const Shape& t = b.shape;
   return a.fillsCanvas == b.fillsCanvas && s.kind == t.kind && s.color == t.color &&
          s.width == t.width && s.textSize == t.textSize && s.x1 == t.x1 && s.y1 == t.y1 &&
-         s.x2 == t.x2 && s.y2 == t.y2 && s.x3 == t.x3 && s.y3 == t.y3 &&
-         a.originX == b.originX && a.originY == b.originY && TextOf(a, af) == TextOf(b, bf);
+         s.x2 == t.x2 && s.y2 == t.y2 && s.x3 == t.x3 && s.y3 == t.y3 && a.originX == b.originX &&
+         a.originY == b.originY && TextOf(a, af) == TextOf(b, bf);
 }
 
 // A filled rectangle reaching a pixel past the view on every side paints all of it opaquely.

@@ -43,7 +43,7 @@ class FrameDamage {
 
  private:
   struct Call {
-    Shape shape;  // text points nowhere: its characters are in the frame's `text`
+    Shape shape;               // text points nowhere: its characters are in the frame's `text`
     bool fillsCanvas = false;  // not a shape: the whole canvas painted
     std::size_t textStart = 0;
     std::size_t textLength = 0;

@@ -162,8 +162,13 @@ int KitOval(int color, int x1, int y1, int x2, int y2, int width) {
   kit::LogBox("%s oval with bounding box (%d,%d) to (%d,%d), filled\n",
               "%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", color, x1, y1, x2,
               y2, width);
-  kit::RenderShape(
-      {.kind = kit::ShapeKind::Oval, .color = color, .width = width, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2});
+  kit::RenderShape({.kind = kit::ShapeKind::Oval,
+                    .color = color,
+                    .width = width,
+                    .x1 = x1,
+                    .y1 = y1,
+                    .x2 = x2,
+                    .y2 = y2});
   return 1;
 }
 
@@ -189,8 +194,12 @@ int KitText(int color, int x, int y, int ptsize, const char* text) {
   ptsize = kit::FixedTextSize(ptsize);
   color = CheckColor(color);
   if (kit::LoggingOn()) KitPrint("%s text at (%d,%d), \"%s\"\n", kit::NameOf(color), x, y, text);
-  kit::RenderShape(
-      {.kind = kit::ShapeKind::Text, .color = color, .textSize = ptsize, .x1 = x, .y1 = y, .text = text});
+  kit::RenderShape({.kind = kit::ShapeKind::Text,
+                    .color = color,
+                    .textSize = ptsize,
+                    .x1 = x,
+                    .y1 = y,
+                    .text = text});
   return 1;
 }
 

@@ -20,7 +20,7 @@ TEST_F(EventLoop, AnimationDeliversOnePeriodicPerTick) {
 
 TEST_F(EventLoop, TickBeforeTheWaitDoesNotCount) {
   input.Tick();  // arrives while halted: sets the tick flag only
-  Click(1, 2);  // ends the first wait
+  Click(1, 2);   // ends the first wait
   EXPECT_EQ(Wait(), (Event{Mouse, 1, 2, 0}));
   KitSetRunMode(RunMode::Animate);
   input.Tick();

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "headless/headless_host.h"
-#include "scripted_input.h"
 #include "kit_state.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
+#include "scripted_input.h"
 #include "win/host.h"
 #include "win/keyboard.h"
 

@@ -236,7 +236,8 @@ TEST_P(HeldShortcut, ActsOnEachRepeat) {
   const HeldCase c = GetParam();
   input.KeyDown(win::vk::Control);
   input.KeyDown(c.letter, win::TypedCharacter(c.letter, false, true));
-  for (int i = 0; i < c.repeats; ++i) input.KeyDown(c.letter, win::TypedCharacter(c.letter, false, true), true);
+  for (int i = 0; i < c.repeats; ++i)
+    input.KeyDown(c.letter, win::TypedCharacter(c.letter, false, true), true);
   std::vector<int> seen;
   input.Call([&seen] { seen = {kit::LoggingOn() ? 1 : 0, kit::State().oneFrame}; });
   input.KeyUp(c.letter);

@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Files, PngReadFailureTest,
                                          BadRead{"truncated.png", "\x89PNG\r\n\x1a\n\0\0"}));
 
 TEST(PngTest, WriteFailsWithAMessageForAnUnwritablePathOrEmptyBitmap) {
-  const pz417::Status unwritable =
-      raster::WritePng(raster::Bitmap(4, 4), "/nonexistent-dir/x.png");
+  const pz417::Status unwritable = raster::WritePng(raster::Bitmap(4, 4), "/nonexistent-dir/x.png");
   EXPECT_FALSE(unwritable);
   EXPECT_NE(unwritable.error().find("/nonexistent-dir/x.png"), std::string::npos)
       << unwritable.error();

@@ -143,7 +143,7 @@ TEST(HeldShortcut, RecordsOnce) {
             "down Ctrl\ndown R\ndown R\nup R\nup Ctrl\nclick 0 0\nctrl R\n");
   const replay_test::Run run = RunReplay({"a.drive"}, dir.path());
   ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_EQ(ReadFile(dir.path() / "PZ417.SCR"), "PZ417_MOUSE(0, 0);\n");
+  EXPECT_EQ(replay_test::ReadText(dir.path() / "PZ417.SCR"), "PZ417_MOUSE(0, 0);\n");
 }
 
 struct Played {
@@ -399,7 +399,7 @@ TEST(FileSizeLimit, ARecordingPastItKeepsWhatWasWritten) {
   WriteFile(dir.path() / "a.drive", drive);
   const replay_test::Run run = RunReplay({"a.drive"}, dir.path(), Tiny);
   EXPECT_EQ(run.exitCode, 0) << run.errors;
-  const std::string recorded = ReadFile(dir.path() / "PZ417.SCR");
+  const std::string recorded = replay_test::ReadText(dir.path() / "PZ417.SCR");
   const std::string line = "PZ417_MOUSE(0, 0);\n";
   EXPECT_TRUE(recorded.starts_with(line + line + line)) << recorded;
 }

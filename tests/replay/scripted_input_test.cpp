@@ -1,12 +1,13 @@
 // Scripted input on the headless host: steps run one per wait, on a clock that moves only with
 // ticks.
 
+#include "scripted_input.h"
+
 #include <filesystem>
 #include <functional>
 
 #include "headless/headless_host.h"
 #include "pictures.h"
-#include "scripted_input.h"
 #include "raster/png.h"
 #include "window_test_util.h"
 

@@ -78,19 +78,15 @@ TEST_P(RecordingFault, ReportsEachLineAndRecordingGoesOn) {
   EXPECT_EQ(printed, GetParam().messages) << "stopping with nothing pending writes nothing";
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, RecordingFault,
-                         testing::Values(FaultCase{"DirectoryInItsPlace",
-                                                   DirectoryInItsPlace,
-                                                   {CannotOpenToWrite, CannotOpenToWrite}},
-                                         FaultCase{"UnwritableDirectory",
-                                                   UnwritableDirectory,
-                                                   {CannotOpenToWrite, CannotOpenToWrite}},
-                                         FaultCase{"FifoInItsPlace",
-                                                   FifoInItsPlace,
-                                                   {CannotOpenToWrite, CannotOpenToWrite}}),
-                         [](const testing::TestParamInfo<FaultCase>& info) {
-                           return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Files, RecordingFault,
+    testing::Values(
+        FaultCase{
+            "DirectoryInItsPlace", DirectoryInItsPlace, {CannotOpenToWrite, CannotOpenToWrite}},
+        FaultCase{
+            "UnwritableDirectory", UnwritableDirectory, {CannotOpenToWrite, CannotOpenToWrite}},
+        FaultCase{"FifoInItsPlace", FifoInItsPlace, {CannotOpenToWrite, CannotOpenToWrite}}),
+    [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 // A file that takes no line: in a child process, as the fault is a limit on the process's files.
 using RecordingFaultDeathTest = ScriptSession;

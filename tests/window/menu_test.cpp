@@ -556,8 +556,7 @@ TEST(RunMenuPicture, SavesTheGraphicsWindowWithItsMenuOpen) {
   const raster::Bitmap content = win::ComposeWindow(window);
   EXPECT_EQ(content.width(), 595);
   EXPECT_EQ(content.height(), 515);
-  const pz417::Status saved =
-      raster::WritePng(content, WINDOW_PICTURE_DIR "/run-menu-open.png");
+  const pz417::Status saved = raster::WritePng(content, WINDOW_PICTURE_DIR "/run-menu-open.png");
   EXPECT_TRUE(saved) << saved.error();
 }
 

@@ -227,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Window, Keys, ::testing::ValuesIn(keyCases),
 struct RepeatCase {
   const char* name;
   std::function<void(win::WindowId other)> between;  // between the first key-down and the next
-  std::vector<bool> repeats;                          // of the key-downs the window got
+  std::vector<bool> repeats;                         // of the key-downs the window got
 };
 
 const RepeatCase repeatCases[] = {

@@ -7,10 +7,10 @@
 
 #include "headless/headless_host.h"
 #include "pictures.h"
-#include "scripted_input.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "raster/png.h"
+#include "scripted_input.h"
 #include "win/host.h"
 
 namespace {

@@ -41,7 +41,7 @@ pz417::Status WritePng(const Bitmap& bitmap, const std::string& path) {
   if (encoded && closed) return {};
   const int reason = !closed || writeError == 0 ? errno : writeError;
   return pz417::Failure("cannot write " + path + ": " +
-                         (reason != 0 ? std::strerror(reason) : image.message));
+                        (reason != 0 ? std::strerror(reason) : image.message));
 }
 
 pz417::Result<Bitmap> ReadPng(const std::string& path) {

@@ -24,9 +24,8 @@ constexpr std::string_view LetterNames[] = {"A", "B", "C", "D", "E", "F", "G", "
                                             "J", "K", "L", "M", "N", "O", "P", "Q", "R",
                                             "S", "T", "U", "V", "W", "X", "Y", "Z"};
 constexpr std::string_view DigitNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-constexpr std::string_view NumpadNames[] = {"Numpad0", "Numpad1", "Numpad2", "Numpad3",
-                                            "Numpad4", "Numpad5", "Numpad6", "Numpad7",
-                                            "Numpad8", "Numpad9"};
+constexpr std::string_view NumpadNames[] = {"Numpad0", "Numpad1", "Numpad2", "Numpad3", "Numpad4",
+                                            "Numpad5", "Numpad6", "Numpad7", "Numpad8", "Numpad9"};
 constexpr std::string_view FunctionNames[] = {"F1", "F2", "F3", "F4",  "F5",  "F6",
                                               "F7", "F8", "F9", "F10", "F11", "F12"};
 constexpr std::string_view ShiftedDigits = ")!@#$%^&*(";
@@ -77,7 +76,8 @@ constexpr std::array<Key, KeyCount> BuildTable() {
     table[at++] = Named('A' + i, LetterNames[i], 'a' + i, 'A' + i, 1 + i);
   }
   for (int i = 0; i < 10; ++i) {
-    table[at++] = Named('0' + i, DigitNames[i], '0' + i, ShiftedDigits[static_cast<std::size_t>(i)]);
+    table[at++] =
+        Named('0' + i, DigitNames[i], '0' + i, ShiftedDigits[static_cast<std::size_t>(i)]);
   }
   for (int i = 0; i < 10; ++i) table[at++] = Named(vk::Numpad0 + i, NumpadNames[i], '0' + i);
   table[at++] = Named(vk::Decimal, "Decimal", '.');

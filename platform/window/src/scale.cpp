@@ -21,7 +21,7 @@ pz417::Result<int> ParseScale(std::string_view text) {
   const auto [stop, failure] = std::from_chars(text.data(), end, scale);
   if (failure != std::errc() || stop != end || scale < 1 || scale > MaxScale) {
     return pz417::Failure(std::string(ScaleOption) + " takes a whole number from 1 to " +
-                           std::to_string(MaxScale) + ", not \"" + std::string(text) + "\"");
+                          std::to_string(MaxScale) + ", not \"" + std::string(text) + "\"");
   }
   return scale;
 }

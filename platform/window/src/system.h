@@ -2,8 +2,8 @@
 // The window system's state and the helpers every part of it shares. The state belongs to the
 // live WindowSystem; Sys() hands it to the rest of the layer.
 
-#include <cstdint>
 #include <bitset>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>

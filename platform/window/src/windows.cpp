@@ -94,14 +94,14 @@ pz417::Status RegisterClass(std::string_view name, WindowProc proc, raster::Colo
   if (!detail::SystemLives()) return detail::NoSystem("RegisterClass");
   if (proc == nullptr || FindClass(name) != nullptr) {
     return pz417::Failure("RegisterClass: no procedure, or the class \"" + std::string(name) +
-                           "\" exists already");
+                          "\" exists already");
   }
   Sys().classes.push_back({std::string(name), proc, background});
   return {};
 }
 
 pz417::Result<WindowId> CreateWindow(std::string_view className, std::string_view title,
-                                      Style style, int x, int y, int width, int height) {
+                                     Style style, int x, int y, int width, int height) {
   const detail::WindowClassRec* cls = FindClass(className);
   if (cls == nullptr) {
     return pz417::Failure("CreateWindow: no window class \"" + std::string(className) + "\"");

@@ -89,7 +89,7 @@ pz417::Result<std::unique_ptr<SdlHost>> SdlHost::Open() {
   if (IsInvisibleDriver(driver)) {
     SDL_Quit();
     return pz417::Failure("SDL picked the \"" + std::string(driver) +
-                           "\" video driver, which shows nothing");
+                          "\" video driver, which shows nothing");
   }
   auto host = std::unique_ptr<SdlHost>(new SdlHost(std::make_unique<State>()));
   host->SetScale(ScaleOfTheDisplay());

@@ -56,7 +56,7 @@ struct Win32Host::State {
 pz417::Result<std::unique_ptr<Win32Host>> Win32Host::Open() {
   if (!NativeWindows::RegisterClass()) {
     return pz417::Failure("cannot register the window class (error " +
-                           std::to_string(GetLastError()) + ")");
+                          std::to_string(GetLastError()) + ")");
   }
   std::unique_ptr<Win32Host> host(new Win32Host(std::make_unique<State>()));
   host->SetScale(ScaleOfTheScreen());

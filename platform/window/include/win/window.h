@@ -114,7 +114,7 @@ struct Size {
 pz417::Status RegisterClass(std::string_view name, WindowProc proc, raster::Color background);
 // x, y, width and height are the outer frame. Sends Create, then Size.
 pz417::Result<WindowId> CreateWindow(std::string_view className, std::string_view title,
-                                      Style style, int x, int y, int width, int height);
+                                     Style style, int x, int y, int width, int height);
 void DestroyWindow(WindowId window);  // sends Destroy
 bool IsWindow(WindowId window);
 // Returns whether the window was visible before the call. Showing it asks for a paint.

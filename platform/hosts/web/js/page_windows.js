@@ -8,7 +8,8 @@
 
 mergeInto(LibraryManager.library, {
   $PZ417Windows: {
-    Kind: {Press: 1, Move: 2, Release: 3, KeyDown: 4, KeyUp: 5, Close: 6, Resize: 7, Focus: 8},
+    Kind: {Press: 1, Move: 2, Release: 3, KeyDown: 4, KeyUp: 5, Close: 6, Resize: 7, Focus: 8,
+           FocusLeft: 9},
     // Frame sizes in window pixels, as the classic desktop draws them around a client area.
     Border: {caption: 3, sizable: 4},
     TitleHeight: 19,
@@ -36,7 +37,9 @@ mergeInto(LibraryManager.library, {
       PZ417Windows.applyScale();
       window.addEventListener('keydown', (e) => PZ417Windows.onKey(e, PZ417Windows.Kind.KeyDown), true);
       window.addEventListener('keyup', (e) => PZ417Windows.onKey(e, PZ417Windows.Kind.KeyUp), true);
-      // Keys that went up while the page had no keyboard never come; the window layer mends Ctrl.
+      // Keys that go up while the page has no keyboard never come: none counts as held once it
+      // leaves, and the window layer mends Ctrl when it comes back.
+      window.addEventListener('blur', () => PZ417Windows.push({kind: PZ417Windows.Kind.FocusLeft, window: 0, a: 0}));
       window.addEventListener('focus', () => PZ417Windows.push({kind: PZ417Windows.Kind.Focus, window: 0, a: 0}));
       // A new device pixel ratio (the page zoomed, moved to another screen) keeps the scale.
       window.addEventListener('resize', () => PZ417Windows.applyScale());

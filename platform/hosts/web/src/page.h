@@ -7,14 +7,15 @@ namespace webhost {
 
 // What an input record is, as js/page_windows.js numbers them.
 enum class PageInput : int {
-  Press = 1,    // window, a = x, b = y (content pixels)
-  Move = 2,     // the same
-  Release = 3,  // the same
-  KeyDown = 4,  // code and key texts; a = KeyFlags
-  KeyUp = 5,    // the same
-  Close = 6,    // window: its close box
-  Resize = 7,   // window, a = content width, b = content height
-  Focus = 8,    // window (0: the page got the keyboard back), a = Ctrl held
+  Press = 1,      // window, a = x, b = y (content pixels)
+  Move = 2,       // the same
+  Release = 3,    // the same
+  KeyDown = 4,    // code and key texts; a = KeyFlags
+  KeyUp = 5,      // the same
+  Close = 6,      // window: its close box
+  Resize = 7,     // window, a = content width, b = content height
+  Focus = 8,      // window (0: the page got the keyboard back), a = Ctrl held
+  FocusLeft = 9,  // the page lost the keyboard to another tab or program
 };
 
 // The modifier bits of a key record.

@@ -70,6 +70,9 @@ void RouteInput(const PageRecord& record) {
     case PageInput::Focus:
       RouteFocus(record);
       break;
+    case PageInput::FocusLeft:
+      win::InputFocusLeft();
+      break;
   }
 }
 

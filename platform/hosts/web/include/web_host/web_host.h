@@ -11,7 +11,7 @@
 //  - NowMs: the page's monotonic clock (performance.now()).
 //  - PumpInput: the page's input records as Input* calls (left presses, moves and releases at
 //    content pixels, the pointer captured while held; keys with their virtual-key codes and
-//    classic characters; the keyboard for a frame pressed on, and back to the page; close
+//    classic characters; the keyboard for a frame pressed on, leaving the page and back; close
 //    boxes; the sizable frame's grips).
 //  - WaitForInput: awaits a promise that the next input resolves, or a timer at the deadline;
 //    nothing runs while the program waits. The idle hook runs first.

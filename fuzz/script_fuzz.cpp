@@ -1,9 +1,11 @@
-// Feeds arbitrary bytes to the script reader, as a whole file and as one line.
+// Feeds arbitrary bytes to the script reader, as a whole file and as one line. A file that the
+// check for script files accepts must play with no line of another kind.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "pz417/script_format.h"
 
@@ -14,13 +16,16 @@ void ReadWholeFile(const std::uint8_t* data, std::size_t size) {
   // fmemopen wants a writable buffer even for reading.
   auto* copy = new char[size];
   std::memcpy(copy, data, size);
+  const bool accepted = pz417::IsScriptText(std::string_view(copy, size));
   std::FILE* file = fmemopen(copy, size, "r");
   if (file != nullptr) {
     // Every read takes at least one byte or reports the end, so this bound is never reached
     // unless the reader stops making progress, which would be a bug.
     std::size_t reads = 0;
-    while (pz417::ReadScriptLine(file).kind != pz417::ScriptLineKind::EndOfFile) {
+    pz417::ScriptLineKind kind;
+    while ((kind = pz417::ReadScriptLine(file).kind) != pz417::ScriptLineKind::EndOfFile) {
       if (++reads > size + 1) __builtin_trap();
+      if (accepted && kind == pz417::ScriptLineKind::Other) __builtin_trap();
     }
     std::fclose(file);
   }

@@ -6,7 +6,10 @@ include(CMakePackageConfigHelpers)
 
 # What the installed libraries link; programs find the same through the package's config.
 find_package(Freetype REQUIRED)
-find_package(PNG REQUIRED)
+if(NOT EMSCRIPTEN)
+  find_package(PNG REQUIRED)
+  string(APPEND PZ417_DEPENDENCIES "find_dependency(PNG)\n")
+endif()
 
 set(PZ417_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/PZ417)
 set(PZ417_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/pz417)
@@ -28,15 +31,26 @@ pz417_installed_library(pz417_installed_kit kit pz417
 target_include_directories(pz417_installed_kit INTERFACE
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 target_compile_features(pz417_installed_kit INTERFACE cxx_std_17)
-target_link_libraries(pz417_installed_kit PRIVATE Freetype::Freetype PNG::PNG)
+target_link_libraries(pz417_installed_kit PRIVATE Freetype::Freetype $<TARGET_NAME_IF_EXISTS:PNG::PNG>)
 install(FILES ${PROJECT_SOURCE_DIR}/kit/include/pz417/kit.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/pz417)
-set(PZ417_PACKAGES pz417 pz417-replay)
+set(PZ417_PACKAGES pz417)
 
-# The replay entry with the headless host it runs programs on.
-pz417_installed_library(pz417_installed_replay replay pz417_replay
-  pz417_replay pz417_entry_common pz417_replay_library pz417_replay_drive pz417_headless)
-target_link_libraries(pz417_installed_replay PUBLIC pz417_installed_kit)
+# The web entry with the web host, and the page's script and HTML its link options name.
+if(EMSCRIPTEN)
+  pz417_installed_library(pz417_installed_web web pz417_web pz417_web pz417_entry_common pz417_web_host)
+  get_property(options GLOBAL PROPERTY PZ417_WEB_LINK_OPTIONS)
+  target_link_options(pz417_installed_web INTERFACE ${options})
+  target_link_libraries(pz417_installed_web PUBLIC pz417_installed_kit)
+  get_property(files GLOBAL PROPERTY PZ417_WEB_PAGE_FILES)
+  install(FILES ${files} DESTINATION ${CMAKE_INSTALL_DATADIR}/pz417/web)
+else()
+  # The replay entry with the headless host it runs programs on.
+  pz417_installed_library(pz417_installed_replay replay pz417_replay
+    pz417_replay pz417_entry_common pz417_replay_library pz417_replay_drive pz417_headless)
+  target_link_libraries(pz417_installed_replay PUBLIC pz417_installed_kit)
+  list(APPEND PZ417_PACKAGES pz417-replay)
+endif()
 
 # The desktop entry with the desktop host it opens; SDL2 on Unix desktops.
 if(TARGET pz417_desktop AND TARGET pz417_sdl)
@@ -68,25 +82,27 @@ foreach(pc IN LISTS PZ417_PACKAGES)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endforeach()
 
-# The programs, their pages and the desktop's menu entry.
-foreach(program frosty frosty-replay)
-  if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  endif()
-endforeach()
-include(${PROJECT_SOURCE_DIR}/cmake/ManPages.cmake)
-foreach(page frosty.6 frosty-replay.1)
-  pz417_install_man_page(${CMAKE_CURRENT_LIST_DIR}/man/${page} PZ417_MAN_PAGES)
-endforeach()
-add_custom_target(man_pages ALL DEPENDS ${PZ417_MAN_PAGES})
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/frosty.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(size 48 256)
-  install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon/frosty-${size}.png
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME frosty.png)
-endforeach()
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon/frosty.svg
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+if(NOT EMSCRIPTEN)
+  # The programs, their pages and the desktop's menu entry.
+  foreach(program frosty frosty-replay)
+    if(TARGET ${program})
+      install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endif()
+  endforeach()
+  include(${PROJECT_SOURCE_DIR}/cmake/ManPages.cmake)
+  foreach(page frosty.6 frosty-replay.1)
+    pz417_install_man_page(${CMAKE_CURRENT_LIST_DIR}/man/${page} PZ417_MAN_PAGES)
+  endforeach()
+  add_custom_target(man_pages ALL DEPENDS ${PZ417_MAN_PAGES})
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/frosty.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  foreach(size 48 256)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon/frosty-${size}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME frosty.png)
+  endforeach()
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon/frosty.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()
 
 # Documentation: the faces built into the kit with their licences, the demo session, the examples.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/fonts/ DESTINATION ${PZ417_DOC_DIR}/fonts)

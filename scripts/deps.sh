@@ -16,7 +16,8 @@ for option in "$@"; do
     --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev mandoc man-db "${packaging[@]}") ;;
     --package) packages+=("${packaging[@]}") ;;
     --wine) packages+=(wine64) ;;  # runs the Windows build
-    *) echo "usage: $0 [--tests] [--package] [--wine]" >&2; exit 2 ;;
+    --web) packages+=(chromium) ;;  # runs the pages, headless
+    *) echo "usage: $0 [--tests] [--package] [--wine] [--web]" >&2; exit 2 ;;
   esac
 done
 

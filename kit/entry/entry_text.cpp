@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "pz417/kit.h"
+
 namespace entry {
 
 std::string ProgramName(const char* argv0) {
@@ -14,6 +16,21 @@ std::string ProgramName(const char* argv0) {
 
 std::string VersionText(const std::string& programName) {
   return programName + " (PZ417 kit) " PZ417_VERSION "\n";
+}
+
+std::string EventLine(int kind, int x, int y, signed char key) {
+  switch (kind) {
+    case Mouse:
+      return "Mouse " + std::to_string(x) + " " + std::to_string(y);
+    case Key:
+      return "Key " + std::to_string(key);
+    case Periodic:
+      return "Periodic";
+    case Quit:
+      return "Quit";
+    default:
+      return "Event " + std::to_string(kind);
+  }
 }
 
 }  // namespace entry

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "entry_text.h"
 #include "pictures.h"
 #include "pz417/kit.h"
 #include "pz417/kit_tools.h"
@@ -12,25 +13,7 @@ namespace replay {
 namespace {
 
 void WriteEvent(TextOutput& events, int kind, int x, int y, signed char key) {
-  char line[48];
-  switch (kind) {
-    case Mouse:
-      std::snprintf(line, sizeof line, "Mouse %d %d\n", x, y);
-      break;
-    case Key:
-      std::snprintf(line, sizeof line, "Key %d\n", key);
-      break;
-    case Periodic:
-      std::snprintf(line, sizeof line, "Periodic\n");
-      break;
-    case Quit:
-      std::snprintf(line, sizeof line, "Quit\n");
-      break;
-    default:
-      std::snprintf(line, sizeof line, "Event %d\n", kind);
-      break;
-  }
-  events.Write(line);
+  events.Write(entry::EventLine(kind, x, y, key) + "\n");
 }
 
 void Capture(win::WindowId window, raster::Bitmap& into) {

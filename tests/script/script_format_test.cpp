@@ -210,4 +210,43 @@ TEST(ReadScriptLine, AFailedReadIsAnotherKindAndLeavesTheErrorIndicator) {
   std::filesystem::remove(directory);
 }
 
+// ---- whether a file is a script file ---------------------------------------------------------
+
+struct ScriptTextCase {
+  const char* name;
+  std::string text;
+  bool isScript;
+};
+
+void PrintTo(const ScriptTextCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class ScriptText : public testing::TestWithParam<ScriptTextCase> {};
+
+TEST_P(ScriptText, IsAScriptFileOnlyWhenEveryLineIsOneTheWriterMakes) {
+  EXPECT_EQ(pz417::IsScriptText(GetParam().text), GetParam().isScript);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ScriptText,
+    testing::Values(
+        ScriptTextCase{"Empty", "", true},
+        ScriptTextCase{"EveryKind",
+                       "PZ417_MOUSE(-250, 232);\nPZ417_KBD(-23);\nPZ417_PERIODIC(3);\n", true},
+        ScriptTextCase{"CarriageReturnsAndBlankLines",
+                       "PZ417_KBD(104);\r\n\r\n\nPZ417_KBD(105);\r\n", true},
+        ScriptTextCase{"LastLineWithoutLineEnd", "PZ417_KBD(1);\nPZ417_MOUSE(0, 0);", true},
+        ScriptTextCase{"AText", "Dear diary,\nPZ417_KBD(1);\n", false},
+        ScriptTextCase{"APicture", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, false},
+        ScriptTextCase{"NulInALine", "PZ417_KBD(1);\0\n"s, false},
+        ScriptTextCase{"AnotherLetterCase", "PZ417_kbd(1);\n", false},
+        ScriptTextCase{"AKeyTheWriterCannotWrite", "PZ417_KBD(300);\n", false},
+        ScriptTextCase{"NumbersWrittenOtherwise", "PZ417_MOUSE(+5, 007);\n", false},
+        ScriptTextCase{"SpaceAfterTheLine", "PZ417_PERIODIC(2); \n", false},
+        ScriptTextCase{"ANegativeRun", "PZ417_PERIODIC(-2);\n", false},
+        ScriptTextCase{"ALineLongerThanTheReaderTakes",
+                       "PZ417_MOUSE(1, " + std::string(600, '0') + "1);\n", false}),
+    [](const testing::TestParamInfo<ScriptTextCase>& info) { return info.param.name; });
+
 }  // namespace

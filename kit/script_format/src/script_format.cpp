@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <string>
 
 namespace pz417 {
 namespace {
@@ -83,7 +84,44 @@ bool ReadPiece(std::FILE* file, char* buffer, ScriptFilePosition& position) {
   return true;
 }
 
+// The line the writer makes for what a line holds, line end included; empty for none.
+std::string WrittenLine(const ScriptLine& line) {
+  char text[ScriptLineBufferSize];
+  switch (line.kind) {
+    case ScriptLineKind::Mouse:
+      std::snprintf(text, sizeof text, MouseLineFormat, line.x, line.y);
+      return text;
+    case ScriptLineKind::Key:
+      std::snprintf(text, sizeof text, KeyLineFormat, static_cast<int>(line.key));
+      return text;
+    case ScriptLineKind::Periodic:
+      std::snprintf(text, sizeof text, PeriodicLineFormat, line.count);
+      return text;
+    default:
+      return {};
+  }
+}
+
+bool IsWrittenLine(std::string_view line) {
+  if (line.size() + 2 > ScriptLineBufferSize || line.find('\0') != std::string_view::npos) {
+    return false;
+  }
+  const std::string read = std::string(line) + '\n';
+  return WrittenLine(ParseScriptLine(read.c_str())) == read;
+}
+
 }  // namespace
+
+bool IsScriptText(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(std::min(end + 1, text.size()));
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (!line.empty() && !IsWrittenLine(line)) return false;
+  }
+  return true;
+}
 
 ScriptLine ParseScriptLine(const char* line) {
   ScriptLine result;

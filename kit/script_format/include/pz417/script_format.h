@@ -6,6 +6,7 @@
 // then scans for the numbers; it never trusts a value or a length it reads.
 
 #include <cstdio>
+#include <string_view>
 
 namespace pz417 {
 
@@ -52,6 +53,12 @@ ScriptLine ReadScriptLine(std::FILE* file, ScriptFilePosition* position = nullpt
 // Interprets one line as read (NUL-terminated, its line end still on). Numbers missing where the
 // scan looks are 0; values past the 32-bit range saturate.
 ScriptLine ParseScriptLine(const char* line);
+
+// Whether a whole file's text holds only lines the writer makes (a mouse, key or periodic line,
+// its numbers as the writer prints them) and blank lines, with either line ending: what a file
+// offered as a script file must be before it replaces one. A picture, a text or a file of
+// another program's lines is not.
+bool IsScriptText(std::string_view text);
 
 // Each writes one whole line into the stream's buffer; false if the stream reported an error.
 bool WriteMouseLine(std::FILE* file, int x, int y);

@@ -144,5 +144,5 @@ void PickGoodStuffAt(int x, int y, int& hasWhippedCream, int& hasCherry, int& mo
 }
 
 void ShowBadButtonNotice() {
-  KitTextf(2, 0, 0, 16, "BAAAADDD NEWS!");
+  KitTextf(KitColor::Red, 0, 0, 16, "BAAAADDD NEWS!");
 }

@@ -5,22 +5,6 @@
 
 namespace {
 
-// The kit's colour indices that the scene uses.
-enum Colour {
-  Black = 0,
-  White = 1,
-  Red = 2,
-  Green = 3,
-  Blue = 4,
-  Yellow = 5,
-  Magenta = 6,
-  IceBlue = 11,
-  Brown = 14,
-  ForestGreen = 19,
-  Gray50 = 22,
-  Gray20 = 23,
-};
-
 constexpr int Filled = 0;
 constexpr int ButtonCount = 7;
 
@@ -54,11 +38,11 @@ void DrawButtons(int lastButton) {
   for (int i = 0; i < ButtonCount; ++i) {
     const int top = 245 - 25 * i;
     const int bottom = 220 - 25 * i;
-    KitRectangle(Black, -295, top, -185, bottom, 1);
-    KitRectangle(Gray20, -293, top - 2, -187, bottom + 2, Filled);
-    KitRectangle(Gray50, -294, top - 1, -186, bottom + 1, 1);
+    KitRectangle(KitColor::Black, -295, top, -185, bottom, 1);
+    KitRectangle(KitColor::Gray20, -293, top - 2, -187, bottom + 2, Filled);
+    KitRectangle(KitColor::Gray50, -294, top - 1, -186, bottom + 1, 1);
     // Drawn in every round; the picture is the same as drawing it once at the end.
-    KitRectangle(White, -293, 243 - 25 * lastButton, -187, 222 - 25 * lastButton, Filled);
+    KitRectangle(KitColor::White, -293, 243 - 25 * lastButton, -187, 222 - 25 * lastButton, Filled);
   }
 }
 
@@ -66,7 +50,7 @@ void DrawSwatch(int colour, int x1, int y1, int x2, int y2) {
   static constexpr struct {
     int colour;
     int width;
-  } Frame[] = {{Gray50, 3}, {Gray20, 2}, {Black, 1}};
+  } Frame[] = {{KitColor::Gray50, 3}, {KitColor::Gray20, 2}, {KitColor::Black, 1}};
   KitRectangle(colour, x1, y1, x2, y2, Filled);
   for (const auto& ring : Frame) KitRectangle(ring.colour, x1, y1, x2, y2, ring.width);
 }
@@ -82,16 +66,18 @@ void DrawPalette() {
 
 void DrawGoodStuffPanel() {
   for (int i = 0; i < 2; ++i)
-    RimmedBox(-185, 70 + 12 * i, -145, 82 + 12 * i, {Black, Gray50, Gray20});
-  Text(Red, -180, 83, 6, "Cherry");
-  Text(White, -180, 70, 6, "Whipped");
+    RimmedBox(-185, 70 + 12 * i, -145, 82 + 12 * i,
+              {KitColor::Black, KitColor::Gray50, KitColor::Gray20});
+  Text(KitColor::Red, -180, 83, 6, "Cherry");
+  Text(KitColor::White, -180, 70, 6, "Whipped");
 }
 
 void DrawButtonLabels() {
   static constexpr TextSpec Labels[ButtonCount] = {
-      {ForestGreen, 12, "Add Scoop"}, {Red, 12, "Remove Scoop"},     {Black, 12, "Add Topping"},
-      {Black, 12, "Change Color"},    {Black, 12, "Change Topping"}, {Black, 12, "Select Topping"},
-      {Black, 12, "Add Good Stuff"},
+      {KitColor::ForestGreen, 12, "Add Scoop"}, {KitColor::Red, 12, "Remove Scoop"},
+      {KitColor::Black, 12, "Add Topping"},     {KitColor::Black, 12, "Change Color"},
+      {KitColor::Black, 12, "Change Topping"},  {KitColor::Black, 12, "Select Topping"},
+      {KitColor::Black, 12, "Add Good Stuff"},
   };
   for (int i = 0; i < ButtonCount; ++i) {
     Text(Labels[i].colour, -285, 227 - 25 * i, Labels[i].size, Labels[i].text);
@@ -105,14 +91,14 @@ void DrawWhippedCream(int top) {
     int dy;
   } Puffs[] = {{0, 0},   {15, -10}, {-15, -10}, {-13, -5}, {13, -5},  {-13, -5},
                {13, -5}, {0, -5},   {-18, -7},  {18, -7},  {25, -13}, {-25, -13}};
-  for (const auto& puff : Puffs) KitCircle(White, puff.dx, top + puff.dy, 15);
+  for (const auto& puff : Puffs) KitCircle(KitColor::White, puff.dx, top + puff.dy, 15);
 }
 
 // A red disc mostly hidden by a black one leaves a thin red stalk beside the cherry.
 void DrawCherry(int top) {
-  KitCircle(Red, 10, top + 19, 15);
-  KitCircle(Black, 12, top + 19, 15);
-  KitCircle(Red, 0, top + 5, 13);
+  KitCircle(KitColor::Red, 10, top + 19, 15);
+  KitCircle(KitColor::Black, 12, top + 19, 15);
+  KitCircle(KitColor::Red, 0, top + 5, 13);
 }
 
 void DrawTopping(int x, int y, int kind, int colour) {
@@ -130,7 +116,7 @@ void DrawTopping(int x, int y, int kind, int colour) {
       DrawBurst(x, y, colour);
       break;
     default:
-      Text(White, x - 2, y - 2, 9, "Oops");
+      Text(KitColor::White, x - 2, y - 2, 9, "Oops");
       break;
   }
 }
@@ -139,43 +125,44 @@ void DrawTopping(int x, int y, int kind, int colour) {
 
 void DrawIntroScreen() {
   static constexpr ToppingArray None = {};
-  KitRectangle(Black, -300, -250, 300, 250, Filled);
+  KitRectangle(KitColor::Black, -300, -250, 300, 250, Filled);
   DrawScoops(1);
   DrawCone();
   DrawToppings(None, None, None, None, 0, 1, 1, 1);
-  KitOval(Green, -180, 40, 180, 50, Filled);
-  KitOval(Red, -180, -40, 180, -50, Filled);
-  Text(Red, -180, 0, 24, "Welcome to the GLoBBo 0' FRoSTy");
-  Text(Green, -180, -26, 24, "Ice Cream Preview Machine!!!");
-  Text(Blue, -295, -238, 12, "Double click your mouse to continue.");
+  KitOval(KitColor::Green, -180, 40, 180, 50, Filled);
+  KitOval(KitColor::Red, -180, -40, 180, -50, Filled);
+  Text(KitColor::Red, -180, 0, 24, "Welcome to the GLoBBo 0' FRoSTy");
+  Text(KitColor::Green, -180, -26, 24, "Ice Cream Preview Machine!!!");
+  Text(KitColor::Blue, -295, -238, 12, "Double click your mouse to continue.");
 }
 
 void DrawBackdrop() {
-  KitRectangle(White, -300, -250, 300, 250, Filled);
-  KitRectangle(Black, -180, -250, 300, 250, Filled);
-  KitLine(Gray20, -181, 250, -181, -250, 1);
-  KitLine(Gray50, -182, 250, -182, -250, 1);
-  KitLine(Gray50, -180, 250, -180, -250, 1);
+  KitRectangle(KitColor::White, -300, -250, 300, 250, Filled);
+  KitRectangle(KitColor::Black, -180, -250, 300, 250, Filled);
+  KitLine(KitColor::Gray20, -181, 250, -181, -250, 1);
+  KitLine(KitColor::Gray50, -182, 250, -182, -250, 1);
+  KitLine(KitColor::Gray50, -180, 250, -180, -250, 1);
 }
 
 void DrawControlPanel(int lastButton, int titleX, int titleY) {
-  RimmedBox(-126, 226, 251, 199, {Gray50, Gray20, Black});
+  RimmedBox(-126, 226, 251, 199, {KitColor::Gray50, KitColor::Gray20, KitColor::Black});
   DrawButtons(lastButton);
   if (lastButton == ChangeColor) DrawPalette();
   if (lastButton == AddGoodStuff) DrawGoodStuffPanel();
   DrawButtonLabels();
-  Text(Red, titleX, titleY, 20, "GLoBBo O' FRoSTy");
+  Text(KitColor::Red, titleX, titleY, 20, "GLoBBo O' FRoSTy");
 }
 
 void DrawStatusLine(int mode) {
   static constexpr TextSpec ByMode[] = {
-      {Blue, 11, "Click on the cone to add a topping"},
-      {Green, 11, "Please calmly select a topping. While I desperately try to see it."},
-      {Red, 11, "Topping selected. Click cone to move it, or a button to alter it."},
-      {Yellow, 11, "Select a color from the pallate at left."},
-      {White, 11, "Select some good stuff!!!"},
+      {KitColor::Blue, 11, "Click on the cone to add a topping"},
+      {KitColor::Green, 11, "Please calmly select a topping. While I desperately try to see it."},
+      {KitColor::Red, 11, "Topping selected. Click cone to move it, or a button to alter it."},
+      {KitColor::Yellow, 11, "Select a color from the pallate at left."},
+      {KitColor::White, 11, "Select some good stuff!!!"},
   };
-  static constexpr TextSpec Unknown = {Red, 12, "Status error -- this status code not implemented"};
+  static constexpr TextSpec Unknown = {KitColor::Red, 12,
+                                       "Status error -- this status code not implemented"};
   const bool known = mode >= Placing && mode <= Decorating;
   const TextSpec& status = known ? ByMode[mode - Placing] : Unknown;
   Text(status.colour, -130, -215, status.size, status.text);
@@ -183,17 +170,17 @@ void DrawStatusLine(int mode) {
 
 void DrawScoops(int scoopCount) {
   // Top down, so that each lower scoop covers the lower part of the one above it.
-  if (scoopCount >= 3) KitCircle(Green, 0, 139, ScoopRadius);
-  if (scoopCount >= 2) KitCircle(Magenta, 0, 82, ScoopRadius);
-  KitCircle(IceBlue, 0, 25, ScoopRadius);
+  if (scoopCount >= 3) KitCircle(KitColor::Green, 0, 139, ScoopRadius);
+  if (scoopCount >= 2) KitCircle(KitColor::Magenta, 0, 82, ScoopRadius);
+  KitCircle(KitColor::IceBlue, 0, 25, ScoopRadius);
 }
 
 void DrawCone() {
-  KitTriangle(Brown, 0, -175, -60, 25, 60, 25, Filled);
+  KitTriangle(KitColor::Brown, 0, -175, -60, 25, 60, 25, Filled);
   // The waffle lines run past the cone's sides onto the black stage, where they do not show.
   for (int i = 0; i < 8; ++i) {
-    KitLine(Black, -60, 25 - 20 * i, 60, -15 - 20 * i, 1);
-    KitLine(Black, 60, 25 - 20 * i, -60, -15 - 20 * i, 1);
+    KitLine(KitColor::Black, -60, 25 - 20 * i, 60, -15 - 20 * i, 1);
+    KitLine(KitColor::Black, 60, 25 - 20 * i, -60, -15 - 20 * i, 1);
   }
 }
 
@@ -214,7 +201,7 @@ void DrawWedge(int x, int y, int color) {
 
 void DrawCandy(int x, int y, int color) {
   KitCircle(color, x, y, 8);
-  Text(White, x - 2, y - 2, 9, "m");
+  Text(KitColor::White, x - 2, y - 2, 9, "m");
 }
 
 // (x, y) is the bar's lower-left corner.

@@ -7,22 +7,6 @@
 
 namespace {
 
-// The kit's colour indices this game draws with.
-enum Colour {
-  Black = 0,
-  White = 1,
-  Red = 2,
-  Blue = 4,
-  IceBlue = 11,
-  Turquoise = 12,
-  Brown = 14,
-  Pink = 15,
-  Chalk = 16,
-  Gold = 17,
-  Peach = 18,
-  SeaGreen = 20,
-};
-
 constexpr int Filled = 0;
 constexpr int GroundY = -200;  // the cone's tip
 constexpr int RimY = -120;     // the cone's rim, where a scoop is caught
@@ -38,8 +22,8 @@ struct Flavour {
   const char* name;
 };
 constexpr Flavour Flavours[] = {
-    {Pink, "strawberry"}, {Chalk, "vanilla"}, {Brown, "chocolate"},
-    {Turquoise, "mint"},  {Peach, "peach"},
+    {KitColor::Pink, "strawberry"}, {KitColor::Chalk, "vanilla"}, {KitColor::Brown, "chocolate"},
+    {KitColor::Turquoise, "mint"},  {KitColor::Peach, "peach"},
 };
 constexpr int FlavourCount = sizeof(Flavours) / sizeof(Flavours[0]);
 
@@ -124,39 +108,41 @@ void HandleKey(Game& g, char key) {
 void DrawCone(int x) {
   const int left = x - RimHalfWidth;
   const int right = x + RimHalfWidth;
-  KitTriangle(Gold, left, RimY, right, RimY, x, GroundY, Filled);
+  KitTriangle(KitColor::Gold, left, RimY, right, RimY, x, GroundY, Filled);
   // Grooves parallel to the sides, from the rim to the other side: the waffle's diamonds.
   constexpr int Width = 2 * RimHalfWidth;
   for (int d = Width / 4; d < Width; d += Width / 4) {
     const int depth = (RimY - GroundY) * (Width - d) / Width;
     const int across = d + (Width - d) / 2;
-    KitLine(Brown, left + d, RimY, left + across, RimY - depth, 1);
-    KitLine(Brown, right - d, RimY, right - across, RimY - depth, 1);
+    KitLine(KitColor::Brown, left + d, RimY, left + across, RimY - depth, 1);
+    KitLine(KitColor::Brown, right - d, RimY, right - across, RimY - depth, 1);
   }
-  KitTriangle(Brown, left, RimY, right, RimY, x, GroundY, 2);
+  KitTriangle(KitColor::Brown, left, RimY, right, RimY, x, GroundY, 2);
 }
 
 void DrawScoop(int x, int y, int flavour) {
   KitCircle(Flavours[flavour].colour, x, y, ScoopRadius);
-  KitOval(Black, x - ScoopRadius, y + ScoopRadius, x + ScoopRadius, y - ScoopRadius, 1);
-  KitCircle(White, x - 9, y + 9, 4);  // a glint
+  KitOval(KitColor::Black, x - ScoopRadius, y + ScoopRadius, x + ScoopRadius, y - ScoopRadius, 1);
+  KitCircle(KitColor::White, x - 9, y + 9, 4);  // a glint
 }
 
 void Draw(const Game& g) {
-  KitRectangle(IceBlue, -300, -250, 301, 251, Filled);
-  KitRectangle(SeaGreen, -300, -250, 301, GroundY, Filled);
+  KitRectangle(KitColor::IceBlue, -300, -250, 301, 251, Filled);
+  KitRectangle(KitColor::SeaGreen, -300, -250, 301, GroundY, Filled);
   DrawCone(g.coneX);
   if (g.restingFlavour >= 0) DrawScoop(g.coneX, RimY + RestingRise, g.restingFlavour);
   if (!Over(g)) DrawScoop(g.scoopX, g.scoopY, g.flavour);
   // The header last, so that a new scoop comes out from under it.
-  KitRectangle(White, -300, SkyTop, 301, 251, Filled);
-  KitLine(Black, -300, SkyTop, 301, SkyTop, 1);
-  KitText(Blue, -290, 216, 20, "Scoop Drop");
-  KitTextf(Black, 110, 220, 12, "Caught %d   Missed %d of %d", g.caught, g.missed, MaxMisses);
-  KitText(Black, -290, -240, 10, "a/d or j/l move the cone, a click puts it there; Ctrl+Q quits");
+  KitRectangle(KitColor::White, -300, SkyTop, 301, 251, Filled);
+  KitLine(KitColor::Black, -300, SkyTop, 301, SkyTop, 1);
+  KitText(KitColor::Blue, -290, 216, 20, "Scoop Drop");
+  KitTextf(KitColor::Black, 110, 220, 12, "Caught %d   Missed %d of %d", g.caught, g.missed,
+           MaxMisses);
+  KitText(KitColor::Black, -290, -240, 10,
+          "a/d or j/l move the cone, a click puts it there; Ctrl+Q quits");
   if (Over(g)) {
-    KitText(Red, -80, 40, 28, "Game over");
-    KitTextf(Black, -130, 0, 12, "%d scoop%s caught. Press r to play again.", g.caught,
+    KitText(KitColor::Red, -80, 40, 28, "Game over");
+    KitTextf(KitColor::Black, -130, 0, 12, "%d scoop%s caught. Press r to play again.", g.caught,
              g.caught == 1 ? "" : "s");
   }
 }

@@ -89,18 +89,9 @@ if(NOT EMSCRIPTEN)
       install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     endif()
   endforeach()
-  # Pages are installed compressed, as man reads them and Debian's policy asks; -n keeps the
-  # archive the same from build to build.
-  find_program(GZIP gzip REQUIRED)
+  include(${PROJECT_SOURCE_DIR}/cmake/ManPages.cmake)
   foreach(page frosty.6 frosty-replay.1)
-    set(gz ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.gz)
-    add_custom_command(OUTPUT ${gz}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
-      COMMAND ${GZIP} -9nc ${CMAKE_CURRENT_LIST_DIR}/man/${page} > ${gz}
-      DEPENDS ${CMAKE_CURRENT_LIST_DIR}/man/${page} VERBATIM)
-    list(APPEND PZ417_MAN_PAGES ${gz})
-    string(REGEX REPLACE ".*\\." "" section ${page})
-    install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+    pz417_install_man_page(${CMAKE_CURRENT_LIST_DIR}/man/${page} PZ417_MAN_PAGES)
   endforeach()
   add_custom_target(man_pages ALL DEPENDS ${PZ417_MAN_PAGES})
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/frosty.desktop
@@ -113,8 +104,11 @@ if(NOT EMSCRIPTEN)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
 
-# Documentation: the faces built into the kit with their licences, the demo session, the example.
+# Documentation: the faces built into the kit with their licences, the demo session, the examples.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/fonts/ DESTINATION ${PZ417_DOC_DIR}/fonts)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/demo/demo.drive
   DESTINATION ${PZ417_DOC_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${PZ417_DOC_DIR}/examples)
+# The tutorial and the manual as HTML, where their links to the examples still land.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/tutorial.md DESTINATION ${PZ417_DOC_DIR}/docs)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual DESTINATION ${PZ417_DOC_DIR}/docs)

@@ -8,11 +8,12 @@ packages=(
   libsdl2-dev libx11-dev python3
   googletest libgtest-dev libbenchmark-dev
 )
-# dpkg-shlibdeps (dpkg-dev) and file find the .deb's Depends.
+# dpkg-shlibdeps (dpkg-dev) and file find the .deb's Depends. For the tests, mandoc lints the
+# kit's manual pages and renders them as HTML, and man opens them from the .deb.
 packaging=(dpkg-dev file)
 for option in "$@"; do
   case "$option" in
-    --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev "${packaging[@]}") ;;
+    --tests) packages+=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev mandoc man-db "${packaging[@]}") ;;
     --package) packages+=("${packaging[@]}") ;;
     --wine) packages+=(wine64) ;;  # runs the Windows build
     --web) packages+=(chromium) ;;  # runs the pages, headless

@@ -1,6 +1,7 @@
 #pragma once
-// The kit's 24 named colours.
+// The kit's 24 named colours, indexed by kit.h's KitColor names.
 
+#include "pz417/kit.h"
 #include "raster/bitmap.h"
 
 namespace kit {
@@ -11,6 +12,7 @@ struct NamedColor {
 };
 
 constexpr int ColorCount = 24;
+static_assert(KitColor::Gray20 == ColorCount - 1, "every colour has its name in kit.h");
 extern const NamedColor ColorTable[ColorCount];
 
 // `color` if it names a colour, else 2 ("red") after a console notice.

@@ -43,7 +43,7 @@ const NamedColor ColorTable[ColorCount] = {
 int CheckColor(int color) {
   if (color >= 0 && color < ColorCount) return color;
   KitPrint("Illegal color %d; using RED.\n", color);
-  return 2;
+  return KitColor::Red;
 }
 
 namespace {

@@ -100,7 +100,8 @@ void FlushDrawing() {
 void RenderShape(const Shape& shape) {
   TheKit().frameDamage.Drawn(shape, State().originX, State().originY);
   const bool validColor = shape.color >= 0 && shape.color < ColorCount;
-  const raster::Color rgb = validColor ? ColorTable[shape.color].rgb : ColorTable[2].rgb;
+  const raster::Color rgb =
+      validColor ? ColorTable[shape.color].rgb : ColorTable[KitColor::Red].rgb;
   const std::optional<raster::Rect> solid = SolidBox(shape);
   if (solid && State().heldFill) PaintHeldAround(*solid);
   FlushDrawing();
@@ -135,7 +136,8 @@ void FillCanvas() {
   TheKit().frameDamage.CanvasFilled();
   FlushDrawing();
   raster::DrawRectangle(State().canvas, {0, 0, CanvasWidth, CanvasHeight},
-                        raster::Pen{1, ColorTable[0].rgb}, ColorTable[1].rgb);
+                        raster::Pen{1, ColorTable[KitColor::Black].rgb},
+                        ColorTable[KitColor::White].rgb);
   State().dirty = 1;
 }
 

@@ -11,6 +11,7 @@
 #include "kit_state.h"
 #include "pz417/kit.h"
 #include "pz417/script_format.h"
+#include "script_messages.h"
 
 namespace kit {
 namespace {
@@ -45,19 +46,19 @@ std::FILE* OpenScriptFile(const char* mode) {
 bool OpenForWriting() {
   if (ScriptFile() != nullptr) return true;
   ScriptFile() = OpenScriptFile("w");
-  if (ScriptFile() == nullptr) TellAboutScriptFile("Cannot open script file %s for writing\n");
+  if (ScriptFile() == nullptr) TellAboutScriptFile(CannotOpenToWrite);
   return ScriptFile() != nullptr;
 }
 
 bool OpenForReading() {
   if (ScriptFile() != nullptr) return true;
   ScriptFile() = OpenScriptFile("r");
-  if (ScriptFile() == nullptr) TellAboutScriptFile("Cannot open script file %s for reading\n");
+  if (ScriptFile() == nullptr) TellAboutScriptFile(CannotOpenToRead);
   return ScriptFile() != nullptr;
 }
 
 void ReportWriteFailure() {
-  TellAboutScriptFile("Cannot write to script file %s\n");
+  TellAboutScriptFile(CannotWrite);
 }
 
 bool WriteLineOfKind(int kind, int x, int y, signed char key) {
@@ -91,7 +92,7 @@ int PlayLine(const pz417::ScriptLine& line) {
       s.periodicCount = line.count - 1;  // count is never negative, so this cannot overflow
       return 1;
     case pz417::ScriptLineKind::EndOfFile:
-      TellAboutScriptFile("EOF encountered in script file %s\n");
+      TellAboutScriptFile(EndOfScript);
       ScriptStopPlayback();
       return 0;
     case pz417::ScriptLineKind::Other:
@@ -100,7 +101,7 @@ int PlayLine(const pz417::ScriptLine& line) {
   // Left open after a line of another kind, so playback can go on with the next line; a file
   // that cannot be read at all would only pause again and again.
   if (std::ferror(ScriptFile()) != 0) {
-    TellAboutScriptFile("Cannot read script file %s\n");
+    TellAboutScriptFile(CannotRead);
     ScriptStopPlayback();
   }
   return 0;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The kit as a stranger gets it.
 #   check_install.sh install BUILD SOURCE  installs into a temporary prefix, builds Scoop Drop
-#       against it with find_package and with pkg-config alone, and plays its drive file
+#       against it with find_package and with pkg-config alone, and plays its drive file; builds
+#       the manual's examples and the tutorial's programs against it and runs their tests
 #   check_install.sh deb BUILD SOURCE      packs the .deb, checks its files and Depends, unpacks
 #       it into a throwaway root and runs frosty-replay and the demo from there
 set -euo pipefail
@@ -45,6 +46,16 @@ check_installed_kit() {
     "$example/scoop_drop.png" "$example/scoop_drop.log"
   check_replay "$work/scoop-drop-replay" "$example/scoop_drop.drive" \
     "$example/scoop_drop.png" "$example/scoop_drop.log"
+
+  # What the manual pages and the tutorial show, as their own tests check it.
+  local project
+  for project in manual tutorial; do
+    cmake -S "$example/$project" -B "$work/$project" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+    cmake --build "$work/$project" >/dev/null
+    ctest --test-dir "$work/$project" --output-on-failure -j "$(nproc)" >"$work/$project.txt" ||
+      { cat "$work/$project.txt" >&2; fail "the tests of examples/$project fail on the installed kit"; }
+  done
 }
 
 check_deb() {
@@ -58,10 +69,14 @@ check_deb() {
   for expected in bin/frosty bin/frosty-replay include/pz417/kit.h lib/libpz417.a \
     lib/libpz417_desktop.a lib/libpz417_replay.a lib/cmake/PZ417/PZ417Config.cmake \
     lib/pkgconfig/pz417.pc lib/pkgconfig/pz417-desktop.pc lib/pkgconfig/pz417-replay.pc \
-    share/man/man6/frosty.6.gz share/man/man1/frosty-replay.1.gz share/applications/frosty.desktop \
+    share/man/man6/frosty.6.gz share/man/man1/frosty-replay.1.gz share/man/man3/pz417.3.gz \
+    share/man/man3/KitCircle.3.gz share/man/man3/KitTextf.3.gz share/man/man5/pz417-script.5.gz \
+    share/applications/frosty.desktop \
     share/icons/hicolor/48x48/apps/frosty.png share/icons/hicolor/256x256/apps/frosty.png \
     share/icons/hicolor/scalable/apps/frosty.svg share/doc/pz417/demo.drive \
-    share/doc/pz417/fonts/LiberationSans-Regular.ttf; do
+    share/doc/pz417/fonts/LiberationSans-Regular.ttf share/doc/pz417/examples/tutorial/hello.cpp \
+    share/doc/pz417/examples/manual/KitCircle.cpp share/doc/pz417/docs/tutorial.md \
+    share/doc/pz417/docs/manual/pz417.3.html; do
     grep -qx "\./usr/$expected" <<<"$files" || fail "the .deb lacks /usr/$expected"
   done
   local headers
@@ -77,6 +92,12 @@ check_deb() {
   done
 
   dpkg -x "$deb" "$work/root"
+  # man finds every call's page, also the calls that share a page, through the links.
+  local page
+  for page in 3:pz417 3:KitWaitEvent 3:KitTextf 3:KitClose 3:WinMain 5:pz417-script; do
+    man -M "$work/root/usr/share/man" "${page%%:*}" "${page#*:}" 2>/dev/null |
+      grep -q "^NAME" || fail "man ${page%%:*} ${page#*:} opens no page from the .deb"
+  done
   local replay=$work/root/usr/bin/frosty-replay
   "$replay" --version | grep -q "^frosty-replay (PZ417 kit) " || fail "frosty-replay --version"
   check_replay "$replay" "$work/root/usr/share/doc/pz417/demo.drive" \

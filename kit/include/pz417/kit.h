@@ -22,8 +22,8 @@
 using KitInstance = const void*;
 
 // ---- the program's entry -----------------------------------------------------------------
-// Every program on the kit defines this; the entry it links (PZ417::desktop, PZ417::replay)
-// supplies main() and calls it. Its result is the process's exit status. man 3 WinMain
+// Every program on the kit defines this; the entry it links (PZ417::desktop, PZ417::replay,
+// PZ417::web) supplies main() and calls it. Its result is the exit status. man 3 WinMain
 int WinMain(KitInstance instance, KitInstance previousInstance, const char* commandLine,
             int showState);
 

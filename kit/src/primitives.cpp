@@ -89,6 +89,11 @@ const char* NameOf(int color) {
   return ColorTable[color].name;
 }
 
+// A figure given by two corners: a box, an oval's box or a line's ends.
+Shape BoxShape(ShapeKind kind, int color, int width, int x1, int y1, int x2, int y2) {
+  return {.kind = kind, .color = color, .width = width, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2};
+}
+
 // Rectangles and ovals log their normalised box, and the width only when outlined.
 void LogBox(const char* filledFormat, const char* outlinedFormat, int color, int x1, int y1, int x2,
             int y2, int width) {
@@ -145,13 +150,7 @@ int KitRectangle(int color, int x1, int y1, int x2, int y2, int width) {
   kit::LogBox("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n",
               "%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n", color, x1,
               y1, x2, y2, width);
-  kit::RenderShape({.kind = kit::ShapeKind::Rectangle,
-                    .color = color,
-                    .width = width,
-                    .x1 = x1,
-                    .y1 = y1,
-                    .x2 = x2,
-                    .y2 = y2});
+  kit::RenderShape(kit::BoxShape(kit::ShapeKind::Rectangle, color, width, x1, y1, x2, y2));
   return 1;
 }
 
@@ -162,13 +161,7 @@ int KitOval(int color, int x1, int y1, int x2, int y2, int width) {
   kit::LogBox("%s oval with bounding box (%d,%d) to (%d,%d), filled\n",
               "%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", color, x1, y1, x2,
               y2, width);
-  kit::RenderShape({.kind = kit::ShapeKind::Oval,
-                    .color = color,
-                    .width = width,
-                    .x1 = x1,
-                    .y1 = y1,
-                    .x2 = x2,
-                    .y2 = y2});
+  kit::RenderShape(kit::BoxShape(kit::ShapeKind::Oval, color, width, x1, y1, x2, y2));
   return 1;
 }
 
@@ -179,13 +172,8 @@ int KitLine(int color, int x1, int y1, int x2, int y2, int width) {
     KitPrint("%s line from (%d,%d) to (%d,%d), width %d\n", kit::NameOf(color), x1, y1, x2, y2,
              width);
   }
-  kit::RenderShape({.kind = kit::ShapeKind::Line,
-                    .color = color,
-                    .width = width > 0 ? width : 1,
-                    .x1 = x1,
-                    .y1 = y1,
-                    .x2 = x2,
-                    .y2 = y2});
+  kit::RenderShape(
+      kit::BoxShape(kit::ShapeKind::Line, color, width > 0 ? width : 1, x1, y1, x2, y2));
   return 1;
 }
 

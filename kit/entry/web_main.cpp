@@ -56,7 +56,7 @@ int RequestedScale() {
   return scale;
 }
 
-// ?events: the page keeps every event the kit's wait returns, as frosty-replay --events writes
+// ?events: the page keeps every event the kit's wait returns, as the replay entry's --events writes
 // them, for tools that watch the page.
 void NoteEventsIfAsked() {
   char value[QueryValueSize];

@@ -71,6 +71,7 @@ check_deb() {
     lib/pkgconfig/pz417.pc lib/pkgconfig/pz417-desktop.pc lib/pkgconfig/pz417-replay.pc \
     share/man/man6/frosty.6.gz share/man/man1/frosty-replay.1.gz share/man/man3/pz417.3.gz \
     share/man/man3/KitCircle.3.gz share/man/man3/KitTextf.3.gz share/man/man5/pz417-script.5.gz \
+    share/man/man1/pz417-replay.1.gz \
     share/applications/frosty.desktop \
     share/icons/hicolor/48x48/apps/frosty.png share/icons/hicolor/256x256/apps/frosty.png \
     share/icons/hicolor/scalable/apps/frosty.svg share/doc/pz417/demo.drive \
@@ -94,7 +95,7 @@ check_deb() {
   dpkg -x "$deb" "$work/root"
   # man finds every call's page, also the calls that share a page, through the links.
   local page
-  for page in 3:pz417 3:KitWaitEvent 3:KitTextf 3:KitClose 3:WinMain 5:pz417-script; do
+  for page in 3:pz417 3:KitWaitEvent 3:KitTextf 3:KitClose 3:WinMain 5:pz417-script 1:pz417-replay; do
     man -M "$work/root/usr/share/man" "${page%%:*}" "${page#*:}" 2>/dev/null |
       grep -q "^NAME" || fail "man ${page%%:*} ${page#*:} opens no page from the .deb"
   done

@@ -22,7 +22,7 @@ OTHER_PAGES = ["packaging/man/frosty-replay.1", "packaging/man/frosty.6"]
 
 
 def kit_pages(source):
-    return sorted(Path(source, "kit/man").glob("*.[35]"))
+    return sorted(Path(source, "kit/man").glob("*.[135]"))
 
 
 def page_links(source):
@@ -74,7 +74,7 @@ def own_pages(source):
 
 
 def built_pages(built):
-    return sorted(Path(built).glob("man[35]/*"))
+    return sorted(Path(built).glob("man[135]/*"))
 
 
 def check_lint(args):

@@ -88,6 +88,28 @@ std::vector<std::vector<std::string>> ColumnRows(const std::string& page,
   return rows;
 }
 
+std::vector<std::string> ItemWords(const std::string& page, const std::string& section,
+                                   const std::string& macro) {
+  const std::string opening = ".It " + macro + " ";
+  std::vector<std::string> words;
+  for (const std::string& line : SectionLines(page, section)) {
+    if (line.rfind(opening, 0) != 0) continue;
+    const std::string rest = line.substr(opening.size());
+    words.push_back(Unescaped(rest.substr(0, rest.find(' '))));
+  }
+  return words;
+}
+
+std::string Prose(const std::string& page, const std::string& section) {
+  std::string text;
+  for (const std::string& line : SectionLines(page, section)) {
+    if (line.empty() || line[0] == '.') continue;
+    if (!text.empty()) text += ' ';
+    text += Unescaped(line);
+  }
+  return text;
+}
+
 bool PrintableBy(const std::string& format, const std::string& text) {
   std::string pattern;
   for (std::size_t i = 0; i < format.size(); ++i) {

@@ -16,6 +16,14 @@ std::vector<std::string> LiteralLines(const std::string& page, const std::string
 std::vector<std::vector<std::string>> ColumnRows(const std::string& page,
                                                  const std::string& section);
 
+// The word each `.It MACRO` item of a section's lists opens with: for `.It Fl -log Ar FILE`
+// and the macro "Fl", "-log".
+std::vector<std::string> ItemWords(const std::string& page, const std::string& section,
+                                   const std::string& macro);
+
+// A section's running text, its lines joined with spaces, without the lines of requests.
+std::string Prose(const std::string& page, const std::string& section);
+
 // Whether `text` is what the printf format `format` can print: %d a decimal int, %s any text.
 bool PrintableBy(const std::string& format, const std::string& text);
 

@@ -26,8 +26,6 @@ cp "$work/tutorial/PZ417.SCR" examples/tutorial/sketch.scr
 # The pages again, as they include what the examples just wrote.
 cmake --build --preset release --target kit_manual >/dev/null
 version=$(sed -n 's/^project([^ ]* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-for page in build/release/kit/man/man[135]/* packaging/man/frosty-replay.1 packaging/man/frosty.6; do
-  mandoc -T html -O man=%N.%S.html -I os="PZ417 $version" "$page" \
-    >"docs/manual/$(basename "$page").html"
-done
+python3 tests/manual/check_manual.py --source . --built build/release/kit/man --version "$version" \
+  --update html
 echo "updated examples/manual, examples/tutorial and docs/manual; see git status"

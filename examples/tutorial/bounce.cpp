@@ -7,7 +7,7 @@ struct Ball {
   int dx = 17, dy = -11;
 };
 
-// One step, turning back at the edges of the 600 x 500 view.
+// One step, turning back before the edges of the 595 x 496 view.
 void Move(Ball& ball) {
   ball.x += ball.dx;
   ball.y += ball.dy;

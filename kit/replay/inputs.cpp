@@ -263,14 +263,16 @@ void InputReader::RefuseUnreadable(const Input& input, int error) {
 
 namespace {
 
-// Whether the command may switch Record Script on: its shortcut, its entry chosen by mouse, or
-// the mouse or keyboard reaching the menu bar, from where any entry can be chosen.
+// Whether the command may switch Record Script on: its shortcut Ctrl+R (or Ctrl held for a later
+// R), its entry chosen by mouse, or the mouse or keyboard reaching the menu bar, from where any
+// entry can be chosen.
 bool MayRecord(const Command& command) {
   switch (command.op) {
     case Op::Ctrl:
     case Op::Down:
     case Op::Repeat:
-      return command.key == 'R' || command.key == win::vk::Menu;
+      return command.key == 'R' || command.key == win::vk::Control ||
+             command.key == win::vk::Menu;
     case Op::Menu:
       return command.count == kit::RecordCommand;
     case Op::Key:

@@ -4,6 +4,7 @@
 
 #include "drive_file.h"
 #include "headless/headless_host.h"
+#include "pz417/script_format.h"
 
 namespace replay {
 namespace {
@@ -29,8 +30,8 @@ const OutputOption* FindOutput(std::string_view name) {
 }  // namespace
 
 const char* const NothingToWrite =
-    "nothing to write: name an output (--canvas, --window, --console, --log, --events) or take a "
-    "snapshot in a drive file (see --help)";
+    "nothing to write: name an output (--canvas, --window, --console, --log, --events), take a "
+    "snapshot in a drive file or record a script (see --help)";
 
 bool Options::AsksForOutput() const {
   for (const OutputOption& option : Outputs) {
@@ -63,6 +64,7 @@ pz417::Result<Options> ParseOptions(const std::vector<std::string>& arguments) {
 
 std::string HelpText(const std::string& programName) {
   const std::string BusyPasses = std::to_string(headless::HeadlessHost::DefaultBusyPassesPerStep);
+  const std::string LongestScriptLine = std::to_string(pz417::ScriptLineBufferSize - 1);
   return std::string(
              "Usage: " + programName +
              " [OPTIONS] [FILE...]\n"
@@ -107,7 +109,9 @@ std::string HelpText(const std::string& programName) {
              "kit's own (as Record Script writes it) and is read as the kit's player reads it: a\n"
              "mouse line is a press at those kit coordinates, a key line that character typed, a\n"
              "periodic line with n that many timer periods (0 counts as 1); a last line without\n"
-             "a line end is not played, and a line longer than 511 characters is refused. Any\n"
+             "a line end is not played, and a line longer than " +
+             LongestScriptLine +
+             " characters is refused. Any\n"
              "other FILE is a drive file, one command a line:\n"
              "\n") +
          DriveSyntaxHelp() +

@@ -53,9 +53,12 @@ class KitSession : public ::testing::Test {
   win::WindowId Console() const { return KitConsoleWindow(); }
   // A press at kit coordinates.
   void Click(int x, int y) { input.Press(Graphics(), KitOriginX() + x, KitOriginY() - y); }
-  void CtrlLetter(char letter) {
+  // Held through `repeats` auto-repeated key-downs of the letter.
+  void CtrlLetter(char letter, int repeats = 0) {
+    const int character = win::TypedCharacter(letter, false, true);
     input.KeyDown(win::vk::Control);
-    input.KeyDown(letter, win::TypedCharacter(letter, false, true));
+    input.KeyDown(letter, character);
+    for (int i = 0; i < repeats; ++i) input.KeyDown(letter, character, true);
     input.KeyUp(letter);
     input.KeyUp(win::vk::Control);
   }

@@ -1,7 +1,5 @@
 // Canvas rendering through the kit's calls: where figures land, their edges, text placement.
 
-#include "render.h"
-
 #include "colors.h"
 #include "kit_session.h"
 #include "raster/text.h"

@@ -234,14 +234,9 @@ class HeldShortcut : public KitSession, public ::testing::WithParamInterface<Hel
 
 TEST_P(HeldShortcut, ActsOnEachRepeat) {
   const HeldCase c = GetParam();
-  input.KeyDown(win::vk::Control);
-  input.KeyDown(c.letter, win::TypedCharacter(c.letter, false, true));
-  for (int i = 0; i < c.repeats; ++i)
-    input.KeyDown(c.letter, win::TypedCharacter(c.letter, false, true), true);
+  CtrlLetter(c.letter, c.repeats);
   std::vector<int> seen;
   input.Call([&seen] { seen = {kit::LoggingOn() ? 1 : 0, kit::State().oneFrame}; });
-  input.KeyUp(c.letter);
-  input.KeyUp(win::vk::Control);
   Click(0, 0);
   Wait();
   EXPECT_EQ(seen, (std::vector<int>{c.logging, c.oneFrame}));

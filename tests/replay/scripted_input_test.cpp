@@ -19,7 +19,7 @@ using Strings = std::vector<std::string>;
 using headless::HeadlessHost;
 using replay::ScriptedInput;
 
-class Headless : public WindowSystemTest {
+class ScriptedInputTest : public WindowSystemTest {
  protected:
   win::Host& SystemHost() override { return host; }
   // One wait of a program's loop, then everything it let in.
@@ -52,7 +52,7 @@ const TypeCase typeCases[] = {
     {"CharacterWithoutAKey", "\xe9", {"Char 233"}},
 };
 
-class Typing : public Headless, public ::testing::WithParamInterface<TypeCase> {};
+class Typing : public ScriptedInputTest, public ::testing::WithParamInterface<TypeCase> {};
 
 TEST_P(Typing, SendsKeyDownCharacterAndKeyUp) {
   MakeWindow();
@@ -60,10 +60,10 @@ TEST_P(Typing, SendsKeyDownCharacterAndKeyUp) {
   EXPECT_EQ(WaitAndDrain(), GetParam().delivered);
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Typing, ::testing::ValuesIn(typeCases),
+INSTANTIATE_TEST_SUITE_P(Replay, Typing, ::testing::ValuesIn(typeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Headless, EachStepWaitsForItsOwnWait) {
+TEST_F(ScriptedInputTest, EachStepWaitsForItsOwnWait) {
   MakeWindow();
   scenario.Type("ab");
   EXPECT_EQ(scenario.Pending(), 2u);
@@ -95,7 +95,7 @@ const StepCase stepCases[] = {
      {"Command 5"}},
 };
 
-class Steps : public Headless, public ::testing::WithParamInterface<StepCase> {};
+class Steps : public ScriptedInputTest, public ::testing::WithParamInterface<StepCase> {};
 
 TEST_P(Steps, InjectTheirInputWhenTheProgramWaits) {
   const win::WindowId window = MakeWindow();
@@ -104,16 +104,16 @@ TEST_P(Steps, InjectTheirInputWhenTheProgramWaits) {
   EXPECT_EQ(WaitAndDrain(), GetParam().delivered);
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Steps, ::testing::ValuesIn(stepCases),
+INSTANTIATE_TEST_SUITE_P(Replay, Steps, ::testing::ValuesIn(stepCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Headless, PressAddsTheMenuBarToClientPixels) {
+TEST_F(ScriptedInputTest, PressAddsTheMenuBarToClientPixels) {
   const win::WindowId window = MakeGraphicsWindow();
   scenario.Press(window, 297, 248);
   EXPECT_EQ(WaitAndDrain(), Strings{"LButtonDown 297,248"});
 }
 
-TEST_F(Headless, ChooseMenuItemOpensTheMenuThenPressesTheItem) {
+TEST_F(ScriptedInputTest, ChooseMenuItemOpensTheMenuThenPressesTheItem) {
   const win::WindowId window = MakeGraphicsWindow();
   scenario.ChooseMenuItem(window, 8);
   EXPECT_TRUE(WaitAndDrain().empty());
@@ -123,7 +123,7 @@ TEST_F(Headless, ChooseMenuItemOpensTheMenuThenPressesTheItem) {
 }
 
 // Each of press, move and release is a step of its own, as a drag is on the desktop.
-TEST_F(Headless, PressMoveAndReleaseDragOntoAMenuItem) {
+TEST_F(ScriptedInputTest, PressMoveAndReleaseDragOntoAMenuItem) {
   const win::WindowId window = MakeGraphicsWindow();
   scenario.PressContent(window, 15, 9);
   EXPECT_TRUE(WaitAndDrain().empty());
@@ -140,7 +140,7 @@ TEST_F(Headless, PressMoveAndReleaseDragOntoAMenuItem) {
 
 // A greyed entry cannot be chosen: the scenario ends there instead of going on with the menu
 // left open, where the next step would land somewhere else.
-TEST_F(Headless, ChoosingAGreyedItemFailsAndEndsTheScenario) {
+TEST_F(ScriptedInputTest, ChoosingAGreyedItemFailsAndEndsTheScenario) {
   const win::WindowId window = MakeGraphicsWindow();
   scenario.ChooseMenuItem(window, 9);
   scenario.ChooseMenuItem(window, 1);
@@ -149,7 +149,7 @@ TEST_F(Headless, ChoosingAGreyedItemFailsAndEndsTheScenario) {
   EXPECT_EQ(scenario.Failure().error(),
             "the Run menu entry with command id 9 is greyed and cannot be chosen");
   EXPECT_EQ(scenario.Pending(), 0u);
-  EXPECT_EQ(WaitAndDrain(), Strings{"Close"}) << "the host runs dry";
+  EXPECT_EQ(WaitAndDrain(), Strings{"Close"}) << "the scripted input runs dry";
 }
 
 struct TickCase {
@@ -165,7 +165,7 @@ const TickCase tickCases[] = {
     {"LongTickStillOneTimer", 1, 1000, {1}},
 };
 
-class Ticks : public Headless, public ::testing::WithParamInterface<TickCase> {};
+class Ticks : public ScriptedInputTest, public ::testing::WithParamInterface<TickCase> {};
 
 TEST_P(Ticks, MoveTheClockOnePeriodPerWait) {
   const win::WindowId window = MakeWindow();
@@ -179,10 +179,10 @@ TEST_P(Ticks, MoveTheClockOnePeriodPerWait) {
   EXPECT_EQ(host.NowMs(), std::int64_t{GetParam().count} * GetParam().periodMs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Ticks, ::testing::ValuesIn(tickCases),
+INSTANTIATE_TEST_SUITE_P(Replay, Ticks, ::testing::ValuesIn(tickCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Headless, RunningDryClosesTheFirstWindow) {
+TEST_F(ScriptedInputTest, RunningDryClosesTheFirstWindow) {
   const win::WindowId first = MakeWindow();
   MakeWindow();
   EXPECT_EQ(host.FirstWindow(), first);
@@ -194,7 +194,7 @@ TEST_F(Headless, RunningDryClosesTheFirstWindow) {
   EXPECT_EQ(WaitAndDrain(), Strings{"Quit 0"});
 }
 
-TEST_F(Headless, RunningDryCallsItsHandlerOnceBeforeClosing) {
+TEST_F(ScriptedInputTest, RunningDryCallsItsHandlerOnceBeforeClosing) {
   int reports = 0;
   const win::WindowId window = MakeWindow();
   scenario.SetWhenDry([&] { reports += win::IsWindow(window) ? 1 : 100; });
@@ -205,7 +205,7 @@ TEST_F(Headless, RunningDryCallsItsHandlerOnceBeforeClosing) {
 
 // The source is asked only when the queue is empty, so steps come in the order it gives them
 // and nothing is asked for ahead of need.
-TEST_F(Headless, AStepSourceIsAskedOnlyWhenTheQueueRunsOut) {
+TEST_F(ScriptedInputTest, AStepSourceIsAskedOnlyWhenTheQueueRunsOut) {
   MakeWindow();
   int asked = 0;
   scenario.SetStepSource([&]() -> pz417::Result<bool> {
@@ -238,7 +238,7 @@ const BusyCase busyCases[] = {
     {"EveryPass", 1, 4, 4},
 };
 
-class Busy : public Headless, public ::testing::WithParamInterface<BusyCase> {};
+class Busy : public ScriptedInputTest, public ::testing::WithParamInterface<BusyCase> {};
 
 // A program that never waits (playing a script back) still gets the scenario's next step.
 TEST_P(Busy, ProgramGetsAStepEverySoManyPasses) {
@@ -250,10 +250,10 @@ TEST_P(Busy, ProgramGetsAStepEverySoManyPasses) {
   EXPECT_EQ(scenario.Pending(), 10u - static_cast<unsigned>(GetParam().stepsDelivered));
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Busy, ::testing::ValuesIn(busyCases),
+INSTANTIATE_TEST_SUITE_P(Replay, Busy, ::testing::ValuesIn(busyCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Headless, AWaitStartsTheCountOfBusyPassesAgain) {
+TEST_F(ScriptedInputTest, AWaitStartsTheCountOfBusyPassesAgain) {
   MakeWindow();
   host.SetBusyPassesPerStep(3);
   scenario.Tick(10, 100);
@@ -265,7 +265,7 @@ TEST_F(Headless, AWaitStartsTheCountOfBusyPassesAgain) {
   EXPECT_EQ(host.NowMs(), 100);
 }
 
-class Pictures : public Headless {
+class Pictures : public ScriptedInputTest {
  protected:
   std::string PathOf(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();

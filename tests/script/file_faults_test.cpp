@@ -11,8 +11,6 @@
 #endif
 
 #include "file_size_limit.h"
-#include "manual_page.h"
-#include "script_messages.h"
 #include "script_session.h"
 
 namespace {
@@ -133,16 +131,5 @@ INSTANTIATE_TEST_SUITE_P(
                     FaultCase{"FifoInItsPlace", FifoInItsPlace, {CannotOpenToRead}},
                     FaultCase{"EmptyFile", EmptyFile, {EndOfScriptMessage}}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
-
-// The page quotes every message the kit has about the script file, in the kit's order.
-TEST(ScriptFilePage, QuotesTheMessagesTheKitPrints) {
-  std::vector<std::string> quoted;
-  for (const std::string& format : manual::LiteralLines("pz417-script.5", "DIAGNOSTICS")) {
-    quoted.push_back(format + "\n");
-  }
-  EXPECT_EQ(quoted,
-            (std::vector<std::string>{kit::CannotOpenToWrite, kit::CannotWrite,
-                                      kit::CannotOpenToRead, kit::CannotRead, kit::EndOfScript}));
-}
 
 }  // namespace

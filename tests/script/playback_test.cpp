@@ -85,11 +85,7 @@ TEST_F(ScriptPlayback, ATypedCharacterAbove127PlaysBackAsTyped) {
 // Holding Ctrl+P: the first key-down starts playback; the auto-repeats must not start it again.
 TEST_F(ScriptPlayback, HoldingCtrlPPlaysTheScriptOnce) {
   WriteScript("PZ417_KBD(1);\nPZ417_KBD(2);\n");
-  input.KeyDown(win::vk::Control);
-  input.KeyDown('P', 16);
-  for (int i = 0; i < 3; ++i) input.KeyDown('P', 16, true);
-  input.KeyUp('P');
-  input.KeyUp(win::vk::Control);
+  CtrlLetter('P', 3);
   EXPECT_EQ(EventsBeforeLiveInput(), (std::vector{K(1), K(2)}));
 }
 

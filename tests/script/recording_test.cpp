@@ -115,11 +115,7 @@ TEST_F(ScriptSession, EachLineReachesTheFileAsItIsWritten) {
 TEST_F(ScriptSession, HoldingCtrlRStartsRecordingOnce) {
   for (const int repeats : {1, 2}) {
     SCOPED_TRACE(repeats);
-    input.KeyDown(win::vk::Control);
-    input.KeyDown('R', 18);
-    for (int i = 0; i < repeats; ++i) input.KeyDown('R', 18, true);
-    input.KeyUp('R');
-    input.KeyUp(win::vk::Control);
+    CtrlLetter('R', repeats);
     Click(4, 5);
     Wait();
     EXPECT_TRUE(Checked(RecordItem));

@@ -206,6 +206,15 @@ const KeyCase keyCases[] = {
        win::InputKeyUp('B');
      },
      {"SysKeyDown 18", "SysKeyUp 18", "KeyDown 66", "Char 98", "KeyUp 66"}},
+    // Alt may have been let go in another program.
+    {"AltHeldAsTheKeyboardLeftTheProgram",
+     [] {
+       win::InputKeyDown(win::vk::Menu, -1);
+       win::InputFocusLeft();
+       win::InputKeyDown('B', 'b');
+       win::InputKeyUp('B');
+     },
+     {"SysKeyDown 18", "KeyDown 66", "Char 98", "KeyUp 66"}},
     {"CharacterWithoutAKey", [] { win::InputChar(233); }, {"Char 233"}},
     {"CharacterOutOfRangeIsDropped", [] { win::InputChar(300); }, {}},
 };

@@ -31,6 +31,10 @@ bool NoteKeyDown(int virtualKey, bool down) {
   return wasDown;
 }
 
+bool Held(int virtualKey) {
+  return Sys().keysDown[static_cast<std::size_t>(virtualKey)];
+}
+
 }  // namespace
 
 void InputPress(WindowId window, int contentX, int contentY) {
@@ -49,14 +53,12 @@ void InputRelease(WindowId window, int contentX, int contentY) {
 // is held without Ctrl, and F10 is one without Ctrl. So Ctrl's own messages always reach the
 // window, and its Ctrl tracking never misses a release.
 bool SystemKey(int virtualKey) {
-  return !Sys().ctrlHeld && (Sys().altHeld || virtualKey == vk::F10);
+  return !Held(vk::Control) && (Held(vk::Menu) || virtualKey == vk::F10);
 }
 
 // A key-down of a key that is already down is a repeat, as the classic desktop marks it, whether
 // or not the host said so.
 void InputKeyDown(int virtualKey, int character, bool repeat) {
-  if (virtualKey == vk::Menu) Sys().altHeld = true;
-  if (virtualKey == vk::Control) Sys().ctrlHeld = true;
   repeat = NoteKeyDown(virtualKey, true) || repeat;
   const Msg msg = SystemKey(virtualKey) ? Msg::SysKeyDown : Msg::KeyDown;
   QueueInput(Sys().focus, msg, AsWParam(virtualKey), KeyLParam(character, repeat));
@@ -64,8 +66,6 @@ void InputKeyDown(int virtualKey, int character, bool repeat) {
 
 void InputKeyUp(int virtualKey) {
   const Msg msg = SystemKey(virtualKey) ? Msg::SysKeyUp : Msg::KeyUp;
-  if (virtualKey == vk::Menu) Sys().altHeld = false;
-  if (virtualKey == vk::Control) Sys().ctrlHeld = false;
   NoteKeyDown(virtualKey, false);
   QueueInput(Sys().focus, msg, AsWParam(virtualKey), KeyLParam(-1, false));
 }
@@ -84,7 +84,6 @@ void InputFocus(WindowId window, bool ctrlHeld) {
   if (!IsWindow(window)) return;
   if (Sys().tracking.window != 0 && Sys().tracking.window != window) detail::CloseMenu();
   Sys().focus = window;
-  Sys().ctrlHeld = ctrlHeld;
   NoteKeyDown(vk::Control, ctrlHeld);
   if (ctrlHeld || !Sys().lastCtrlDown) return;
   Sys().lastCtrlDown = false;

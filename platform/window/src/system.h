@@ -75,9 +75,8 @@ struct SystemState {
   // wParam (x) and lParam (y) until it is taken and routed to the menu or the client area.
   std::deque<Message> input;
   WindowId focus = 0;
-  std::bitset<256> keysDown;  // by virtual key: went down and has not come up since
-  bool altHeld = false;
-  bool ctrlHeld = false;      // Ctrl as the input says, whichever window it went to
+  // By virtual key, whichever window it went to: went down and has not come up since.
+  std::bitset<256> keysDown;
   bool altAlone = false;      // Alt or F10 went down and nothing else happened since
   bool lastCtrlDown = false;  // the last Ctrl message delivered was a key-down
   MenuTracking tracking;

@@ -70,17 +70,17 @@ EventRouter::Point EventRouter::Unscaled(const Point& screen) const {
 }
 
 // When a window of ours loses the keyboard, SDL lets go of every key held, and the key-ups it
-// sends come just before the loss. Keys held while the keyboard moves to our other window are
-// still the same held keys (their auto-repeats are no fresh presses), so those key-ups wait:
-// they are dropped when one of our windows gains the keyboard in the same pass, and passed on
-// when the pass ends without, as the keyboard went to another program.
+// sends come just before the loss. They are no key-ups of the user's: keys held while the
+// keyboard moves to our other window are still the same held keys (their auto-repeats are no
+// fresh presses), and when the pass ends with none of our windows gaining it, the keyboard went
+// to another program, where the keys may be let go of (the window layer is told so, and no
+// lone Alt-up reaches the menu bar).
 void EventRouter::RouteKeyUp(const SDL_Keysym& key) {
-  if (!FocusLossFollows()) {
-    keys_.KeyUp(key.sym, key.scancode);
+  if (FocusLossFollows()) {
+    keyboardLeaving_ = true;
     return;
   }
-  keys_.Flush();
-  releasedByFocusLoss_.push_back(key);
+  keys_.KeyUp(key.sym, key.scancode);
 }
 
 bool EventRouter::FocusLossFollows() const {
@@ -98,8 +98,8 @@ bool EventRouter::FocusLossFollows() const {
 
 void EventRouter::EndPass() {
   keys_.Flush();
-  for (const SDL_Keysym& key : releasedByFocusLoss_) keys_.KeyUp(key.sym, key.scancode);
-  releasedByFocusLoss_.clear();
+  if (keyboardLeaving_) win::InputFocusLeft();
+  keyboardLeaving_ = false;
 }
 
 void EventRouter::RouteButton(const SDL_MouseButtonEvent& event) {
@@ -131,7 +131,7 @@ void EventRouter::RouteWindowEvent(const SDL_WindowEvent& event) {
       win::InputClose(window);
       break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-      releasedByFocusLoss_.clear();  // the keyboard moved between our windows: still held
+      keyboardLeaving_ = false;  // it moved between our windows: the keys are still held
       win::InputFocus(window, (SDL_GetModState() & KMOD_CTRL) != 0);
       break;
     case SDL_WINDOWEVENT_EXPOSED:

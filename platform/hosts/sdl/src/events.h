@@ -4,8 +4,6 @@
 
 #include <SDL_events.h>
 
-#include <vector>
-
 #include "keys.h"
 #include "native_windows.h"
 
@@ -16,8 +14,8 @@ class EventRouter {
   explicit EventRouter(NativeWindows& windows);
 
   void Route(const SDL_Event& event);
-  // Ends a pump pass: a key down still held back has no text coming, and keys let go of as the
-  // keyboard left our windows are released.
+  // Ends a pump pass: a key down still held back has no text coming, and a keyboard that left
+  // our windows lets go of the keys held, as on the other hosts.
   void EndPass();
 
  private:
@@ -47,7 +45,7 @@ class EventRouter {
 
   NativeWindows& windows_;
   win::WindowId pressed_ = 0;  // where the left button went down, while it is held
-  std::vector<SDL_Keysym> releasedByFocusLoss_;
+  bool keyboardLeaving_ = false;  // SDL let go of the keys held as one of our windows lost it
   WindowSystemKeys sink_;
   KeyTranslator keys_{sink_};
 };

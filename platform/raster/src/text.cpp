@@ -9,7 +9,6 @@
 #include <array>
 #include <bit>
 #include <climits>
-#include <cstdio>
 #include <limits>
 #include <memory>
 #include <vector>

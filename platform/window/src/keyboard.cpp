@@ -64,7 +64,8 @@ constexpr Key Fixed[] = {
     Named(vk::Oem7, "Apostrophe", '\'', '"'),
 };
 
-constexpr std::size_t KeyCount = std::size(Fixed) + 26 + 10 + 10 + 1 + 12;
+constexpr std::size_t KeyCount = std::size(Fixed) + std::size(LetterNames) + std::size(DigitNames) +
+                                 std::size(NumpadNames) + 1 + std::size(FunctionNames);
 
 // Letters, digits, the keypad and the function keys follow from their ranges. The main
 // block's keys come before the keypad's, so that typing a digit or a full stop uses them.
@@ -72,16 +73,19 @@ constexpr std::array<Key, KeyCount> BuildTable() {
   std::array<Key, KeyCount> table{};
   std::size_t at = 0;
   for (const Key& key : Fixed) table[at++] = key;
-  for (int i = 0; i < 26; ++i) {
+  for (int i = 0; i < std::ssize(LetterNames); ++i) {
     table[at++] = Named('A' + i, LetterNames[i], 'a' + i, 'A' + i, 1 + i);
   }
-  for (int i = 0; i < 10; ++i) {
-    table[at++] =
-        Named('0' + i, DigitNames[i], '0' + i, ShiftedDigits[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < std::ssize(DigitNames); ++i) {
+    table[at++] = Named('0' + i, DigitNames[i], '0' + i, ShiftedDigits[static_cast<std::size_t>(i)]);
   }
-  for (int i = 0; i < 10; ++i) table[at++] = Named(vk::Numpad0 + i, NumpadNames[i], '0' + i);
+  for (int i = 0; i < std::ssize(NumpadNames); ++i) {
+    table[at++] = Named(vk::Numpad0 + i, NumpadNames[i], '0' + i);
+  }
   table[at++] = Named(vk::Decimal, "Decimal", '.');
-  for (int i = 0; i < 12; ++i) table[at++] = Named(vk::F1 + i, FunctionNames[i]);
+  for (int i = 0; i < std::ssize(FunctionNames); ++i) {
+    table[at++] = Named(vk::F1 + i, FunctionNames[i]);
+  }
   return table;
 }
 
@@ -112,6 +116,11 @@ int TypedCharacter(int virtualKey, bool shiftHeld, bool ctrlHeld) {
   if (key == nullptr) return -1;
   if (ctrlHeld) return key->ctrl;
   return shiftHeld ? key->shifted : key->plain;
+}
+
+int ControlCharacter(int virtualKey, bool ctrlHeld) {
+  const int character = TypedCharacter(virtualKey, false, ctrlHeld);
+  return character >= 0 && character < 0x20 ? character : -1;
 }
 
 std::optional<Keystroke> KeystrokeFor(int character) {

@@ -81,11 +81,6 @@ int VirtualKeyOf(std::int32_t sdlKeycode, int sdlScancode) {
   return 0;
 }
 
-int CharacterOfKey(int virtualKey, bool ctrlHeld) {
-  const int character = win::TypedCharacter(virtualKey, false, ctrlHeld);
-  return character >= 0 && character < 0x20 ? character : -1;
-}
-
 std::vector<int> CharactersOfText(std::string_view utf8) {
   std::vector<int> characters;
   std::size_t at = 0;
@@ -101,7 +96,7 @@ void KeyTranslator::KeyDown(std::int32_t sdlKeycode, int sdlScancode, std::uint1
   Flush();
   const bool ctrlHeld = (sdlModifiers & KMOD_CTRL) != 0;
   const int virtualKey = VirtualKeyOf(sdlKeycode, sdlScancode);
-  held_ = HeldKey{virtualKey, CharacterOfKey(virtualKey, ctrlHeld), ctrlHeld, repeat};
+  held_ = HeldKey{virtualKey, win::ControlCharacter(virtualKey, ctrlHeld), ctrlHeld, repeat};
 }
 
 void KeyTranslator::KeyUp(std::int32_t sdlKeycode, int sdlScancode) {

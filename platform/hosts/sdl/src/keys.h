@@ -19,9 +19,6 @@ namespace sdlhost {
 // one. A letter key of a non-Latin layout goes by the Latin letter in its place, as on the
 // classic desktop, so that its Ctrl shortcuts still work.
 int VirtualKeyOf(std::int32_t sdlKeycode, int sdlScancode);
-// The character a key yields that SDL's text input never carries: the control characters of
-// Enter, Tab, Backspace and Escape, and 1..26 of Ctrl+letter; -1 for every other key.
-int CharacterOfKey(int virtualKey, bool ctrlHeld);
 // The characters of a text-input event that have an 8-bit code; the others are dropped.
 std::vector<int> CharactersOfText(std::string_view utf8);
 

@@ -83,7 +83,7 @@ mergeInto(LibraryManager.library, {
     onKey: function(e, kind) {
       if (e.isComposing || e.keyCode === 229) return;
       PZ417Windows.push({kind, window: 0, code: e.code, key: e.key,
-                         a: (e.ctrlKey ? 1 : 0) | (e.shiftKey ? 2 : 0)});
+                         a: e.ctrlKey ? 1 : 0});
       if (!PZ417Windows.browserKeeps(e)) e.preventDefault();
     },
 

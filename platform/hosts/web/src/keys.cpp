@@ -105,7 +105,7 @@ int LatinLetter(std::string_view key) {
 
 int VirtualKeyOf(std::string_view code, std::string_view key) {
   const int place = NumberedPlace(code);
-  const bool letterPlace = place >= 'A' && place <= 'Z';
+  const bool letterPlace = win::IsLetterKey(place);
   if (const int letter = LatinLetter(key); letter != 0 && (letterPlace || place == 0)) {
     return letter;
   }
@@ -116,9 +116,9 @@ int VirtualKeyOf(std::string_view code, std::string_view key) {
   return 0;
 }
 
-int CharacterOf(int virtualKey, std::string_view key, bool shift, bool ctrl) {
+int CharacterOf(int virtualKey, std::string_view key, bool ctrl) {
   if (!ctrl && IsOneCharacter(key)) return EightBitCode(key);
-  return win::TypedCharacter(virtualKey, shift, ctrl);
+  return win::ControlCharacter(virtualKey, ctrl);
 }
 
 }  // namespace webhost

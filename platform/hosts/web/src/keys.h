@@ -14,8 +14,8 @@ int VirtualKeyOf(std::string_view code, std::string_view key);
 
 // The character a key down yields. With Ctrl up, a key that types a character in the layout
 // yields it if its code fits in 8 bits, and none if not, as on the desktop; with Ctrl held, or
-// for a key that types no character of its own ("Enter", "Tab"), the window layer's key table
-// says (Enter 13, Ctrl+letter 1..26, ...); -1 for none.
-int CharacterOf(int virtualKey, std::string_view key, bool shift, bool ctrl);
+// for a key whose text is no character ("Enter", "Tab", "Dead"), its control character (Enter
+// 13, Ctrl+letter 1..26, ...); -1 for none.
+int CharacterOf(int virtualKey, std::string_view key, bool ctrl);
 
 }  // namespace webhost

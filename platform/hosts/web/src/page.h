@@ -20,7 +20,7 @@ enum class PageInput : int {
 
 // The modifier bits of a key record.
 namespace key_flags {
-constexpr int Ctrl = 1, Shift = 2;
+constexpr int Ctrl = 1;
 }
 
 constexpr int PageTextSize = 32;  // a key's code or key text, NUL included

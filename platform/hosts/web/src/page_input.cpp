@@ -13,8 +13,7 @@ bool Has(int flags, int flag) {
 // A key without a virtual-key code that types a character gives the character alone.
 void RouteKeyDown(const PageRecord& record) {
   const int virtualKey = VirtualKeyOf(record.code, record.key);
-  const int character = CharacterOf(virtualKey, record.key, Has(record.a, key_flags::Shift),
-                                    Has(record.a, key_flags::Ctrl));
+  const int character = CharacterOf(virtualKey, record.key, Has(record.a, key_flags::Ctrl));
   if (virtualKey != 0) {
     win::InputKeyDown(virtualKey, character);
   } else if (character >= 0) {

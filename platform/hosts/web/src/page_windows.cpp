@@ -1,6 +1,5 @@
 #include "page_windows.h"
 
-#include <algorithm>
 #include <bit>
 
 #include "page.h"
@@ -12,13 +11,6 @@ namespace {
 std::uint32_t Rgba(raster::Color color) {
   static_assert(std::endian::native == std::endian::little);
   return 0xFF000000u | (color & 0x0000FF00u) | ((color >> 16) & 0xFFu) | ((color & 0xFFu) << 16);
-}
-
-raster::Rect Clipped(const raster::Rect& box, int width, int height) {
-  return {std::clamp<std::int64_t>(box.left, 0, width),
-          std::clamp<std::int64_t>(box.top, 0, height),
-          std::clamp<std::int64_t>(box.right, 0, width),
-          std::clamp<std::int64_t>(box.bottom, 0, height)};
 }
 
 void Convert(const raster::Bitmap& pixels, const raster::Rect& box, std::uint32_t* rgba) {
@@ -60,11 +52,14 @@ pz417::Status PageWindows::Present(win::WindowId window, const raster::Bitmap& p
                                    std::span<const raster::Rect> damage) {
   const auto found = rgba_.find(window);
   if (found == rgba_.end() || pixels.width() <= 0 || pixels.height() <= 0) return {};
-  std::vector<std::uint32_t>& rgba = found->second;
+  Canvas& canvas = found->second;
+  std::vector<std::uint32_t>& rgba = canvas.rgba;
   const int width = pixels.width();
   const int height = pixels.height();
-  if (rgba.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+  if (canvas.width != width || canvas.height != height) {
     // A new size: the canvas is remade and takes all of it.
+    canvas.width = width;
+    canvas.height = height;
     rgba.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
     Convert(pixels, {0, 0, width, height}, rgba.data());
     pz417_page_present(window, width, height, reinterpret_cast<const std::uint8_t*>(rgba.data()), 0,
@@ -73,7 +68,7 @@ pz417::Status PageWindows::Present(win::WindowId window, const raster::Bitmap& p
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(rgba.data());
   for (const raster::Rect& box : damage) {
-    const raster::Rect part = Clipped(box, width, height);
+    const raster::Rect part = raster::ClipToBitmap(box, width, height);
     if (part.empty()) continue;
     Convert(pixels, part, rgba.data());
     pz417_page_present(window, width, height, bytes, static_cast<int>(part.left),

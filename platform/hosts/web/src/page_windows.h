@@ -42,7 +42,13 @@ class PageWindows final : public win::NativeWindowSet {
 
   // The canvas takes RGBA bytes: each window's picture is kept in that order, brought up to
   // date only within the damaged boxes.
-  std::map<win::WindowId, std::vector<std::uint32_t>> rgba_;
+  // What each window's canvas shows, as the page's RGBA.
+  struct Canvas {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> rgba;
+  };
+  std::map<win::WindowId, Canvas> rgba_;
   win::WindowId shownFocus_ = 0;
   int scale_ = 1;
 };

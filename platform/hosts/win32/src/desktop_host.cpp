@@ -18,7 +18,7 @@ void Tell(const std::string& programName, const std::string& text, bool isError)
   if (isError) {
     win32host::ShowError(programName, text);
   } else {
-    MessageBoxA(nullptr, text.c_str(), "PZ417", MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(nullptr, text.c_str(), programName.c_str(), MB_OK | MB_ICONINFORMATION);
   }
 }
 

@@ -209,7 +209,7 @@ void NativeWindows::FitFrameTo(Native& native, win::Size client) {
 }
 
 void NativeWindows::SetScale(int scale) {
-  scale_ = std::clamp(scale, 1, win::MaxScale);
+  scale_ = scale;
 }
 
 win::Size NativeWindows::Scaled(win::Size content) const {

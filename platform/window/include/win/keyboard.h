@@ -1,8 +1,8 @@
 #pragma once
 // The keyboard, in one table: for each virtual key the name drive files call it by and what it
-// types on the classic desktop with a US layout, alone, with Shift and with Ctrl. The hosts, the
-// replay library's typing and the drive-file parser all read it, so a key types the same
-// everywhere.
+// types on the classic desktop with a US layout, alone, with Shift and with Ctrl. The SDL and web
+// hosts, the replay library's typing and the drive-file parser read it, so a key types the same
+// everywhere; the Win32 host has the real desktop's translation.
 
 #include <optional>
 #include <span>
@@ -27,6 +27,10 @@ const Key* FindKeyNamed(std::string_view name);
 
 // What the key types with these modifiers held (Ctrl before Shift); -1 for nothing.
 int TypedCharacter(int virtualKey, bool shiftHeld, bool ctrlHeld);
+
+// What a key types that a host's text input never carries: its control character (Return 13,
+// Tab 9, Ctrl+letter 1..26...); -1 for a key that has none.
+int ControlCharacter(int virtualKey, bool ctrlHeld);
 
 // The key, and whether Shift is held, that types this character without Ctrl; nothing for a
 // character no key types. Of two keys that type the same, the main block's comes first.

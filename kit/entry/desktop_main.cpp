@@ -59,6 +59,10 @@ std::string CommandLine(const std::vector<std::string>& arguments) {
   return line;
 }
 
+void TellError(const std::string& name, const std::string& why) {
+  win::desktop::Tell(name, name + ": " + why + "\n", true);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,16 +77,16 @@ int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
   const pz417::Result<int> scale = win::TakeScaleOption(arguments);
   if (!scale) {
-    win::desktop::Tell(name, name + ": " + scale.error() + "\n", true);
+    TellError(name, scale.error());
     return 2;
   }
   const pz417::Result<std::unique_ptr<win::Host>> host = win::desktop::OpenHost();
   if (!host) {
-    win::desktop::Tell(name, name + ": " + host.error() + ReplayHint(argv0) + "\n", true);
+    TellError(name, host.error() + ReplayHint(argv0));
     return 1;
   }
   const auto tellFailure = [&name](const pz417::Status& failure) {
-    if (!failure) win::desktop::Tell(name, name + ": " + failure.error() + "\n", true);
+    if (!failure) TellError(name, failure.error());
   };
   (*host)->SetFailureReport(tellFailure);
   tellFailure(raster::LoadBuiltInFaces());

@@ -4,8 +4,8 @@
 
 #include <emscripten.h>
 
-#include <charconv>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,18 +42,15 @@ constexpr int QueryValueSize = 64;
 int RequestedScale() {
   char value[QueryValueSize];
   if (!pz417_web_query("scale", value, sizeof value)) return 0;
-  const std::string_view text = value;
-  int scale = 0;
-  const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), scale);
-  if (failure != std::errc() || end != text.data() + text.size() || scale < 1 ||
-      scale > win::MaxScale) {
-    pz417_web_tell(("?scale=" + std::string(text) + " is not a scale from 1 to " +
+  const std::optional<int> scale = win::ScaleNamed(value);
+  if (!scale) {
+    pz417_web_tell(("?scale=" + std::string(value) + " is not a scale from 1 to " +
                     std::to_string(win::MaxScale) + "; the device's is used")
                        .c_str(),
                    0);
     return 0;
   }
-  return scale;
+  return *scale;
 }
 
 // ?events: the page keeps every event the kit's wait returns, as the replay entry's --events writes
@@ -85,7 +82,10 @@ int main() {
   (*host)->SetFailureReport([](const pz417::Status& failure) {
     if (!failure) pz417_web_tell(failure.error().c_str(), 1);
   });
-  (*host)->Report(raster::LoadBuiltInFaces());
+  // Without a face the program still runs; the text in it is not drawn.
+  if (const pz417::Status faces = raster::LoadBuiltInFaces(); !faces) {
+    pz417_web_tell(faces.error().c_str(), 0);
+  }
   if (const int scale = RequestedScale(); scale > 0) (*host)->SetScale(scale);
   pz417_script_store_open();
   // The page can only be closed while the program waits, so what was written is kept by then.

@@ -6,7 +6,6 @@
 
 #include "pz417/kit_tools.h"
 #include "win/keyboard.h"
-#include "win/window.h"
 
 namespace replay {
 namespace {

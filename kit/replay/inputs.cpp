@@ -271,8 +271,7 @@ bool MayRecord(const Command& command) {
     case Op::Ctrl:
     case Op::Down:
     case Op::Repeat:
-      return command.key == 'R' || command.key == win::vk::Control ||
-             command.key == win::vk::Menu;
+      return command.key == 'R' || command.key == win::vk::Control || command.key == win::vk::Menu;
     case Op::Menu:
       return command.count == kit::RecordCommand;
     case Op::Key:

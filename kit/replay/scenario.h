@@ -3,7 +3,6 @@
 // the next step is needed, so a long or endless scenario is never held whole.
 
 #include <set>
-#include <string>
 
 #include "drive_file.h"
 #include "inputs.h"

@@ -35,8 +35,7 @@ void ScriptedInput::Queue(std::function<pz417::Status()> action, std::size_t tim
 
 void ScriptedInput::Press(win::WindowId window, int clientX, int clientY) {
   Call([window, clientX, clientY] {
-    const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
-    win::InputPress(window, clientX, clientY + barRows);
+    win::InputPress(window, clientX, clientY + win::MenuBarRows(window));
   });
 }
 

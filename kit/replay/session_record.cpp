@@ -1,10 +1,7 @@
 #include "session_record.h"
 
-#include <cstdio>
-
 #include "entry_text.h"
 #include "pictures.h"
-#include "pz417/kit.h"
 #include "pz417/kit_tools.h"
 #include "raster/png.h"
 #include "win/window.h"

@@ -90,7 +90,8 @@ const char* NameOf(int color) {
 }
 
 // A figure given by two corners: a box, an oval's box or a line's ends.
-Shape BoxShape(ShapeKind kind, int color, int width, int x1, int y1, int x2, int y2) {
+Shape BoxShape(ShapeKind kind, int color, int width, std::int64_t x1, std::int64_t y1,
+               std::int64_t x2, std::int64_t y2) {
   return {.kind = kind, .color = color, .width = width, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2};
 }
 
@@ -115,12 +116,10 @@ int KitCircle(int color, int x, int y, int radius) {
   radius = kit::FixedRadius(radius);
   if (kit::LoggingOn())
     KitPrint("%s circle at (%d,%d), radius %d\n", kit::NameOf(color), x, y, radius);
-  kit::RenderShape({.kind = kit::ShapeKind::Oval,
-                    .color = color,
-                    .x1 = std::int64_t{x} - radius,
-                    .y1 = std::int64_t{y} + radius,
-                    .x2 = std::int64_t{x} + radius,
-                    .y2 = std::int64_t{y} - radius});
+  // A disc is the oval in its square, which may reach past the int range.
+  kit::RenderShape(kit::BoxShape(kit::ShapeKind::Oval, color, 0, std::int64_t{x} - radius,
+                                 std::int64_t{y} + radius, std::int64_t{x} + radius,
+                                 std::int64_t{y} - radius));
   return 1;
 }
 

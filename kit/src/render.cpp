@@ -27,11 +27,8 @@ raster::Rect CanvasBox(const Shape& shape) {
   return {upperLeft.x, upperLeft.y, lowerRight.x + 1, lowerRight.y + 1};
 }
 
-// A filled figure is outlined with a one-pixel pen of its own colour (width 0 draws as 1); an
-// outlined one is not filled.
-raster::Pen FigurePen(const Shape& shape, raster::Color rgb) {
-  return raster::Pen{shape.width, rgb};
-}
+// A filled figure (width 0) is also outlined, by a pen of width 0, which draws as 1, of its own
+// colour; an outlined one is not filled.
 raster::OptionalBrush FigureBrush(const Shape& shape, raster::Color rgb) {
   return shape.width == 0 ? raster::OptionalBrush{rgb} : raster::OptionalBrush{};
 }
@@ -39,7 +36,8 @@ raster::OptionalBrush FigureBrush(const Shape& shape, raster::Color rgb) {
 void DrawTriangle(const Shape& shape, raster::Color rgb) {
   const raster::Point corners[] = {ToCanvas(shape.x1, shape.y1), ToCanvas(shape.x2, shape.y2),
                                    ToCanvas(shape.x3, shape.y3)};
-  raster::DrawPolygon(State().canvas, corners, FigurePen(shape, rgb), FigureBrush(shape, rgb));
+  raster::DrawPolygon(State().canvas, corners, raster::Pen{shape.width, rgb},
+                      FigureBrush(shape, rgb));
 }
 
 // Each line of the text is one cell height lower; the first sits directly above the anchor.
@@ -115,11 +113,11 @@ void RenderShape(const Shape& shape) {
       DrawTriangle(shape, rgb);
       break;
     case ShapeKind::Rectangle:
-      raster::DrawRectangle(State().canvas, CanvasBox(shape), FigurePen(shape, rgb),
+      raster::DrawRectangle(State().canvas, CanvasBox(shape), raster::Pen{shape.width, rgb},
                             FigureBrush(shape, rgb));
       break;
     case ShapeKind::Oval:
-      raster::DrawEllipse(State().canvas, CanvasBox(shape), FigurePen(shape, rgb),
+      raster::DrawEllipse(State().canvas, CanvasBox(shape), raster::Pen{shape.width, rgb},
                           FigureBrush(shape, rgb));
       break;
     case ShapeKind::Line:

@@ -170,8 +170,10 @@ mergeInto(LibraryManager.library, {
       return !!node && FS.streams.some((stream) => stream && stream.node === node);
     },
 
+    // Null when the program's memory has no room for the bytes.
     isScriptText: function(bytes) {
       const at = _malloc(Math.max(1, bytes.length));
+      if (!at) return null;
       HEAPU8.set(bytes, at);
       const yes = Module['_pz417_web_is_script_text'](at, bytes.length) !== 0;
       _free(at);
@@ -192,8 +194,10 @@ mergeInto(LibraryManager.library, {
       }
       return file.arrayBuffer().then((buffer) => {
         const bytes = new Uint8Array(buffer);
-        if (!PZ417Page.isScriptText(bytes)) {
-          PZ417Page.tell(name + ' is not a script file; ' + PZ417Page.FileName + ' is unchanged.', true);
+        const isScript = PZ417Page.isScriptText(bytes);
+        if (!isScript) {
+          PZ417Page.tell(name + (isScript === null ? ' does not fit in memory' : ' is not a script file') +
+                         '; ' + PZ417Page.FileName + ' is unchanged.', true);
           return;
         }
         FS.writeFile(PZ417Page.FileName, bytes);

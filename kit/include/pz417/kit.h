@@ -6,7 +6,8 @@
 //
 // Kit coordinates: origin at the centre of the graphics window's client area (client pixel
 // 297, 248), x to the right, y upwards. Colours are indices 0..23 into the colour table.
-// No call fails for its arguments: a bad value is replaced, with a notice on the console.
+// No call fails for its arguments: a bad colour, width, radius or size is replaced, with a notice
+// on the console; a null text counts as empty, and an unknown run mode changes nothing.
 
 // Valid C++17 and C++20: programs on the kit need no particular standard.
 

@@ -77,7 +77,8 @@ constexpr std::array<Key, KeyCount> BuildTable() {
     table[at++] = Named('A' + i, LetterNames[i], 'a' + i, 'A' + i, 1 + i);
   }
   for (int i = 0; i < std::ssize(DigitNames); ++i) {
-    table[at++] = Named('0' + i, DigitNames[i], '0' + i, ShiftedDigits[static_cast<std::size_t>(i)]);
+    table[at++] =
+        Named('0' + i, DigitNames[i], '0' + i, ShiftedDigits[static_cast<std::size_t>(i)]);
   }
   for (int i = 0; i < std::ssize(NumpadNames); ++i) {
     table[at++] = Named(vk::Numpad0 + i, NumpadNames[i], '0' + i);

@@ -158,4 +158,9 @@ MenuId GetMenu(WindowId window) {
   return rec == nullptr ? 0 : rec->menu;
 }
 
+int MenuBarRows(WindowId window) {
+  const detail::WindowRec* rec = detail::FindWindow(window);
+  return rec == nullptr ? 0 : detail::MenuBarRows(*rec);
+}
+
 }  // namespace win

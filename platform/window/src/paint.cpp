@@ -18,27 +18,23 @@ using detail::WindowRec;
 constexpr raster::Color TextColor = 0x000000;
 constexpr raster::Color TextBackground = 0xFFFFFF;
 
-int BarRows(const WindowRec& rec) {
-  return rec.menu != 0 ? MenuBarHeight : 0;
-}
-
 raster::Rect WholeClient(const WindowRec& rec) {
   return {0, 0, rec.client.width(), rec.client.height()};
 }
 
 Size ContentSize(const WindowRec& rec) {
-  return {rec.client.width(), BarRows(rec) + rec.client.height()};
+  return {rec.client.width(), MenuBarRows(rec) + rec.client.height()};
 }
 
 // A box of the client area, as content coordinates, reported as changed.
 void DamageClient(WindowRec& rec, const raster::Rect& box) {
   const raster::Rect inside = Intersection(box, WholeClient(rec));
-  const int bar = BarRows(rec);
+  const int bar = MenuBarRows(rec);
   rec.damage.Add({inside.left, inside.top + bar, inside.right, inside.bottom + bar});
 }
 
 bool TouchesMenus(const WindowRec& rec, WindowId window, const raster::Rect& box) {
-  const raster::Rect bar{0, 0, rec.client.width(), BarRows(rec)};
+  const raster::Rect bar{0, 0, rec.client.width(), MenuBarRows(rec)};
   return !Intersection(box, bar).empty() ||
          !Intersection(box, detail::OpenDropdownFrame(window)).empty();
 }
@@ -47,7 +43,7 @@ bool TouchesMenus(const WindowRec& rec, WindowId window, const raster::Rect& box
 // over them if any box reaches them (they paint the same pixels wherever nothing changed).
 void ComposeWithin(const WindowRec& rec, WindowId window, raster::Bitmap& content,
                    std::span<const raster::Rect> damage) {
-  const int bar = BarRows(rec);
+  const int bar = MenuBarRows(rec);
   const raster::Rect client{0, bar, rec.client.width(), bar + rec.client.height()};
   bool menusTouched = false;
   for (const raster::Rect& box : damage) {

@@ -33,7 +33,7 @@ bool RoutePress(const Message& raw, Message& out) {
   if (detail::MenuTakesPress(raw.window, x, y)) return false;
   const detail::WindowRec* rec = detail::FindWindow(raw.window);
   if (rec == nullptr) return false;
-  const int clientY = y - (rec->menu != 0 ? MenuBarHeight : 0);
+  const int clientY = y - detail::MenuBarRows(*rec);
   if (!rec->client.contains(x, clientY)) return false;
   out = {raw.window, Msg::LButtonDown, 0, detail::PackPoint(x, clientY)};
   return true;

@@ -16,17 +16,20 @@ constexpr std::string_view ScaleOption = "--scale";
 
 // N of "--scale N" or "--scale=N", or why it is no scale.
 pz417::Result<int> ParseScale(std::string_view text) {
-  int scale = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, failure] = std::from_chars(text.data(), end, scale);
-  if (failure != std::errc() || stop != end || scale < 1 || scale > MaxScale) {
-    return pz417::Failure(std::string(ScaleOption) + " takes a whole number from 1 to " +
-                          std::to_string(MaxScale) + ", not \"" + std::string(text) + "\"");
-  }
-  return scale;
+  if (const std::optional<int> scale = ScaleNamed(text)) return *scale;
+  return pz417::Failure(std::string(ScaleOption) + " takes a whole number from 1 to " +
+                        std::to_string(MaxScale) + ", not \"" + std::string(text) + "\"");
 }
 
 }  // namespace
+
+std::optional<int> ScaleNamed(std::string_view text) {
+  int scale = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, failure] = std::from_chars(text.data(), end, scale);
+  if (failure != std::errc() || stop != end || scale < 1 || scale > MaxScale) return std::nullopt;
+  return scale;
+}
 
 int ScaleForDpi(double dpi) {
   if (!(dpi > 0)) return 1;  // also a density that was not a number

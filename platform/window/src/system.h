@@ -42,6 +42,11 @@ struct WindowRec {
   bool destroying = false;
 };
 
+// The rows of the window's content above its client area.
+inline int MenuBarRows(const WindowRec& rec) {
+  return rec.menu != 0 ? MenuBarHeight : 0;
+}
+
 struct MenuRec {
   bool bar = false;
   std::vector<MenuItemInfo> items;

@@ -22,10 +22,6 @@ const detail::WindowClassRec* FindClass(std::string_view name) {
   return nullptr;
 }
 
-int MenuRows(const WindowRec& rec) {
-  return rec.menu != 0 ? MenuBarHeight : 0;
-}
-
 int ClampSide(std::int64_t side) {
   return static_cast<int>(std::clamp<std::int64_t>(side, 0, MaxClientSide));
 }
@@ -33,7 +29,7 @@ int ClampSide(std::int64_t side) {
 // What the frame, the caption and the menu bar take around the client area.
 Size FrameExtent(const WindowRec& rec) {
   const int frame = detail::FrameThickness(rec.style);
-  return {2 * frame, 2 * frame + CaptionHeight + MenuRows(rec)};
+  return {2 * frame, 2 * frame + CaptionHeight + MenuBarRows(rec)};
 }
 
 Size ClientSizeInFrame(const WindowRec& rec) {

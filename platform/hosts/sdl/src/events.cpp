@@ -153,8 +153,7 @@ void EventRouter::RouteWindowEvent(const SDL_WindowEvent& event) {
 void EventRouter::RouteResize(win::WindowId window, int width, int height) {
   if (!windows_.NoteContentSize(window, {width, height})) return;
   const win::Size content = windows_.ContentSize({width, height});
-  const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
-  win::InputResize(window, content.width, content.height - barRows);
+  win::InputResize(window, content.width, content.height - win::MenuBarRows(window));
 }
 
 }  // namespace sdlhost

@@ -44,7 +44,7 @@ class EventRouter {
   void RouteResize(win::WindowId window, int width, int height);
 
   NativeWindows& windows_;
-  win::WindowId pressed_ = 0;  // where the left button went down, while it is held
+  win::WindowId pressed_ = 0;     // where the left button went down, while it is held
   bool keyboardLeaving_ = false;  // SDL let go of the keys held as one of our windows lost it
   WindowSystemKeys sink_;
   KeyTranslator keys_{sink_};

@@ -37,8 +37,7 @@ void RouteFocus(const PageRecord& record) {
 
 // The canvas is the window's content, menu bar included; the client area is what lies below.
 void RouteResize(const PageRecord& record) {
-  const int barRows = win::GetMenu(record.window) != 0 ? win::MenuBarHeight : 0;
-  win::InputResize(record.window, record.a, record.b - barRows);
+  win::InputResize(record.window, record.a, record.b - win::MenuBarRows(record.window));
 }
 
 }  // namespace

@@ -196,8 +196,7 @@ void NativeWindows::Resized(win::WindowId window, Native& native, int width, int
       (content.width == native.shown.width() && content.height == native.shown.height())) {
     return;
   }
-  const int barRows = win::GetMenu(window) != 0 ? win::MenuBarHeight : 0;
-  win::InputResize(window, content.width, content.height - barRows);
+  win::InputResize(window, content.width, content.height - win::MenuBarRows(window));
 }
 
 void NativeWindows::FitFrameTo(Native& native, win::Size client) {

@@ -4,7 +4,9 @@
 // input back. Hosts and desktop entries pick the scale with these; the window system, the kit
 // and programs never see it.
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pz417/status.h"
@@ -26,6 +28,9 @@ int Unscaled(int screenCoordinate, int scale);
 // The window pixels a window's screen length shows: a length that is no multiple of the scale
 // shows part of one more, so that no screen pixel is left without one.
 int ContentLength(int screenLength, int scale);
+
+// A scale written as a whole number from 1 to MaxScale; nothing for any other text.
+std::optional<int> ScaleNamed(std::string_view text);
 
 // Takes "--scale N" or "--scale=N" out of a program's arguments: N (1 to MaxScale), 0 when it is
 // not there, or why it is a bad one. The other arguments keep their order.

@@ -192,6 +192,8 @@ struct MenuItemInfo {
 int GetMenuItemCount(MenuId menu);
 MenuItemInfo GetMenuItem(MenuId menu, int position);
 MenuId GetMenu(WindowId window);
+// The rows of the window's content above its client area: MenuBarHeight with a menu bar, else 0.
+int MenuBarRows(WindowId window);
 bool IsMenuOpen(WindowId window);
 // Where item `position` of the window's menu bar, and of its open dropdown, lie in window
 // content coordinates (menu bar at the top); empty if not shown.

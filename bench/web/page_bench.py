@@ -105,6 +105,18 @@ def cpu_percent(url, seconds, prepare=None):
         return 100 * (cpu_seconds(pids) - before) / (time.monotonic() - started)
 
 
+def bare_canvas_cpu(seconds):
+    """cpu_percent of BARE_CANVAS, served from a folder that is gone afterwards."""
+    with tempfile.TemporaryDirectory(prefix="pz417-bench-") as folder:
+        with open(os.path.join(folder, "index.html"), "w") as file:
+            file.write(BARE_CANVAS)
+        bare = Site(folder)
+        try:
+            return cpu_percent(bare.url, seconds)
+        finally:
+            bare.close()
+
+
 def halted(session):
     session.ctrl("H")
     session.click(0, -100)
@@ -164,14 +176,10 @@ def main():
     options = parser.parse_args()
     site = Site(options.site)
     url = site.url + "index.html"
-    bare_folder = tempfile.mkdtemp(prefix="pz417-bench-")
-    with open(os.path.join(bare_folder, "index.html"), "w") as file:
-        file.write(BARE_CANVAS)
-    bare = Site(bare_folder)
     try:
         blank = cpu_percent("about:blank", options.seconds)
         print(f"CPU over {options.seconds:g} s, whole browser: about:blank {blank:.2f} %, "
-              f"a bare canvas changed at 10 Hz {cpu_percent(bare.url, options.seconds):.2f} %, "
+              f"a bare canvas changed at 10 Hz {bare_canvas_cpu(options.seconds):.2f} %, "
               f"halted {cpu_percent(url, options.seconds, halted):.2f} %, "
               f"animating at 10 Hz {cpu_percent(url, options.seconds, animating):.2f} %")
         delays = click_to_frame(url, options.clicks)
@@ -184,7 +192,6 @@ def main():
             print(f"{name}: {size / 1024:.0f} KiB, gzip -9 {packed / 1024:.0f} KiB")
     finally:
         site.close()
-        bare.close()
 
 
 if __name__ == "__main__":

@@ -33,7 +33,7 @@ class DevToolsError(Exception):
 class Browser:
     """One Chromium process with a fresh profile; closed with close() or as a context."""
 
-    def __init__(self, width=1280, height=1024, extra_flags=()):
+    def __init__(self):
         self.profile = tempfile.mkdtemp(prefix="pz417-chromium-")
         to_browser_read, self._to_browser = os.pipe()
         self._from_browser, from_browser_write = os.pipe()
@@ -50,7 +50,7 @@ class Browser:
 
         self.process = subprocess.Popen(
             [CHROMIUM, *QUIET_FLAGS, "--remote-debugging-pipe", f"--user-data-dir={self.profile}",
-             f"--window-size={width},{height}", *extra_flags, "about:blank"],
+             "--window-size=1280,1024", "about:blank"],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             preexec_fn=give_pipes, close_fds=False)
         for fd in ours:
@@ -111,14 +111,12 @@ class Browser:
             if "method" in message:
                 self.events.append(message)
 
-    def new_tab(self, url="about:blank"):
+    def new_tab(self):
         target = self.send("Target.createTarget", {"url": "about:blank"})["targetId"]
         session = self.send("Target.attachToTarget", {"targetId": target, "flatten": True})
         tab = Tab(self, session["sessionId"], target)
         tab.send("Page.enable")
         tab.send("Runtime.enable")
-        if url != "about:blank":
-            tab.navigate(url)
         return tab
 
 
@@ -170,9 +168,9 @@ class Tab:
         """Runs `source` in every page this tab loads, before the page's own scripts."""
         self.send("Page.addScriptToEvaluateOnNewDocument", {"source": source})
 
-    def set_viewport(self, width, height, scale_factor=1):
+    def set_viewport(self, width, height):
         self.send("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": scale_factor, "mobile": False})
+            "width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
 
     def mouse(self, kind, x, y, modifiers=0):
         """kind: mousePressed, mouseMoved or mouseReleased; x, y in CSS pixels of the page."""

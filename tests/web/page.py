@@ -82,10 +82,10 @@ class Session:
         self.settle()
         return self
 
-    def open(self, query="", wait=True):
+    def open(self, wait=True):
         separator = "&" if "?" in self.url else "?"
         scale = f"&scale={self.scale}" if self.scale != 1 else ""
-        self.tab.navigate(f"{self.url}{separator}events{scale}{query}")
+        self.tab.navigate(f"{self.url}{separator}events{scale}")
         if wait:
             self.settle()
         return self
@@ -103,12 +103,17 @@ class Session:
     def message(self):
         return self.tab.evaluate("document.getElementById('pz417-message').textContent")
 
+    @staticmethod
+    def frame(title):
+        """The JavaScript expression for the frame of the window with this title."""
+        selector = json.dumps(f'.pz417-frame[data-title="{title}"]')
+        return f"document.querySelector({selector})"
+
     def canvas_box(self, title):
         """The window's canvas on the page, in CSS pixels, and its size in window pixels."""
         box = self.tab.evaluate(f"""(() => {{
-            const frame = [...document.querySelectorAll('.pz417-frame')]
-                .find(f => f.dataset.title === {title!r} && !f.hidden);
-            if (!frame) return null;
+            const frame = {self.frame(title)};
+            if (!frame || frame.hidden) return null;
             const canvas = frame.querySelector('canvas'), r = canvas.getBoundingClientRect();
             return [r.left, r.top, r.width, r.height, canvas.width, canvas.height];
         }})()""")
@@ -120,8 +125,7 @@ class Session:
         """The window's content as the page shows it, in front of the other frames, as a person
         would bring it to look at it."""
         left, top, width, height, _, _ = self.canvas_box(title)
-        selector = json.dumps(f'.pz417-frame[data-title="{title}"]')
-        front = f"document.querySelector({selector}).style"
+        front = f"{self.frame(title)}.style"
         self.tab.evaluate(f"window.pz417Behind = {front}.zIndex; {front}.zIndex = 1e6")
         try:
             return self.tab.screenshot(left, top, width, height)

@@ -10,6 +10,7 @@ Usage: page_suite.py --site DIR --replay FROSTY_REPLAY [--scoop-page PATH --scoo
 """
 
 import argparse
+import functools
 import os
 import sys
 import time
@@ -47,17 +48,22 @@ class Suite:
         self.site.close()
 
     # ---- helpers -----------------------------------------------------------------------------
-    def session(self, scale=1, url=None, query="", before_load=None, wait=True):
+    def session(self, scale=1, url=None, before_load=None, wait=True):
         """A fresh page, its origin's storage emptied first."""
         tab = self.browser.new_tab()
         tab.send("Storage.clearDataForOrigin",
                  {"origin": self.site.url.rstrip("/"), "storageTypes": "indexeddb"})
         if before_load:
             tab.add_script_on_load(before_load)
-        return Session(tab, url or self.site.url + "index.html", scale).open(query, wait)
+        return Session(tab, url or self.site.url + "index.html", scale).open(wait)
 
     def replay(self, inputs, workdir, replay=None):
         return run_replay(replay or self.options.replay, inputs, workdir)
+
+    @functools.cached_property
+    def intro(self):
+        """frosty-replay's picture of the intro screen, in a folder of its own."""
+        return self.replay([[]], scratch_folder())["window"]
 
     def expect_same_picture(self, name, session, title, replay_png):
         found = self.comparer.difference(name, session.screenshot(title), replay_png,
@@ -145,12 +151,10 @@ class Suite:
 
     def pixels_at(self, scale):
         s = self.session(scale)
-        work = scratch_folder()
-        intro = self.replay([[]], work)
-        self.expect_same_picture(f"intro-x{scale}", s, GRAPHICS, intro["window"])
+        self.expect_same_picture(f"intro-x{scale}", s, GRAPHICS, self.intro)
         self.editing(s)
         drive, events = s.outcome()
-        after = self.replay([drive], work)
+        after = self.replay([drive], scratch_folder())
         self.expect_same_events("editing", events, after["events"])
         self.expect_same_picture(f"editing-x{scale}", s, GRAPHICS, after["window"])
         self.expect_same_picture(f"console-x{scale}", s, CONSOLE, after["console"])
@@ -183,7 +187,7 @@ class Suite:
         # The keyboard is the graphics window's from the start: no click comes first.
         for letter in "AHFL":
             s.ctrl(letter)
-        console = "document.querySelector('.pz417-frame[data-title=\"PZ417 Text\"]')"
+        console = Session.frame(CONSOLE)
         assert s.tab.evaluate(f"!{console}.hidden"), "Ctrl+L did not show the console"
         s.click(0, -100)
         s.ctrl("R")
@@ -209,17 +213,17 @@ class Suite:
         s.ctrl("L")
 
         def close(title):
-            frame = f"document.querySelector('.pz417-frame[data-title=\"{title}\"]')"
+            frame = Session.frame(title)
             box = s.tab.evaluate(f"{frame}.querySelector('.pz417-close').getBoundingClientRect().toJSON()")
             for kind in ("mousePressed", "mouseReleased"):
                 s.tab.mouse(kind, box["x"] + box["width"] / 2, box["y"] + box["height"] / 2)
             s.settle()
             return frame
 
-        console = close("PZ417 Text")
+        console = close(CONSOLE)
         assert s.tab.evaluate(f"{console}.hidden"), "the console's close box did not hide it"
         assert s.tab.evaluate("document.getElementById('pz417-ended').hidden"), "the program ended"
-        close("PZ417 Graphics")
+        close(GRAPHICS)
         assert s.tab.evaluate("!document.getElementById('pz417-ended').hidden"), (
             "the graphics window's close box did not end the program")
         assert s.events()[-1] == "Quit", f"the program's last events: {s.events()[-3:]}"
@@ -262,8 +266,8 @@ class Suite:
 
     def case_script_recorded_on_linux_plays_in_the_page(self):
         work = scratch_folder()
-        recorder = self.session(wait=False)
-        self.record(recorder.open())
+        recorder = self.session()
+        self.record(recorder)
         self.replay([recorder.outcome()[0]], work)
         script = os.path.join(work, SCRIPT_FILE)
         s = self.session()
@@ -276,7 +280,7 @@ class Suite:
         s = self.session(before_load=REFUSED_STORAGE)
         said = s.message()
         assert "storage is refused" in said, f"the page says {said!r}"
-        self.expect_same_picture("refused-intro", s, GRAPHICS, self.replay([[]], scratch_folder())["window"])
+        self.expect_same_picture("refused-intro", s, GRAPHICS, self.intro)
         work = scratch_folder()
         self.record(s)
         self.replay([s.outcome()[0]], work)
@@ -309,8 +313,7 @@ class Suite:
         work = scratch_folder()
         self.record(s)
         before = self.download_script(s, work + "/before")
-        intro = self.replay([[]], work)["window"]
-        for path in (intro, os.path.abspath(__file__)):
+        for path in (self.intro, os.path.abspath(__file__)):
             said = self.load_from_disk(s, path)
             assert "is not a script file" in said and "unchanged" in said, f"{path}: {said!r}"
         assert self.download_script(s, work + "/after") == before, "PZ417.SCR changed"
@@ -339,7 +342,7 @@ class Suite:
     def case_single_file_from_disk(self):
         path = os.path.join(os.path.abspath(self.options.site), "frosty-single.html")
         s = Session(self.browser.new_tab(), "file://" + path).open()
-        self.expect_same_picture("single-file", s, GRAPHICS, self.replay([[]], scratch_folder())["window"])
+        self.expect_same_picture("single-file", s, GRAPHICS, self.intro)
 
 
 class Skipped(Exception):

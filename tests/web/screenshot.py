@@ -12,7 +12,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from devtools import Browser  # noqa: E402
-from page import BAR_HEIGHT, SCREEN, Session, Site  # noqa: E402
+from page import BAR_HEIGHT, CONSOLE, SCREEN, Session, Site  # noqa: E402
 
 
 def main():
@@ -33,7 +33,7 @@ def main():
             s.click(-250, 82)     # Add Good Stuff: a panel, drawn and logged
             width, height = SCREEN
             # The console brought to the front by a press on its title, as a person would.
-            left, top = s.canvas_box("PZ417 Text")[:2]
+            left, top = s.canvas_box(CONSOLE)[:2]
             for kind in ("mousePressed", "mouseReleased"):
                 s.tab.mouse(kind, left + width * options.scale * 0.8, top - 8 * options.scale)
             s.settle()

@@ -1,32 +1,14 @@
 // Canvas rendering through the kit's calls: where figures land, their edges, text placement.
 
 #include "colors.h"
-#include "kit_session.h"
+#include "canvas_session.h"
 #include "raster/text.h"
 
 namespace {
 
 constexpr raster::Color White = 0xFFFFFF, Black = 0x000000, Red = 0xFF0000, Blue = 0x0000FF;
 
-class Render : public KitSession {
- protected:
-  void SetUp() override {
-    KitSession::SetUp();
-    KitSetLogging(0);
-    KitClear();
-  }
-  raster::Color At(int kitX, int kitY) const {
-    return KitCanvas().pixel(KitOriginX() + kitX, KitOriginY() - kitY);
-  }
-  // Canvas pixels of `color` inside the given canvas box, counted.
-  int Count(raster::Color color, int left, int top, int right, int bottom) const {
-    int n = 0;
-    for (int y = top; y < bottom; ++y)
-      for (int x = left; x < right; ++x) n += KitCanvas().pixel(x, y) == color;
-    return n;
-  }
-  int CountAll(raster::Color color) const { return Count(color, 0, 0, 601, 540); }
-};
+using Render = CanvasSession;
 
 TEST_F(Render, FillCanvasIsWhiteInsideABlackFrame) {
   kit::State().canvas = raster::Bitmap(601, 540, Blue);  // so that the frame must be drawn

@@ -1,22 +1,17 @@
-// Figures the manual's pages state that the kit's own tests do not pin down: where the windows
-// are, the timer's period, what reaches the window, and edges of the figures drawn.
+// Figures the manual's pages state, held to what the kit does: where the windows are, the timer's
+// period, what reaches the window, and edges of the figures drawn.
 
 #include <string>
 #include <vector>
 
-#include "kit_session.h"
+#include "canvas_session.h"
 
 namespace {
 
 constexpr raster::Color White = 0xFFFFFF, Black = 0x000000;
 
-class StatedFigures : public KitSession {
+class StatedFigures : public CanvasSession {
  protected:
-  void SetUp() override {
-    KitSession::SetUp();
-    KitSetLogging(0);
-    KitClear();
-  }
   // The kit pixels of `colour` on the canvas, as a box (empty if there are none).
   raster::Rect KitBoxOf(raster::Color colour) const {
     const raster::Bitmap& canvas = KitCanvas();
@@ -31,16 +26,11 @@ class StatedFigures : public KitSession {
     }
     return box;
   }
-  int CountOf(raster::Color colour) const {
-    int n = 0;
-    for (raster::Color c : KitCanvas().pixels()) n += c == colour;
-    return n;
-  }
   // Kit x of the pixels of `colour` on kit row y: its first and last.
   std::pair<int, int> RowSpan(raster::Color colour, int y) const {
     std::pair<int, int> span{INT32_MAX, INT32_MIN};
     for (int x = -297; x <= 297; ++x) {
-      if (KitCanvas().pixel(KitOriginX() + x, KitOriginY() - y) != colour) continue;
+      if (At(x, y) != colour) continue;
       span = {std::min(span.first, x), std::max(span.second, x)};
     }
     return span;
@@ -126,7 +116,7 @@ TEST_F(StatedFigures, OvalTouchesTheSidesOfItsBox) {
 TEST_F(StatedFigures, BoxOfOnePointDrawsNothing) {
   KitRectangle(KitColor::Red, 7, 7, 7, 7, 0);
   KitRectangle(KitColor::Red, 9, 9, 9, 9, 1);
-  EXPECT_EQ(CountOf(0xFF0000), 0);
+  EXPECT_EQ(CountAll(0xFF0000), 0);
 }
 
 TEST_F(StatedFigures, NullTextDrawsNothing) {

@@ -124,6 +124,21 @@ int ControlCharacter(int virtualKey, bool ctrlHeld) {
   return character >= 0 && character < 0x20 ? character : -1;
 }
 
+int NextCodePoint(std::string_view text, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at++]);
+  if (lead < 0x80) return lead;
+  const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+  if (extra < 0 || at + static_cast<std::size_t>(extra) > text.size()) return -1;
+  int code = lead & (0x3F >> extra);
+  for (int i = 0; i < extra; ++i) {
+    const auto next = static_cast<unsigned char>(text[at]);
+    if ((next & 0xC0) != 0x80) return -1;
+    code = (code << 6) | (next & 0x3F);
+    ++at;
+  }
+  return code;
+}
+
 std::optional<Keystroke> KeystrokeFor(int character) {
   for (const Key& key : Table) {
     if (key.plain == character) return Keystroke{key.virtualKey, false};

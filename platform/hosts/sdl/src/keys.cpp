@@ -49,23 +49,6 @@ int RangedVirtualKey(SDL_Keycode key) {
   return 0;
 }
 
-// Decodes the code point starting at `at` and moves past it; -1 for a malformed sequence,
-// of which one byte is skipped.
-int NextCodePoint(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at++]);
-  if (lead < 0x80) return lead;
-  const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-  if (extra < 0 || at + static_cast<std::size_t>(extra) > text.size()) return -1;
-  int code = lead & (0x3F >> extra);
-  for (int i = 0; i < extra; ++i) {
-    const auto next = static_cast<unsigned char>(text[at]);
-    if ((next & 0xC0) != 0x80) return -1;
-    code = (code << 6) | (next & 0x3F);
-    ++at;
-  }
-  return code;
-}
-
 }  // namespace
 
 int VirtualKeyOf(std::int32_t sdlKeycode, int sdlScancode) {
@@ -85,7 +68,7 @@ std::vector<int> CharactersOfText(std::string_view utf8) {
   std::vector<int> characters;
   std::size_t at = 0;
   while (at < utf8.size()) {
-    const int code = NextCodePoint(utf8, at);
+    const int code = win::NextCodePoint(utf8, at);
     if (code >= 0 && code <= 0xFF) characters.push_back(code);
   }
   return characters;

@@ -76,22 +76,13 @@ int NumberedPlace(std::string_view code) {
   return 0;
 }
 
-// Whether a key text is one character rather than a key's name ("Enter", "Dead"): a single
-// code point in UTF-8.
-bool IsOneCharacter(std::string_view text) {
-  if (text.empty()) return false;
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-  return text.size() == length;
-}
-
-// The character's code if it fits in 8 bits (one byte, or the two of U+0080..U+00FF); -1 else.
-int EightBitCode(std::string_view character) {
-  const auto lead = static_cast<unsigned char>(character[0]);
-  if (character.size() == 1) return lead;
-  const auto next = static_cast<unsigned char>(character[1]);
-  if (character.size() != 2 || (lead != 0xC2 && lead != 0xC3)) return -1;
-  return ((lead & 0x1F) << 6) | (next & 0x3F);
+// The code point of a key text that is one character rather than a key's name ("Enter",
+// "Dead"); -1 for a name.
+int OneCharacter(std::string_view text) {
+  if (text.empty()) return -1;
+  std::size_t at = 0;
+  const int code = win::NextCodePoint(text, at);
+  return at == text.size() ? code : -1;
 }
 
 int LatinLetter(std::string_view key) {
@@ -117,7 +108,10 @@ int VirtualKeyOf(std::string_view code, std::string_view key) {
 }
 
 int CharacterOf(int virtualKey, std::string_view key, bool ctrl) {
-  if (!ctrl && IsOneCharacter(key)) return EightBitCode(key);
+  // A character without an 8-bit code yields none, as on the desktop.
+  if (const int character = OneCharacter(key); !ctrl && character >= 0) {
+    return character <= 0xFF ? character : -1;
+  }
   return win::ControlCharacter(virtualKey, ctrl);
 }
 

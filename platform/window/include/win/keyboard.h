@@ -4,6 +4,7 @@
 // hosts, the replay library's typing and the drive-file parser read it, so a key types the same
 // everywhere; the Win32 host has the real desktop's translation.
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -31,6 +32,10 @@ int TypedCharacter(int virtualKey, bool shiftHeld, bool ctrlHeld);
 // What a key types that a host's text input never carries: its control character (Return 13,
 // Tab 9, Ctrl+letter 1..26...); -1 for a key that has none.
 int ControlCharacter(int virtualKey, bool ctrlHeld);
+
+// Decodes the UTF-8 code point a host's text has at `at` and moves past it; -1 for a malformed
+// sequence, of which one byte is skipped. `at` must lie inside the text.
+int NextCodePoint(std::string_view text, std::size_t& at);
 
 // The key, and whether Shift is held, that types this character without Ctrl; nothing for a
 // character no key types. Of two keys that type the same, the main block's comes first.

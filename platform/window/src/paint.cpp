@@ -183,6 +183,11 @@ const raster::Bitmap& ClientPixels(WindowId window) {
   return rec->client;
 }
 
+Size ContentSize(WindowId window) {
+  const WindowRec* rec = detail::FindWindow(window);
+  return rec == nullptr ? Size{} : ContentSize(*rec);
+}
+
 raster::Bitmap ComposeWindow(WindowId window) {
   WindowRec* rec = detail::FindWindow(window);
   if (rec == nullptr) return {};

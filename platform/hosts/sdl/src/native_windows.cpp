@@ -24,11 +24,11 @@ NativeWindows::~NativeWindows() {
 }
 
 pz417::Status NativeWindows::Create(win::WindowId window) {
-  const raster::Bitmap content = win::ComposeWindow(window);
+  const win::Size content = win::ContentSize(window);
   const raster::Rect outer = win::GetWindowRect(window);
   const bool sizable = win::GetWindowStyle(window) == win::Style::Overlapped;
   const Uint32 flags = SDL_WINDOW_HIDDEN | (sizable ? SDL_WINDOW_RESIZABLE : 0);
-  const win::Size size{std::max(content.width(), 1), std::max(content.height(), 1)};
+  const win::Size size{std::max(content.width, 1), std::max(content.height, 1)};
   SDL_Window* sdl = SDL_CreateWindow(
       win::GetWindowTitle(window).c_str(), static_cast<int>(outer.left) * scale_,
       static_cast<int>(outer.top) * scale_, size.width * scale_, size.height * scale_, flags);

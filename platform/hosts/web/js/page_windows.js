@@ -10,9 +10,6 @@ mergeInto(LibraryManager.library, {
   $PZ417Windows: {
     Kind: {Press: 1, Move: 2, Release: 3, KeyDown: 4, KeyUp: 5, Close: 6, Resize: 7, Focus: 8,
            FocusLeft: 9},
-    // Frame sizes in window pixels, as the classic desktop draws them around a client area.
-    Border: {caption: 3, sizable: 4},
-    TitleHeight: 19,
 
     desktop: null,
     scale: 1,
@@ -230,9 +227,8 @@ mergeInto(LibraryManager.library, {
       close.tabIndex = -1;
       bar.append(text, close);
       const canvas = document.createElement('canvas');
-      const border = sizable ? PZ417Windows.Border.sizable : PZ417Windows.Border.caption;
-      canvas.width = Math.max(1, width - 2 * border);
-      canvas.height = Math.max(1, height - 2 * border - PZ417Windows.TitleHeight);
+      canvas.width = Math.max(1, width);
+      canvas.height = Math.max(1, height);
       frame.append(bar, canvas);
       PZ417Windows.desktop.appendChild(frame);
       const win = {frame, title: bar, close, canvas, context: canvas.getContext('2d'), sizable};

@@ -43,6 +43,7 @@ int pz417_page_init();
 // Each window pixel as scale x scale device pixels, for every frame.
 void pz417_page_set_scale(int scale);
 void pz417_page_screen_size(int* widthAndHeight);
+// At the window's outer place, its canvas the size of its content.
 void pz417_page_create_window(int window, const char* title, int left, int top, int width,
                               int height, int sizable);
 void pz417_page_show_window(int window, int visible);

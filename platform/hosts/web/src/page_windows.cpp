@@ -29,11 +29,11 @@ PageWindows::~PageWindows() {
 
 pz417::Status PageWindows::Create(win::WindowId window) {
   const raster::Rect outer = win::GetWindowRect(window);
+  const win::Size content = win::ContentSize(window);
   const bool sizable = win::GetWindowStyle(window) == win::Style::Overlapped;
   pz417_page_create_window(window, win::GetWindowTitle(window).c_str(),
                            static_cast<int>(outer.left), static_cast<int>(outer.top),
-                           static_cast<int>(outer.width()), static_cast<int>(outer.height()),
-                           sizable ? 1 : 0);
+                           content.width, content.height, sizable ? 1 : 0);
   rgba_[window];
   return {};
 }

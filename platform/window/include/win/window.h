@@ -165,6 +165,8 @@ void SetDrawingFinisher(WindowId window, std::function<void()> finish);
 const raster::Bitmap& ClientPixels(WindowId window);
 // What the window shows inside its frame: menu bar (if any), client area, an open dropdown.
 raster::Bitmap ComposeWindow(WindowId window);
+// The size of that content, without composing it; 0 x 0 for no window.
+Size ContentSize(WindowId window);
 
 // ---- menus ---------------------------------------------------------------------------------
 namespace mf {

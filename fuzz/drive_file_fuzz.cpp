@@ -1,4 +1,4 @@
-// Feeds arbitrary bytes to frosty-replay's drive-file parser.
+// Feeds arbitrary bytes to the replay library's drive-file parser.
 
 #include <cstddef>
 #include <cstdint>

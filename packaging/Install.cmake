@@ -1,13 +1,13 @@
 # What `cmake --install` puts where: the kit as static libraries with its one header, a CMake
-# package and pkg-config files; frosty and frosty-replay with their manual pages, desktop entry
-# and icon; the built-in faces' files and licences, the example and the demo as documentation.
+# package and, on desktops, pkg-config files; for the browser, the page's script and HTML; frosty
+# and frosty-replay with their manual pages, desktop entry and icon; and as documentation the
+# built-in faces' files and licences, the demo, the examples, the tutorial and the manual as HTML.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-# What the installed libraries link; programs find the same through the package's config.
-find_package(Freetype REQUIRED)
+# What the installed libraries link, found at the top; programs find the same through the
+# package's config.
 if(NOT EMSCRIPTEN)
-  find_package(PNG REQUIRED)
   string(APPEND PZ417_DEPENDENCIES "find_dependency(PNG)\n")
 endif()
 
@@ -34,22 +34,22 @@ target_compile_features(pz417_installed_kit INTERFACE cxx_std_17)
 target_link_libraries(pz417_installed_kit PRIVATE Freetype::Freetype $<TARGET_NAME_IF_EXISTS:PNG::PNG>)
 install(FILES ${PROJECT_SOURCE_DIR}/kit/include/pz417/kit.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/pz417)
-set(PZ417_PACKAGES pz417)
 
-# The web entry with the web host, and the page's script and HTML its link options name.
+# The web entry with the web host, and the page's script and HTML its link options name. It has
+# no pkg-config files: a page needs those link options, which only the CMake package carries.
 if(EMSCRIPTEN)
   pz417_installed_library(pz417_installed_web web pz417_web pz417_web pz417_entry_common pz417_web_host)
   get_property(options GLOBAL PROPERTY PZ417_WEB_LINK_OPTIONS)
   target_link_options(pz417_installed_web INTERFACE ${options})
   target_link_libraries(pz417_installed_web PUBLIC pz417_installed_kit)
   get_property(files GLOBAL PROPERTY PZ417_WEB_PAGE_FILES)
-  install(FILES ${files} DESTINATION ${CMAKE_INSTALL_DATADIR}/pz417/web)
+  install(FILES ${files} DESTINATION ${PZ417_WEB_PAGE_DIR})
 else()
   # The replay entry with the headless host it runs programs on.
   pz417_installed_library(pz417_installed_replay replay pz417_replay
     pz417_replay pz417_entry_common pz417_replay_library pz417_replay_drive pz417_headless)
   target_link_libraries(pz417_installed_replay PUBLIC pz417_installed_kit)
-  list(APPEND PZ417_PACKAGES pz417-replay)
+  list(APPEND PZ417_PACKAGES pz417 pz417-replay)
 endif()
 
 # The desktop entry with the desktop host it opens; SDL2 on Unix desktops.
@@ -64,7 +64,8 @@ if(TARGET pz417_desktop AND TARGET pz417_sdl)
   list(APPEND PZ417_PACKAGES pz417-desktop)
 endif()
 
-# The CMake package: find_package(PZ417) gives PZ417::kit, PZ417::desktop and PZ417::replay.
+# The CMake package: find_package(PZ417) gives PZ417::kit with PZ417::desktop and PZ417::replay,
+# or with PZ417::web when built with emscripten.
 install(EXPORT PZ417Targets NAMESPACE PZ417:: DESTINATION ${PZ417_CMAKE_DIR})
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/PZ417Config.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/PZ417Config.cmake INSTALL_DESTINATION ${PZ417_CMAKE_DIR})

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need; skips what is installed.
 set -euo pipefail
+# shellcheck source=lib/debian-sources.sh
+source "$(dirname "$0")/lib/debian-sources.sh"
 
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -21,14 +23,4 @@ for option in "$@"; do
   esac
 done
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-sudo=""
-[[ $(id -u) -ne 0 ]] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_missing "${packages[@]}"

@@ -19,7 +19,8 @@ for project in manual tutorial; do
   cmake --build "$work/$project" >/dev/null
 done
 PZ417_UPDATE_EXAMPLES=1 ctest --test-dir "$work/manual" >/dev/null
-ctest --test-dir "$work/tutorial" >/dev/null || true  # what it wrote is copied over below
+# The replay runs alone: their comparisons with the committed files are what this updates.
+ctest --test-dir "$work/tutorial" --exclude-regex : --output-on-failure
 cp "$work"/tutorial/*.png "$work"/tutorial/*.log examples/tutorial/
 cp "$work/tutorial/PZ417.SCR" examples/tutorial/sketch.scr
 

@@ -2,6 +2,8 @@
 // Its test plays palette.drive and compares what it shows with the committed pictures.
 #include <pz417/kit.h>
 
+#include <iterator>
+
 struct Swatch {
   int colour;
   const char* name;
@@ -33,6 +35,7 @@ const Swatch Swatches[] = {
     {KitColor::Gray50, "Gray50"},
     {KitColor::Gray20, "Gray20"},
 };
+constexpr int SwatchCount = std::size(Swatches);
 constexpr int Columns = 6;
 constexpr int Side = 80;  // a swatch, with the gap to the next
 
@@ -46,7 +49,7 @@ int Top(int i) {
 
 // The swatch under a click, or -1 for none.
 int SwatchAt(int x, int y) {
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < SwatchCount; ++i) {
     if (x >= Left(i) && x <= Left(i) + 60 && y <= Top(i) && y >= Top(i) - 60) return i;
   }
   return -1;
@@ -54,7 +57,7 @@ int SwatchAt(int x, int y) {
 
 void Draw(int chosen) {
   KitClear();
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < SwatchCount; ++i) {
     KitRectangle(Swatches[i].colour, Left(i), Top(i), Left(i) + 60, Top(i) - 60, 0);
     KitRectangle(KitColor::Gray50, Left(i), Top(i), Left(i) + 60, Top(i) - 60, 1);
   }
@@ -77,8 +80,9 @@ int WinMain(KitInstance instance, KitInstance previous, const char* commandLine,
   do {
     Draw(chosen);
     event = KitWaitEvent(&x, &y, &key);
-    if (event == Mouse && SwatchAt(x, y) >= 0) {
-      chosen = SwatchAt(x, y);
+    int clicked = event == Mouse ? SwatchAt(x, y) : -1;
+    if (clicked >= 0) {
+      chosen = clicked;
       KitPrint("%s (%d)\n", Swatches[chosen].name, Swatches[chosen].colour);
     }
   } while (event != Quit);

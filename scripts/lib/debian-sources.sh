@@ -1,6 +1,6 @@
-# Shell functions for the scripts that build libraries from Debian's own source packages
-# (scripts/windows-deps.sh, scripts/web-deps.sh). Sourced, not run; `sources` names the folder
-# that source packages are unpacked into.
+# Shell functions for the scripts that install Debian packages (scripts/deps.sh) and build
+# libraries from Debian's own source packages (scripts/windows-deps.sh, scripts/web-deps.sh).
+# Sourced, not run; `sources` names the folder that source packages are unpacked into.
 
 sudo=""
 [[ $(id -u) -ne 0 ]] && sudo="sudo"

@@ -8,7 +8,7 @@ namespace {
 constexpr int Filled = 0;
 constexpr int ButtonCount = 7;
 
-struct TextSpec {
+struct StyledText {
   int colour;
   int size;
   const char* text;
@@ -73,7 +73,7 @@ void DrawGoodStuffPanel() {
 }
 
 void DrawButtonLabels() {
-  static constexpr TextSpec Labels[ButtonCount] = {
+  static constexpr StyledText Labels[ButtonCount] = {
       {KitColor::ForestGreen, 12, "Add Scoop"}, {KitColor::Red, 12, "Remove Scoop"},
       {KitColor::Black, 12, "Add Topping"},     {KitColor::Black, 12, "Change Color"},
       {KitColor::Black, 12, "Change Topping"},  {KitColor::Black, 12, "Select Topping"},
@@ -154,17 +154,17 @@ void DrawControlPanel(int lastButton, int titleX, int titleY) {
 }
 
 void DrawStatusLine(int mode) {
-  static constexpr TextSpec ByMode[] = {
+  static constexpr StyledText ByMode[] = {
       {KitColor::Blue, 11, "Click on the cone to add a topping"},
       {KitColor::Green, 11, "Please calmly select a topping. While I desperately try to see it."},
       {KitColor::Red, 11, "Topping selected. Click cone to move it, or a button to alter it."},
       {KitColor::Yellow, 11, "Select a color from the pallate at left."},
       {KitColor::White, 11, "Select some good stuff!!!"},
   };
-  static constexpr TextSpec Unknown = {KitColor::Red, 12,
+  static constexpr StyledText Unknown = {KitColor::Red, 12,
                                        "Status error -- this status code not implemented"};
   const bool known = mode >= Placing && mode <= Decorating;
-  const TextSpec& status = known ? ByMode[mode - Placing] : Unknown;
+  const StyledText& status = known ? ByMode[mode - Placing] : Unknown;
   Text(status.colour, -130, -215, status.size, status.text);
 }
 
